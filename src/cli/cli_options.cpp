@@ -1,0 +1,102 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+
+#include "app/settings_file.h"
+
+namespace ombrix {
+
+namespace {
+
+struct FieldOption {
+  Control control;
+  const char* name;
+  const char* help;
+};
+
+constexpr FieldOption kFieldOptions[] = {
+    {Control::kWorkingDir, "--workdir",
+     "Working directory: the folder the input and output names are relative to. Default: empty, "
+     "the current directory."},
+    {Control::kInputFiles, "--input",
+     "Model files (.prm or .m): \"|\" separates main volumes, \"*\" adds an excluded volume "
+     "(a region the spheres keep out of) to the volume before it. Default: body.prm"},
+    {Control::kOutputFile, "--output", "Name of the .hul file to write. Default: hull.hul"},
+    {Control::kTargetSpheres, "--spheres",
+     "Target number of collision spheres over all main volumes. Default: 11"},
+    {Control::kGridResolution, "--grid",
+     "Sphere grid resolution: about how many sphere centres are tried across the smallest side "
+     "of each volume's box. Default: 7.0"},
+    {Control::kSampleResolution, "--samples",
+     "Sphere sampling resolution: about how many sample points measure the smallest side. "
+     "Default: 21.0"},
+    {Control::kOvershoot, "--overshoot",
+     "Allowed overshoot in percent of the smallest side: lets spheres reach beyond the hull. "
+     "Default: 0.0"},
+};
+
+std::map<Control, std::string> default_texts(bool from_settings_file) {
+  const FieldSettings settings =
+      from_settings_file ? load_settings_file(kSettingsFileName) : FieldSettings{};
+  return {
+      {Control::kWorkingDir, ""},
+      {Control::kInputFiles, settings.files},
+      {Control::kOutputFile, settings.file_save},
+      {Control::kTargetSpheres, settings.target_sphere_n},
+      {Control::kGridResolution, settings.grid_resolution_val},
+      {Control::kSampleResolution, settings.sample_sphere_resolution_val},
+      {Control::kOvershoot, settings.sphere_overshot_val},
+  };
+}
+
+}  // namespace
+
+std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options) {
+  CLI::App app{
+      "ombrix-cli: computes the convex hull of each Re-Volt model file, fills the hulls with "
+      "collision spheres and writes the game's collision hull file (.hul). Every option takes "
+      "the text of one field of the ombrix window and is read exactly as the window's run "
+      "reads it.",
+      "ombrix-cli"};
+
+  std::map<Control, std::string> given;
+  for (const FieldOption& option : kFieldOptions) {
+    app.add_option(option.name, given[option.control], option.help)->type_name("TEXT");
+  }
+  std::string hull = "auto";
+  app.add_option("--hull", hull,
+                 "Which hull procedure to use: auto (the external qconvex program when it lies "
+                 "in the current directory, else the tool's own), internal, or external.")
+      ->check(CLI::IsMember({"auto", "internal", "external"}))
+      ->type_name("auto|internal|external");
+  std::string table;
+  CLI::Option* table_option = app.add_option(
+      "--table", table,
+      "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
+      "\"-\" prints it after the log.")->type_name("FILE");
+  bool from_settings = false;
+  app.add_flag("--settings", from_settings,
+               "Take the defaults of the field options from ombrix.ini in the current "
+               "directory, as the window does at start-up; options given here still win.");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? 0 : 2;
+  }
+
+  std::map<Control, std::string> defaults = default_texts(from_settings);
+  for (const FieldOption& option : kFieldOptions) {
+    const bool typed = app.get_option(option.name)->count() > 0;
+    options.fields.set(option.control, typed ? given[option.control] : defaults[option.control]);
+  }
+  options.hull = hull == "internal"   ? HullChoice::kInternal
+                 : hull == "external" ? HullChoice::kExternal
+                                      : HullChoice::kAuto;
+  if (table_option->count() > 0) options.table_path = table;
+  return std::nullopt;
+}
+
+}  // namespace ombrix

@@ -1,0 +1,27 @@
+// The command line of ombrix-cli: window field texts given as options.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shared/fields.h"
+
+namespace ombrix {
+
+enum class HullChoice {
+  kAuto,      // the external program when it lies in the current directory, as the window decides
+  kInternal,
+  kExternal,
+};
+
+struct CliOptions {
+  FieldValues fields;                     // the texts a run reads, defaults filled in
+  HullChoice hull = HullChoice::kAuto;
+  std::optional<std::string> table_path;  // "-" for standard output
+};
+
+// Parses the command line into `options`. Returns an exit status when the program should stop
+// at once: 0 after --help, 2 after a bad command line (the message has been printed).
+std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options);
+
+}  // namespace ombrix

@@ -1,0 +1,21 @@
+// Writer of the game's collision hull file (.hul): main volumes' hulls, then the spheres.
+#pragma once
+
+#include <string>
+
+#include "pipeline/collision_data.h"
+
+namespace ombrix {
+
+enum class HulWriteResult {
+  kWritten,
+  kCannotWrite,  // the file could not be created or written; an earlier file at `path` is intact
+  kTooLarge,     // a list is longer than the format's signed 16-bit counts allow; nothing written
+};
+
+// Writes `data` to `path` (used unchanged, no extension added): the main volumes with their box,
+// zero offset and planes, then the spheres; excluded volumes are left out. The file is written
+// beside the target and renamed over it, so a failure never leaves a damaged file. Logs nothing.
+HulWriteResult write_hul_file(const std::string& path, const CollisionData& data);
+
+}  // namespace ombrix

@@ -1,0 +1,26 @@
+// The tool's own convex hull builder, used when no external hull program is present.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "geometry/plane.h"
+#include "model/mesh_vertex.h"
+#include "shared/log.h"
+
+namespace ombrix {
+
+// Appends to `planes` the outward face planes of the convex hull of `vertices` and logs
+// "Creating Hull." and then "    Number of planes for the Hull: <count>", both stamped.
+//
+// Every vertex triple is tried; a vertex within 0.5 model units of a candidate counts as lying
+// on it. Near-duplicate planes (offsets within 1% of the first one's, normals within about 5°)
+// are then merged by averaging; a merged normal is not rescaled, so it can be slightly shorter
+// than 1. Fewer than three vertices, or all vertices in one plane, give no planes: this is not
+// an error. Planes keep the order in which their first candidate was found.
+//
+// `planes` is not cleared first. Only vertex positions are read. Cost grows with the fourth
+// power of the vertex count.
+void build_internal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log);
+
+}  // namespace ombrix

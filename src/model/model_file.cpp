@@ -1,0 +1,95 @@
+#include "model/model_file.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <span>
+
+#include "shared/number_text.h"
+
+namespace ombrix {
+
+namespace {
+
+constexpr std::streamsize kHeaderBytes = 4;
+constexpr std::streamsize kPolygonBytes = 60;
+constexpr std::streamsize kVertexBytes = 24;
+
+std::int16_t int16_at(const unsigned char* bytes) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)));
+}
+
+float float_at(const unsigned char* bytes) {
+  const std::uint32_t bits = static_cast<std::uint32_t>(bytes[0]) |
+                             (static_cast<std::uint32_t>(bytes[1]) << 8) |
+                             (static_cast<std::uint32_t>(bytes[2]) << 16) |
+                             (static_cast<std::uint32_t>(bytes[3]) << 24);
+  return std::bit_cast<float>(bits);
+}
+
+Vector vector_at(const unsigned char* bytes) {
+  return {float_at(bytes), float_at(bytes + 4), float_at(bytes + 8)};
+}
+
+bool is_finite(const Vector& v) {
+  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+// Reads up to `count` bytes; fewer come back only at the end of the file.
+std::streamsize read_bytes(std::ifstream& file, unsigned char* into, std::streamsize count) {
+  file.read(reinterpret_cast<char*>(into), count);
+  return file.gcount();
+}
+
+}  // namespace
+
+bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    log.log_message("Can't read file: " + path, true);
+    return false;
+  }
+
+  // A header cut short reads its missing bytes as 0, so a tiny file counts as empty.
+  unsigned char header[kHeaderBytes] = {};
+  read_bytes(file, header, kHeaderBytes);
+  const std::int16_t polygon_count = int16_at(header);
+  const std::int16_t vertex_count = int16_at(header + 2);
+  if (polygon_count <= 0 || vertex_count <= 0) {
+    log.log_message("File '" + path + "' has no vertices or polies.", true);
+    return false;
+  }
+
+  if (!file.seekg(kPolygonBytes * polygon_count, std::ios::cur)) {
+    log.log_message("File '" + path + "' is truncated.", true);
+    return false;
+  }
+  std::vector<unsigned char> vertex_bytes(static_cast<size_t>(kVertexBytes * vertex_count));
+  const std::streamsize wanted = static_cast<std::streamsize>(vertex_bytes.size());
+  // seekg may pass the end without complaint; the short read below catches that too.
+  if (read_bytes(file, vertex_bytes.data(), wanted) != wanted) {
+    log.log_message("File '" + path + "' is truncated.", true);
+    return false;
+  }
+
+  VertexList read(static_cast<size_t>(vertex_count));
+  for (size_t i = 0; i < read.size(); ++i) {
+    const unsigned char* record = vertex_bytes.data() + i * kVertexBytes;
+    read[i].position = vector_at(record);
+    read[i].normal = vector_at(record + 12);
+    if (!is_finite(read[i].position)) {
+      log.log_message("File '" + path + "' has a vertex that is not a finite number.", true);
+      return false;
+    }
+  }
+
+  log.log_message("Reading file: " + path + " (" + format_whole(vertex_count) + " vertices And " +
+                      format_whole(polygon_count) + " polies).",
+                  true);
+  vertices = std::move(read);
+  return true;
+}
+
+}  // namespace ombrix

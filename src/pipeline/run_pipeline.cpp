@@ -1,0 +1,103 @@
+#include "pipeline/run_pipeline.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "geometry/bbox.h"
+#include "hulfile/hul_file.h"
+#include "model/model_file.h"
+#include "pipeline/collision_data.h"
+#include "pipeline/input_list.h"
+#include "shared/number_text.h"
+
+namespace ombrix {
+
+namespace {
+
+// A 32-bit millisecond tick count: the elapsed time stays right across its wrap-around.
+std::uint32_t tick_count() {
+  const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count());
+}
+
+// Regular files only (a link to one counts): a folder is not a model, and a pipe would block.
+bool names_a_file(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+std::string directory_prefix(const Fields& fields) {
+  return with_trailing_separator(fields.field_text(Control::kWorkingDir));
+}
+
+// Reads every entry into `data`; a file that cannot be read is skipped with the reader's message.
+void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull,
+                  CollisionData& data, Log& log) {
+  VertexList vertices;
+  for (const InputEntry& entry : entries) {
+    if (!read_model_file(entry.path, vertices, log)) continue;
+
+    Volume* target = nullptr;
+    if (!entry.excluded) {
+      target = &data.volumes.emplace_back();
+    } else if (!data.volumes.empty()) {
+      target = &data.volumes.back().excluded.emplace_back();
+    } else {
+      log.log_message("    Excluded volume ignored (no main volume before it): " + entry.path, true);
+      continue;
+    }
+    bbox_of_vertices(target->box, vertices);
+    build_hull(target->planes, vertices, log);
+  }
+}
+
+bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
+  const std::string path = directory_prefix(fields) + fields.field_text(Control::kOutputFile);
+  if (data.volumes.empty()) {
+    log.log_message("Nothing to write: no model could be read.", true);
+    return false;
+  }
+  switch (write_hul_file(path, data)) {
+    case HulWriteResult::kWritten:
+      return true;
+    case HulWriteResult::kCannotWrite:
+      log.log_message("Can't write file: " + path, true);
+      return false;
+    case HulWriteResult::kTooLarge:
+      log.log_message("Can't write file: " + path + " (more than 32767 planes or spheres).", true);
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results) {
+  results.clear();
+  log.log_message("", false);
+  log.log_message("start", true);
+
+  const std::vector<InputEntry> entries =
+      parse_input_list(fields.field_text(Control::kInputFiles), directory_prefix(fields));
+  for (const InputEntry& entry : entries) {
+    if (!names_a_file(entry.path)) {
+      log.log_message("Aborting. Can't find the file: " + entry.path, true);
+      log.log_message("", false);
+      return RunOutcome::kAborted;
+    }
+  }
+
+  const std::uint32_t start = tick_count();
+  CollisionData data;
+  read_volumes(entries, build_hull, data, log);
+  const bool written = write_output(fields, data, log);
+
+  const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
+  log.log_message("end (" + format_whole(elapsed) + "ms)", true);
+  return written ? RunOutcome::kWritten : RunOutcome::kNotWritten;
+}
+
+}  // namespace ombrix

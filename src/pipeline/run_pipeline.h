@@ -1,0 +1,25 @@
+// One complete run: from the field texts to the written hull file.
+#pragma once
+
+#include "hull/volume.h"
+#include "shared/fields.h"
+#include "shared/log.h"
+#include "spheres/sphere_result.h"
+
+namespace ombrix {
+
+enum class RunOutcome {
+  kAborted,     // a named file was missing: nothing was read or written, no end line
+  kNotWritten,  // the run reached its end line but no hull file was written
+  kWritten,     // the run reached its end line and the hull file was written
+};
+
+// Reads the input and working directory fields, checks that every named file exists, reads
+// each model, builds its box and hull with `build_hull`, fills the hulls with spheres, writes the
+// hull file named by the output field (read, with the working directory, only then) and logs
+// "end (<ms>ms)". `results` is emptied first and receives the placed spheres' rows.
+//
+// Every failure is logged; a file that cannot be read is skipped and the run goes on.
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results);
+
+}  // namespace ombrix

@@ -1,0 +1,81 @@
+#include "support/test_files.h"
+
+#include <atomic>
+#include <bit>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace ombrix::testing {
+
+namespace {
+
+void append_int16(std::string& bytes, int value) {
+  const auto bits = static_cast<std::uint16_t>(value);
+  bytes += static_cast<char>(bits & 0xff);
+  bytes += static_cast<char>(bits >> 8);
+}
+
+void append_float(std::string& bytes, float value) {
+  const auto bits = std::bit_cast<std::uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((bits >> shift) & 0xff);
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("ombrix-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  std::filesystem::remove_all(path_, error);
+}
+
+std::string TempDir::prefix() const { return path_.string() + "/"; }
+
+std::string model_file_bytes(std::span<const Vector> points, int polygon_count) {
+  std::string bytes;
+  append_int16(bytes, polygon_count);
+  append_int16(bytes, static_cast<int>(points.size()));
+  bytes.append(static_cast<size_t>(60 * std::max(polygon_count, 0)), '\0');
+  for (const Vector& point : points) {
+    for (float value : {point.x, point.y, point.z, 0.0f, 0.0f, 0.0f}) append_float(bytes, value);
+  }
+  return bytes;
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+VertexList vertices_of(std::span<const Vector> points) {
+  VertexList vertices;
+  for (const Vector& point : points) vertices.push_back({point, {}});
+  return vertices;
+}
+
+std::vector<Vector> box_corners(const Vector& low, const Vector& high) {
+  std::vector<Vector> corners;
+  for (float x : {low.x, high.x}) {
+    for (float y : {low.y, high.y}) {
+      for (float z : {low.z, high.z}) corners.push_back({x, y, z});
+    }
+  }
+  return corners;
+}
+
+}  // namespace ombrix::testing
