@@ -1,0 +1,111 @@
+// The command line as scripts use it: options, output lines, exit status.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+#include "support/test_files.h"
+
+namespace ombrix {
+namespace {
+
+using testing::box_corners;
+using testing::model_file_bytes;
+using testing::read_file;
+using testing::TempDir;
+using testing::write_file;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output.
+CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments) {
+  const std::string command =
+      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + " 2>&1";
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer{};
+  size_t read = 0;
+  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), read);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+// The output's lines with the time stamps ("HH:MM:SS." and a TAB) taken off.
+std::vector<std::string> unstamped_lines(const std::string& out) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end = out.find('\n'); end != std::string::npos; end = out.find('\n', start)) {
+    std::string line = out.substr(start, end - start);
+    if (line.size() >= 10 && line[2] == ':' && line[5] == ':' && line[8] == '.' && line[9] == '\t') {
+      line = line.substr(10);
+    }
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+class OmbrixCli : public ::testing::Test {
+ protected:
+  OmbrixCli() { write_file(dir.file("body.prm"), model_file_bytes(box_corners({-5, -5, -5}, {5, 5, 5}))); }
+  TempDir dir;
+};
+
+TEST_F(OmbrixCli, DefaultsReadBodyPrmAndWriteHullHulWithTheWindowsLog) {
+  const CliRun run = run_cli(dir.path(), "");
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  ASSERT_GE(lines.size(), 7u) << run.out;
+  EXPECT_EQ(lines[0], "'qconvex' not found. Internal Hull procedure will be used.");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "start");
+  EXPECT_EQ(lines[3], "Reading file: body.prm (8 vertices And 1 polies).");
+  EXPECT_EQ(lines[4], "Creating Hull.");
+  EXPECT_EQ(lines[5], "    Number of planes for the Hull: 6");
+  EXPECT_EQ(lines.back().rfind("end (", 0), 0u);
+  EXPECT_TRUE(std::filesystem::exists(dir.file("hull.hul")));
+}
+
+TEST_F(OmbrixCli, AForcedHullChoiceLogsNoProgramLine) {
+  std::filesystem::create_directory(dir.path() / "car");
+  std::filesystem::rename(dir.file("body.prm"), dir.path() / "car" / "cube.prm");
+  const CliRun run = run_cli(dir.path(), "--hull internal --workdir car --input cube.prm --output c.hul");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(unstamped_lines(run.out)[0], "");
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "car" / "c.hul"));
+}
+
+TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
+  EXPECT_EQ(run_cli(dir.path(), "--input missing.prm").status, 1);
+  EXPECT_EQ(run_cli(dir.path(), "--output no/such/dir/h.hul").status, 1);
+}
+
+TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
+  const CliRun bad = run_cli(dir.path(), "--no-such-option");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.out.find("--no-such-option"), std::string::npos);
+  EXPECT_EQ(run_cli(dir.path(), "--hull sideways").status, 2);
+  const CliRun help = run_cli(dir.path(), "--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples",
+                             "--overshoot", "--hull", "--table", "--settings"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+}
+
+TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
+  const CliRun run = run_cli(dir.path(), "--table table.txt");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
+}
+
+}  // namespace
+}  // namespace ombrix
