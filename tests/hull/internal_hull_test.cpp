@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/model_file.h"
 #include "support/recording_log.h"
 #include "support/test_files.h"
 
@@ -112,6 +113,24 @@ TEST(InternalHullDegenerate, RepeatedVertexStillGivesSixPlanesForAnOffOriginCube
   const auto planes = hull_of(points);
   ASSERT_EQ(planes.size(), 6u);
   expect_plane(planes[0], -1, 0, 0, -5);
+}
+
+TEST(InternalHullSamples, EveryVertexIsOnTheInnerSideOfEveryPlane) {  // orientation
+  const std::string path = std::string(OMBRIX_SAMPLES_DIR) + "/car/body.prm";
+  SCOPED_TRACE(path);
+  VertexList vertices;
+  testing::RecordingLog log;
+  ASSERT_TRUE(read_model_file(path, vertices, log));
+  std::vector<Plane> planes;
+  build_internal_hull(planes, vertices, log);
+  ASSERT_GE(planes.size(), 6u);
+  // Merged planes are averages, so a vertex may stand a little beyond the 0.5 of a single face.
+  constexpr double kMergedTolerance = 1.0;
+  for (const Plane& plane : planes) {
+    for (const MeshVertex& vertex : vertices) {
+      ASSERT_LE(plane_value(vertex.position, plane), kMergedTolerance);
+    }
+  }
 }
 
 TEST(InternalHullLog, ReportsStartAndFinalPlaneCountStamped) {  // count logged before merging
