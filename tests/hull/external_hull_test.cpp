@@ -51,6 +51,20 @@ class StandInFolder {
   fs::path previous_;
 };
 
+// The planes and log lines of one call of the bridge, starting from an empty plane list.
+struct BridgeRun {
+  std::vector<Plane> planes;
+  std::vector<LoggedLine> lines;
+};
+
+BridgeRun run_bridge(const std::vector<Vector>& points, const ExternalHullProgram& program = {}) {
+  BridgeRun run;
+  RecordingLog log;
+  build_external_hull_using(program, run.planes, vertices_of(points), log);
+  run.lines = log.lines;
+  return run;
+}
+
 LoggedLine count_line(int count) {
   return {"    Number of planes for the Hull: " + std::to_string(count), true};
 }
@@ -75,6 +89,8 @@ struct OutputCase {
   std::string output;
   std::vector<Plane> planes;
 };
+
+const std::string kOnePlane = "4\n1\n1 0 0 -5\n";
 
 const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0}, {1, 0, 0, -10}, {0, -1, 0, 0},
                                        {0, 1, 0, -10}, {0, 0, -1, 0}, {0, 0, 1, -10}};
@@ -116,21 +132,19 @@ TEST(ExternalHullOutput, EachFacetLineBecomesOnePlaneInTheProgramsOrder) {
     SCOPED_TRACE(output_case.name);
     StandInFolder folder;
     folder.set("output.txt", output_case.output);
-    std::vector<Plane> planes;
-    RecordingLog log;
-    build_external_hull(planes, vertices_of(kTetrahedron), log);
+    const BridgeRun run = run_bridge(kTetrahedron);
 
-    ASSERT_EQ(planes.size(), output_case.planes.size()) << describe(planes);
-    for (size_t i = 0; i < planes.size(); ++i) {
-      EXPECT_TRUE(same_bits(planes[i], output_case.planes[i])) << "plane " << i << ": " << describe(planes);
+    ASSERT_EQ(run.planes.size(), output_case.planes.size()) << describe(run.planes);
+    for (size_t i = 0; i < run.planes.size(); ++i) {
+      EXPECT_TRUE(same_bits(run.planes[i], output_case.planes[i])) << "plane " << i << ": " << describe(run.planes);
     }
-    EXPECT_EQ(log.lines, std::vector<LoggedLine>{count_line(static_cast<int>(planes.size()))});
+    EXPECT_EQ(run.lines, std::vector<LoggedLine>{count_line(static_cast<int>(run.planes.size()))});
   }
 }
 
 TEST(ExternalHullOutput, PlanesAreAppendedAndTheCountIsOfTheWholeList) {
   StandInFolder folder;
-  folder.set("output.txt", "4\n1\n1 0 0 -5\n");
+  folder.set("output.txt", kOnePlane);
   std::vector<Plane> planes = {{0, 0, 1, -1}};
   RecordingLog log;
   build_external_hull(planes, vertices_of(kTetrahedron), log);
@@ -142,9 +156,7 @@ TEST(ExternalHullOutput, PlanesAreAppendedAndTheCountIsOfTheWholeList) {
 
 TEST(ExternalHullExchange, ProgramGetsTheVerticesAndTheSingleArgumentN) {
   StandInFolder folder;
-  std::vector<Plane> planes;
-  RecordingLog log;
-  build_external_hull(planes, vertices_of(kTetrahedron), log);
+  run_bridge(kTetrahedron);
   // Written by the stand-in in its working directory: it was started from the current one.
   EXPECT_EQ(folder.received("input.txt"), external_hull_input_text(vertices_of(kTetrahedron)));
   EXPECT_EQ(folder.received("arguments.txt"), "n\n");
@@ -155,83 +167,65 @@ TEST(ExternalHullExchange, LargeInputReachesTheProgramWhole) {
   std::vector<Vector> points;
   for (int i = 0; i < 20000; ++i) points.push_back({i * 0.25f, -i * 0.5f, i * 1.0e-3f});
   StandInFolder folder;
-  folder.set("output.txt", "4\n1\n1 0 0 -5\n");
-  std::vector<Plane> planes;
-  RecordingLog log;
-  build_external_hull(planes, vertices_of(points), log);
+  folder.set("output.txt", kOnePlane);
+  EXPECT_EQ(run_bridge(points).planes.size(), 1u);
   EXPECT_EQ(folder.received("input.txt"), external_hull_input_text(vertices_of(points)));
-  EXPECT_EQ(planes.size(), 1u);
 }
 
 TEST(ExternalHullExchange, StandardErrorIsNotTakenForOutput) {
   StandInFolder folder;
   folder.set("error.txt", "4\n1\n9 9 9 9\n");
-  folder.set("output.txt", "4\n1\n1 0 0 -5\n");
-  std::vector<Plane> planes;
-  RecordingLog log;
-  build_external_hull(planes, vertices_of(kTetrahedron), log);
-  ASSERT_EQ(planes.size(), 1u);
-  EXPECT_EQ(planes[0].a, 1.0f);
+  folder.set("output.txt", kOnePlane);
+  const BridgeRun run = run_bridge(kTetrahedron);
+  ASSERT_EQ(run.planes.size(), 1u);
+  EXPECT_EQ(run.planes[0].a, 1.0f);
 }
 
 TEST(ExternalHullExchange, OutputIsCollectedUntilTheProgramEnds) {
   StandInFolder folder;
-  folder.set("output.txt", "4\n1\n1 0 0 -5\n");
+  folder.set("output.txt", kOnePlane);
   folder.set("sleep_ms.txt", "300");
-  std::vector<Plane> planes;
-  RecordingLog log;
-  build_external_hull(planes, vertices_of(kTetrahedron), log);
-  EXPECT_EQ(planes.size(), 1u);
-  EXPECT_EQ(log.lines, std::vector<LoggedLine>{count_line(1)});
+  EXPECT_EQ(run_bridge(kTetrahedron).lines, std::vector<LoggedLine>{count_line(1)});
 }
 
 TEST(ExternalHullFailure, ProgramThatLeavesWithoutReadingItsInputGivesNoPlanes) {
   // The tool must survive writing to a closed pipe.
-  std::vector<Vector> points(20000, Vector{1, 2, 3});
   StandInFolder folder;
   folder.set("skip_input", "");
-  std::vector<Plane> planes;
-  RecordingLog log;
-  build_external_hull(planes, vertices_of(points), log);
-  EXPECT_TRUE(planes.empty());
-  EXPECT_EQ(log.lines, std::vector<LoggedLine>{count_line(0)});
+  const BridgeRun run = run_bridge(std::vector<Vector>(20000, Vector{1, 2, 3}));
+  EXPECT_TRUE(run.planes.empty());
+  EXPECT_EQ(run.lines, std::vector<LoggedLine>{count_line(0)});
 }
 
 TEST(ExternalHullFailure, ProgramThatCannotStartLogsOnceAndAddsNothing) {
   const std::vector<std::pair<const char*, std::string>> programs = {
       {"missing", ""},
-      {"not executable", "4\n1\n1 0 0 -5\n"},
+      {"not executable", kOnePlane},
   };
   for (const auto& [name, contents] : programs) {
     SCOPED_TRACE(name);
     TempDir folder;
     const fs::path program = folder.path() / external_hull_program_name();
     if (!contents.empty()) write_file(program.string(), contents);
-    std::vector<Plane> planes;
-    RecordingLog log;
-    build_external_hull_using({.path = program}, planes, vertices_of(kTetrahedron), log);
-    EXPECT_TRUE(planes.empty());
+    const BridgeRun run = run_bridge(kTetrahedron, {.path = program});
+    EXPECT_TRUE(run.planes.empty());
     const LoggedLine cannot_start = {"Can't start " + external_hull_program_name() + ".", true};
-    EXPECT_EQ(log.lines, std::vector<LoggedLine>{cannot_start});
+    EXPECT_EQ(run.lines, std::vector<LoggedLine>{cannot_start});
   }
 }
 
 TEST(ExternalHullFailure, ProgramStillRunningAtTheTimeLimitIsEndedAndItsOutputIgnored) {
   StandInFolder folder;
-  folder.set("output.txt", "4\n1\n1 0 0 -5\n");  // printed at once, then the program sleeps on
+  folder.set("output.txt", kOnePlane);  // printed at once, then the program sleeps on
   folder.set("sleep_ms.txt", "60000");
-  std::vector<Plane> planes;
-  RecordingLog log;
   const auto start = std::chrono::steady_clock::now();
-  build_external_hull_using({.time_limit = std::chrono::milliseconds(300)}, planes, vertices_of(kTetrahedron),
-                            log);
+  const BridgeRun run = run_bridge(kTetrahedron, {.time_limit = std::chrono::milliseconds(300)});
   // Not a timing test: far below the sleep, it only shows that the program was not waited for.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
-  EXPECT_TRUE(planes.empty());
-  EXPECT_EQ(log.lines, (std::vector<LoggedLine>{
-                           {"    " + external_hull_program_name() + " did not finish in time: its output is ignored.",
-                            true},
-                           count_line(0)}));
+  EXPECT_TRUE(run.planes.empty());
+  const LoggedLine timed_out = {"    " + external_hull_program_name() + " did not finish in time: its output is ignored.",
+                                true};
+  EXPECT_EQ(run.lines, (std::vector<LoggedLine>{timed_out, count_line(0)}));
 }
 
 TEST(ExternalHullPresence, OnlyANonEmptyFileOfTheProgramsNameCounts) {
