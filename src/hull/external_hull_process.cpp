@@ -1,5 +1,8 @@
 #include "hull/external_hull_process.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
@@ -36,7 +39,7 @@ ProgramRun run_program(const std::filesystem::path& program, const std::string& 
   // the program; it may return early (on a write error, say), hence the loop to the deadline.
   const QDeadlineTimer deadline(time_limit);
   while (process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
-    process.waitForFinished(static_cast<int>(deadline.remainingTime()));
+    process.waitForFinished(static_cast<int>(std::min<qint64>(deadline.remainingTime(), INT_MAX)));
   }
 
   ProgramRun run;

@@ -33,9 +33,5 @@ TEST(ExternalHullOutputLines, EmptyLinesAreKeptButNoneFollowsTheLastLineEnd) {
   EXPECT_EQ(split_output_lines(""), Lines{});
 }
 
-TEST(ExternalHullOutputLines, OtherControlCharactersStayInTheLine) {
-  EXPECT_EQ(split_output_lines(std::string("1\t2\v3\f\0" "4\n", 9)), (Lines{std::string("1\t2\v3\f\0" "4", 8)}));
-}
-
 }  // namespace
 }  // namespace ombrix
