@@ -21,6 +21,11 @@ std::string external_hull_program_name();
 // current directory.
 bool external_hull_program_present(const std::filesystem::path& directory = std::filesystem::current_path());
 
+// The start-up log line (unstamped) that says which hull procedure every run will use:
+// "'<name>' found. It will be used to compute Hull." or
+// "'<name>' not found. Internal Hull procedure will be used."
+std::string external_hull_presence_line(bool present);
+
 // Which program the bridge starts and how long it waits for it.
 struct ExternalHullProgram {
   // The program's name in the current directory, written so that no search path is consulted.

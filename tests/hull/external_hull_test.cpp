@@ -251,6 +251,12 @@ TEST(ExternalHullPresence, OnlyANonEmptyFileOfTheProgramsNameCounts) {
   EXPECT_FALSE(external_hull_program_present(with_other_name.path()));
 }
 
+TEST(ExternalHullPresence, StartUpLineNamesTheProgramAndTheProcedureChosen) {
+  const std::string name = external_hull_program_name();
+  EXPECT_EQ(external_hull_presence_line(true), "'" + name + "' found. It will be used to compute Hull.");
+  EXPECT_EQ(external_hull_presence_line(false), "'" + name + "' not found. Internal Hull procedure will be used.");
+}
+
 TEST(ExternalHullPresence, LinkCountsWhenItLeadsToANonEmptyFile) {
   // How a Linux user installs the program: a symbolic link to the packaged one.
   const std::string name = external_hull_program_name();
