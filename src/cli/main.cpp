@@ -16,14 +16,8 @@ using namespace ombrix;
 HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
-    // Built piece by piece: GCC 12 misreports a "'" + std::string concatenation here.
-    std::string program = "'";
-    program += external_hull_program_name();
-    program += "'";
     external = external_hull_program_present();
-    log.log_message(external ? program + " found. It will be used to compute Hull."
-                             : program + " not found. Internal Hull procedure will be used.",
-                    false);
+    log.log_message(external_hull_presence_line(external), false);
   }
   if (external) return build_external_hull;
   return build_internal_hull;

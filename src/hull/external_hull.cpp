@@ -2,6 +2,11 @@
 
 #include <system_error>
 
+#include "hull/external_hull_input.h"
+#include "hull/external_hull_output.h"
+#include "hull/external_hull_process.h"
+#include "shared/number_text.h"
+
 namespace ombrix {
 
 std::string external_hull_program_name() {
@@ -20,8 +25,35 @@ bool external_hull_program_present(const std::filesystem::path& directory) {
   return !error && size > 0;
 }
 
-void build_external_hull(std::vector<Plane>&, std::span<const MeshVertex>, Log& log) {
-  log.log_message("Can't start " + external_hull_program_name() + ".", true);
+std::string external_hull_presence_line(bool present) {
+  // Built piece by piece: GCC 12 misreports a "'" + std::string concatenation.
+  std::string line = "'";
+  line += external_hull_program_name();
+  line += present ? "' found. It will be used to compute Hull."
+                  : "' not found. Internal Hull procedure will be used.";
+  return line;
+}
+
+void build_external_hull_using(const ExternalHullProgram& program, std::vector<Plane>& planes,
+                               std::span<const MeshVertex> vertices, Log& log) {
+  const std::string name = external_hull_program_name();
+  const ProgramRun run =
+      run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit);
+  if (!run.started) {
+    log.log_message("Can't start " + name + ".", true);
+    return;
+  }
+  if (run.finished_in_time) {
+    append_output_planes(planes, split_output_lines(run.output));
+  } else {
+    log.log_message("    " + name + " did not finish in time: its output is ignored.", true);
+  }
+  log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(planes.size())),
+                  true);
+}
+
+void build_external_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {
+  build_external_hull_using(ExternalHullProgram{}, planes, vertices, log);
 }
 
 }  // namespace ombrix

@@ -1,0 +1,275 @@
+// The bridge against a stand-in program that prints what each case needs, sleeps or never starts.
+// Each case runs from a fresh folder holding the stand-in under the program's name, as a user's
+// current directory would hold qconvex.
+#include <bit>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "hull/external_hull.h"
+#include "hull/external_hull_input.h"
+#include "support/recording_log.h"
+#include "support/test_files.h"
+
+namespace ombrix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::LoggedLine;
+using testing::RecordingLog;
+using testing::TempDir;
+using testing::read_file;
+using testing::vertices_of;
+using testing::write_file;
+
+// The tetrahedron the stand-in's input is built from; the stand-in ignores the geometry.
+const std::vector<Vector> kTetrahedron = {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}, {0, 0, 10}};
+
+// A fresh current directory with the stand-in installed as the program; the previous current
+// directory comes back at the end.
+class StandInFolder {
+ public:
+  StandInFolder() : previous_(fs::current_path()) {
+    fs::copy_file(OMBRIX_STAND_IN_QCONVEX, folder_.path() / external_hull_program_name());
+    fs::current_path(folder_.path());
+  }
+  ~StandInFolder() { fs::current_path(previous_); }
+  StandInFolder(const StandInFolder&) = delete;
+  StandInFolder& operator=(const StandInFolder&) = delete;
+
+  void set(const std::string& name, const std::string& text) { write_file(folder_.file(name), text); }
+  std::string received(const std::string& name) const { return read_file(folder_.file(name)); }
+  fs::path path() const { return folder_.path(); }
+
+ private:
+  TempDir folder_;
+  fs::path previous_;
+};
+
+// The planes and log lines of one call of the bridge, starting from an empty plane list.
+struct BridgeRun {
+  std::vector<Plane> planes;
+  std::vector<LoggedLine> lines;
+};
+
+BridgeRun run_bridge(const std::vector<Vector>& points, const ExternalHullProgram& program = {}) {
+  BridgeRun run;
+  RecordingLog log;
+  build_external_hull_using(program, run.planes, vertices_of(points), log);
+  run.lines = log.lines;
+  return run;
+}
+
+LoggedLine count_line(int count) {
+  return {"    Number of planes for the Hull: " + std::to_string(count), true};
+}
+
+// Bit for bit, so that a lost sign of zero shows.
+bool same_bits(const Plane& x, const Plane& y) {
+  return std::bit_cast<std::uint32_t>(x.a) == std::bit_cast<std::uint32_t>(y.a) &&
+         std::bit_cast<std::uint32_t>(x.b) == std::bit_cast<std::uint32_t>(y.b) &&
+         std::bit_cast<std::uint32_t>(x.c) == std::bit_cast<std::uint32_t>(y.c) &&
+         std::bit_cast<std::uint32_t>(x.d) == std::bit_cast<std::uint32_t>(y.d);
+}
+
+// Shows the sign of zero, unlike std::to_string.
+std::string describe(const std::vector<Plane>& planes) {
+  std::ostringstream text;
+  for (const Plane& p : planes) text << "(" << p.a << " " << p.b << " " << p.c << " " << p.d << ") ";
+  return text.str();
+}
+
+struct OutputCase {
+  const char* name;
+  std::string output;
+  std::vector<Plane> planes;
+};
+
+const std::string kOnePlane = "4\n1\n1 0 0 -5\n";
+
+const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0}, {1, 0, 0, -10}, {0, -1, 0, 0},
+                                       {0, 1, 0, -10}, {0, 0, -1, 0}, {0, 0, 1, -10}};
+const std::string kCubeFaceLines =
+    "-1 0 0 0\n1 0 0 -10\n0 -1 0 0\n0 1 0 -10\n0 0 -1 0\n0 0 1 -10\n";
+
+const std::vector<OutputCase> kOutputCases = {
+    {"six facets whatever the count line says", "4\n2\n" + kCubeFaceLines, kCubeFaces},
+    {"a further empty line adds a plane of four zeros", "4\n6\n" + kCubeFaceLines + "\n",
+     [] {
+       std::vector<Plane> planes = kCubeFaces;
+       planes.push_back({});
+       return planes;
+     }()},
+    {"first line with blanks around the 4", " 4 \r\n1\r\n1 0 0 -5\r\n", {{1, 0, 0, -5}}},
+    {"first line 4.0 is refused", "4.0\n1\n1 0 0 -5\n", {}},
+    {"empty first line is refused", "\n1\n1 0 0 -5\n", {}},
+    {"first line 4 with a TAB is refused", "4\t\n1\n1 0 0 -5\n", {}},
+    {"several and leading spaces", "4\n1\n   1   -2  3     4.5   \n", {{1, -2, 3, 4.5f}}},
+    {"TABs do not separate", "4\n1\n1\t2\t3\t4\n", {{1, 0, 0, 0}}},
+    {"a TAB before a number is skipped", "4\n1\n\t1 \t2 3 4\n", {{1, 2, 3, 4}}},
+    {"exponents", "4\n1\n1.5e-07 -2E+3 3e0 -4.25e-1\n", {{1.5e-07f, -2000, 3, -0.425f}}},
+    {"signed zeros as the program writes them", "4\n1\n    -0     -0     -1      0 \n",
+     {{-0.0f, -0.0f, -1, 0}}},
+    {"missing numbers give 0", "4\n1\n1 2\n", {{1, 2, 0, 0}}},
+    {"unreadable numbers give 0 and a fifth is ignored", "4\n1\nx 2 y 4 5\n", {{0, 2, 0, 4}}},
+    {"long numbers are rounded to single precision",
+     "4\n1\n0.5773502691896258 0.5773502691896258 0.5773502691896258 -0.5773502691896258 \n",
+     {{0.57735026f, 0.57735026f, 0.57735026f, -0.57735026f}}},
+    {"lines ended by CR alone", "4\r1\r1 0 0 -5\r", {{1, 0, 0, -5}}},
+    {"last line without a line end", "4\n1\n1 0 0 -5", {{1, 0, 0, -5}}},
+    {"two header lines only", "4\n6\n", {}},
+    {"no count line", "4\n", {}},
+    {"nothing at all", "", {}},
+};
+
+TEST(ExternalHullOutput, EachFacetLineBecomesOnePlaneInTheProgramsOrder) {
+  for (const OutputCase& output_case : kOutputCases) {
+    SCOPED_TRACE(output_case.name);
+    StandInFolder folder;
+    folder.set("output.txt", output_case.output);
+    const BridgeRun run = run_bridge(kTetrahedron);
+
+    ASSERT_EQ(run.planes.size(), output_case.planes.size()) << describe(run.planes);
+    for (size_t i = 0; i < run.planes.size(); ++i) {
+      EXPECT_TRUE(same_bits(run.planes[i], output_case.planes[i])) << "plane " << i << ": " << describe(run.planes);
+    }
+    EXPECT_EQ(run.lines, std::vector<LoggedLine>{count_line(static_cast<int>(run.planes.size()))});
+  }
+}
+
+TEST(ExternalHullOutput, PlanesAreAppendedAndTheCountIsOfTheWholeList) {
+  StandInFolder folder;
+  folder.set("output.txt", kOnePlane);
+  std::vector<Plane> planes = {{0, 0, 1, -1}};
+  RecordingLog log;
+  build_external_hull(planes, vertices_of(kTetrahedron), log);
+  ASSERT_EQ(planes.size(), 2u);
+  EXPECT_EQ(planes[0].c, 1.0f);
+  EXPECT_EQ(planes[1].a, 1.0f);
+  EXPECT_EQ(log.lines, std::vector<LoggedLine>{count_line(2)});
+}
+
+TEST(ExternalHullExchange, ProgramGetsTheVerticesAndTheSingleArgumentN) {
+  StandInFolder folder;
+  run_bridge(kTetrahedron);
+  // Written by the stand-in in its working directory: it was started from the current one.
+  EXPECT_EQ(folder.received("input.txt"), external_hull_input_text(vertices_of(kTetrahedron)));
+  EXPECT_EQ(folder.received("arguments.txt"), "n\n");
+}
+
+TEST(ExternalHullExchange, LargeInputReachesTheProgramWhole) {
+  // Far more than a pipe holds: the write must not stall or be cut short.
+  std::vector<Vector> points;
+  for (int i = 0; i < 20000; ++i) points.push_back({i * 0.25f, -i * 0.5f, i * 1.0e-3f});
+  StandInFolder folder;
+  folder.set("output.txt", kOnePlane);
+  EXPECT_EQ(run_bridge(points).planes.size(), 1u);
+  EXPECT_EQ(folder.received("input.txt"), external_hull_input_text(vertices_of(points)));
+}
+
+TEST(ExternalHullExchange, StandardErrorIsNotTakenForOutput) {
+  StandInFolder folder;
+  folder.set("error.txt", "4\n1\n9 9 9 9\n");
+  folder.set("output.txt", kOnePlane);
+  const BridgeRun run = run_bridge(kTetrahedron);
+  ASSERT_EQ(run.planes.size(), 1u);
+  EXPECT_EQ(run.planes[0].a, 1.0f);
+}
+
+TEST(ExternalHullExchange, OutputIsCollectedUntilTheProgramEnds) {
+  StandInFolder folder;
+  folder.set("output.txt", kOnePlane);
+  folder.set("sleep_ms.txt", "300");
+  EXPECT_EQ(run_bridge(kTetrahedron).lines, std::vector<LoggedLine>{count_line(1)});
+}
+
+TEST(ExternalHullFailure, ProgramThatLeavesWithoutReadingItsInputGivesNoPlanes) {
+  // The tool must survive writing to a closed pipe.
+  StandInFolder folder;
+  folder.set("skip_input", "");
+  const BridgeRun run = run_bridge(std::vector<Vector>(20000, Vector{1, 2, 3}));
+  EXPECT_TRUE(run.planes.empty());
+  EXPECT_EQ(run.lines, std::vector<LoggedLine>{count_line(0)});
+}
+
+TEST(ExternalHullFailure, ProgramThatCannotStartLogsOnceAndAddsNothing) {
+  const std::vector<std::pair<const char*, std::string>> programs = {
+      {"missing", ""},
+      {"not executable", kOnePlane},
+  };
+  for (const auto& [name, contents] : programs) {
+    SCOPED_TRACE(name);
+    TempDir folder;
+    const fs::path program = folder.path() / external_hull_program_name();
+    if (!contents.empty()) write_file(program.string(), contents);
+    const BridgeRun run = run_bridge(kTetrahedron, {.path = program});
+    EXPECT_TRUE(run.planes.empty());
+    const LoggedLine cannot_start = {"Can't start " + external_hull_program_name() + ".", true};
+    EXPECT_EQ(run.lines, std::vector<LoggedLine>{cannot_start});
+  }
+}
+
+TEST(ExternalHullFailure, ProgramStillRunningAtTheTimeLimitIsEndedAndItsOutputIgnored) {
+  StandInFolder folder;
+  folder.set("output.txt", kOnePlane);  // printed at once, then the program sleeps on
+  folder.set("sleep_ms.txt", "60000");
+  const auto start = std::chrono::steady_clock::now();
+  const BridgeRun run = run_bridge(kTetrahedron, {.time_limit = std::chrono::milliseconds(300)});
+  // Not a timing test: far below the sleep, it only shows that the program was not waited for.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+  EXPECT_TRUE(run.planes.empty());
+  const LoggedLine timed_out = {"    " + external_hull_program_name() + " did not finish in time: its output is ignored.",
+                                true};
+  EXPECT_EQ(run.lines, (std::vector<LoggedLine>{timed_out, count_line(0)}));
+}
+
+TEST(ExternalHullPresence, OnlyANonEmptyFileOfTheProgramsNameCounts) {
+  const std::string name = external_hull_program_name();
+  TempDir with_nothing;
+  EXPECT_FALSE(external_hull_program_present(with_nothing.path()));
+
+  TempDir with_empty_file;
+  write_file(with_empty_file.file(name), "");
+  EXPECT_FALSE(external_hull_program_present(with_empty_file.path()));
+
+  TempDir with_folder;
+  fs::create_directory(with_folder.path() / name);
+  write_file(with_folder.file(name + "/inside"), "x");
+  EXPECT_FALSE(external_hull_program_present(with_folder.path()));
+
+  TempDir with_file;
+  write_file(with_file.file(name), "x");
+  EXPECT_TRUE(external_hull_program_present(with_file.path()));
+
+  TempDir with_other_name;
+  write_file(with_other_name.file("Qconvex2"), "x");
+  EXPECT_FALSE(external_hull_program_present(with_other_name.path()));
+}
+
+TEST(ExternalHullPresence, StartUpLineNamesTheProgramAndTheProcedureChosen) {
+  const std::string name = external_hull_program_name();
+  EXPECT_EQ(external_hull_presence_line(true), "'" + name + "' found. It will be used to compute Hull.");
+  EXPECT_EQ(external_hull_presence_line(false), "'" + name + "' not found. Internal Hull procedure will be used.");
+}
+
+TEST(ExternalHullPresence, LinkCountsWhenItLeadsToANonEmptyFile) {
+  // How a Linux user installs the program: a symbolic link to the packaged one.
+  const std::string name = external_hull_program_name();
+  TempDir target;
+  write_file(target.file("real"), "x");
+  TempDir linked;
+  fs::create_symlink(target.path() / "real", linked.path() / name);
+  EXPECT_TRUE(external_hull_program_present(linked.path()));
+
+  TempDir dangling;
+  fs::create_symlink(target.path() / "gone", dangling.path() / name);
+  EXPECT_FALSE(external_hull_program_present(dangling.path()));
+}
+
+}  // namespace
+}  // namespace ombrix
