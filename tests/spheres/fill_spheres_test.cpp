@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "hull/internal_hull.h"
 #include "support/box_volume.h"
 #include "support/recording_log.h"
+#include "support/test_files.h"
 
 namespace ombrix {
 namespace {
@@ -203,6 +205,44 @@ TEST(FillSpheresRefusal, VanishingGridResolutionLogsTheNegativeGridAndPlacesNoth
   EXPECT_EQ(texts[3], "Number of sphere positions that will be tested: 0 (Grid is -1 x -1 x -1).");
   EXPECT_EQ(texts[4], "Filling Hull with spheres.");
   EXPECT_TRUE(filling.data.spheres.empty());
+}
+
+// A main volume built the way a run builds it: box and hull of the points.
+Volume hull_volume(const std::vector<Vector>& points) {
+  Volume volume;
+  const VertexList vertices = testing::vertices_of(points);
+  bbox_of_vertices(volume.box, vertices);
+  RecordingLog ignored;
+  build_internal_hull(volume.planes, vertices, ignored);
+  return volume;
+}
+
+TEST(FillSpheresInvariant, EverySphereFitsItsHullAndStaysOutOfTheExcludedOne) {
+  const std::vector<std::vector<Vector>> shapes{
+      {{-30, 0, 0}, {30, 0, 0}, {0, -20, 0}, {0, 20, 0}, {0, 0, -45}, {0, 0, 45}},           // octahedron
+      {{0, 0, 0}, {40, 0, 0}, {0, 25, 0}, {0, 0, 60}, {40, 0, 60}, {0, 25, 60}},             // wedge
+      {{-7, -3, -2}, {11, -5, 1}, {2, 9, -4}, {-3, 4, 12}, {5, 6, 7}, {0, -8, 9}, {9, 2, -6}},  // irregular
+  };
+  for (const std::vector<Vector>& shape : shapes) {
+    SCOPED_TRACE("shape of " + std::to_string(shape.size()) + " points");
+    Filling filling;
+    filling.data.volumes.push_back(hull_volume(shape));
+    const Volume& volume = filling.data.volumes[0];
+    const BBox& box = volume.box;
+    // A slab through the middle of the box, excluded.
+    const float middle = (box.min_x + box.max_x) / 2;
+    filling.data.volumes[0].excluded.push_back(
+        box_volume({middle - 1, box.min_y - 1, box.min_z - 1}, {middle + 1, box.max_y + 1, box.max_z + 1}));
+    fill(filling, fields("9", "15", "12"));
+
+    ASSERT_FALSE(filling.data.spheres.empty());
+    for (const Sphere& sphere : filling.data.spheres) {
+      const Vector centre{sphere.x, sphere.y, sphere.z};
+      EXPECT_LE(sphere.radius, inside_depth(centre, volume.planes, 0.0f));
+      EXPECT_LE(sphere.radius, outside_distance(centre, volume.excluded[0].planes, 0.0f));
+      EXPECT_GT(sphere.radius, 0.0f);
+    }
+  }
 }
 
 }  // namespace
