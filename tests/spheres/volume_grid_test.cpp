@@ -9,10 +9,10 @@ namespace {
 FillParameters defaults() { return {7.0f, 21.0f, 11, 0.0f}; }
 
 // 100 x 50 x 80, centred on the origin.
-constexpr BBox kWorkedBox{-50.0f, 50.0f, -25.0f, 25.0f, -40.0f, 40.0f};
+constexpr BBox kBox100x50x80{-50.0f, 50.0f, -25.0f, 25.0f, -40.0f, 40.0f};
 
-TEST(VolumeGridCounts, WorkedExampleWithDefaultParameters) {
-  const VolumeGrid grid = volume_grid(kWorkedBox, defaults());
+TEST(VolumeGridCounts, Box100By50By80WithDefaultParameters) {
+  const VolumeGrid grid = volume_grid(kBox100x50x80, defaults());
 
   EXPECT_EQ(grid.smallest_extent, 50.0f);
   EXPECT_FLOAT_EQ(grid.nominal_spacing, 7.142857f);
@@ -54,8 +54,8 @@ TEST(VolumeGridCounts, EvenGridResolutionGivesTheNextOddCount) {
   eight.grid_resolution_val = 8.0f;
   FillParameters nine = defaults();
   nine.grid_resolution_val = 9.0f;
-  const VolumeGrid even = volume_grid(kWorkedBox, eight);
-  const VolumeGrid odd = volume_grid(kWorkedBox, nine);
+  const VolumeGrid even = volume_grid(kBox100x50x80, eight);
+  const VolumeGrid odd = volume_grid(kBox100x50x80, nine);
 
   EXPECT_EQ(even.half_count, 4);
   EXPECT_EQ(even.axes[1].candidate_count, 9);  // across the smallest extent
@@ -66,16 +66,16 @@ TEST(VolumeGridCounts, EvenGridResolutionGivesTheNextOddCount) {
 TEST(VolumeGridCounts, OvershootIsAShareOfTheSmallestExtent) {
   FillParameters parameters = defaults();
   parameters.sphere_overshot_val = 10.0f;
-  EXPECT_EQ(volume_grid(kWorkedBox, parameters).overshoot, 5.0f);
+  EXPECT_EQ(volume_grid(kBox100x50x80, parameters).overshoot, 5.0f);
   parameters.sphere_overshot_val = -20.0f;
-  EXPECT_EQ(volume_grid(kWorkedBox, parameters).overshoot, -10.0f);
+  EXPECT_EQ(volume_grid(kBox100x50x80, parameters).overshoot, -10.0f);
 }
 
 TEST(VolumeGridCounts, HugeResolutionsGiveHugeTotalsWithoutOverflow) {
   FillParameters parameters = defaults();
   parameters.grid_resolution_val = 1e30f;
   parameters.sample_sphere_resolution_val = 1e30f;
-  const VolumeGrid grid = volume_grid(kWorkedBox, parameters);
+  const VolumeGrid grid = volume_grid(kBox100x50x80, parameters);
   EXPECT_GT(grid.sphere_positions, 1e80);
   EXPECT_GT(grid.sample_points, 1e80);
 }
@@ -84,7 +84,7 @@ TEST(VolumeGridCounts, VanishingGridResolutionGivesNegativeCountsAndNoPositions)
   // The nominal spacing is so large that the half count rounds to -1: the rows are empty.
   FillParameters parameters = defaults();
   parameters.grid_resolution_val = 1e-30f;
-  const VolumeGrid grid = volume_grid(kWorkedBox, parameters);
+  const VolumeGrid grid = volume_grid(kBox100x50x80, parameters);
   EXPECT_EQ(grid.half_count, -1);
   EXPECT_LT(grid.axes[0].candidate_count, 0);
   EXPECT_EQ(grid.sphere_positions, 0.0);
@@ -114,14 +114,14 @@ TEST(VolumeGridCoordinates, MiddleCandidateIsExactlyTheBoxCentre) {
 }
 
 TEST(VolumeGridCoordinates, FirstAndLastCandidatesKeepTheirMarginFromTheFaces) {
-  const VolumeGrid grid = volume_grid(kWorkedBox, defaults());
+  const VolumeGrid grid = volume_grid(kBox100x50x80, defaults());
   EXPECT_FLOAT_EQ(candidate_coordinate(grid, 0, 0), -6 * 7.142857f);
   EXPECT_FLOAT_EQ(candidate_coordinate(grid, 0, 12), 6 * 7.142857f);
   EXPECT_FLOAT_EQ(candidate_coordinate(grid, 2, 0), -5 * 7.142857f);
 }
 
 TEST(VolumeGridCoordinates, SampleRowIsCentredInTheBox) {
-  const VolumeGrid grid = volume_grid(kWorkedBox, defaults());
+  const VolumeGrid grid = volume_grid(kBox100x50x80, defaults());
   const float first = sample_coordinate(grid, 0, 0);
   const float last = sample_coordinate(grid, 0, 41);
   EXPECT_FLOAT_EQ(first, -50.0f + (100.0f - 41 * 2.3809524f) / 2);
