@@ -47,14 +47,6 @@ TEST(FillParameters, OnlyTheTargetSkipsLeadingTabs) {
   EXPECT_EQ(parameters.sphere_overshot_val, 0.0f);
 }
 
-TEST(FillParameters, TargetReadsHexadecimalBinaryAndKeepsTheLow32Bits) {
-  EXPECT_EQ(read("", "", "$1A", "").target_sphere_n, 26);
-  EXPECT_EQ(read("", "", "%101", "").target_sphere_n, 5);
-  EXPECT_EQ(read("", "", "-$10", "").target_sphere_n, -16);
-  EXPECT_EQ(read("", "", "4294967307", "").target_sphere_n, 11);
-  EXPECT_EQ(read("", "", "2147483648", "").target_sphere_n, -2147483647 - 1);
-}
-
 TEST(FillParameters, DecimalPointWhateverTheLocale) {
   const testing::CommaLocale comma;
   if (!comma.active()) GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/install-deps makes it)";
