@@ -87,13 +87,13 @@ void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultLis
     log.log_message("Discretizing hull volume with sample_spheres.", true);
     const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume, log);
     std::vector<SampleSphere> samples = sample_hull(grid, volume.planes, exclusions);
-    log.log_message("    Number of sample_spheres used: " + format_whole(static_cast<std::int64_t>(samples.size())),
-                    true);
+    const auto sample_count = static_cast<std::int64_t>(samples.size());
+    log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), true);
 
     std::vector<SpherePosition> positions = lay_out_candidates(grid, volume.planes, exclusions);
-    log.log_message("Number of sphere positions that will be tested: " +
-                        format_whole(static_cast<std::int64_t>(positions.size())) + " (Grid is " + grid_size(grid) +
-                        ").",
+    const auto position_count = static_cast<std::int64_t>(positions.size());
+    log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
+                        " (Grid is " + grid_size(grid) + ").",
                     true);
 
     const std::vector<Sphere> spheres =

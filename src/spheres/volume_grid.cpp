@@ -9,10 +9,10 @@ namespace ombrix {
 
 namespace {
 
-// Single-precision constants, as the stored files were always computed with them.
-constexpr float kRowMargin = 0.495f;           // the outermost candidate keeps just under half a spacing from the box face
-constexpr float kCandidateClearance = 0.99f;   // share of half a candidate spacing
-constexpr float kSampleClearance = 0.9f;       // share of half a sample spacing
+// Single-precision constants, as hull files have always been computed with them.
+constexpr float kRowMargin = 0.495f;          // least spacings between the outermost candidate and the box face
+constexpr float kCandidateClearance = 0.99f;  // share of half a candidate spacing
+constexpr float kSampleClearance = 0.9f;      // share of half a sample spacing
 
 // How many points a grid with these per-axis counts visits: an empty row empties the grid.
 double grid_points(const std::array<double, 3>& counts) {
