@@ -11,6 +11,7 @@
 #include "pipeline/collision_data.h"
 #include "pipeline/input_list.h"
 #include "shared/number_text.h"
+#include "spheres/fill_spheres.h"
 
 namespace ombrix {
 
@@ -93,6 +94,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   const std::uint32_t start = tick_count();
   CollisionData data;
   read_volumes(entries, build_hull, data, log);
+  fill_spheres(data, fields, log, results);
   const bool written = write_output(fields, data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);

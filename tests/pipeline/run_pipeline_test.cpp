@@ -64,6 +64,10 @@ TEST_F(RunPipeline, TwoMainVolumesAreLoggedAndWrittenInInputOrder) {
       "Reading file: " + prefix + "tet.m (4 vertices And 1 polies).",
       "Creating Hull.",
       "    Number of planes for the Hull: 4",
+      // The sphere fields are left empty here: every volume is refused spheres.
+      "Creating spheres.",
+      "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0.",
+      "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0.",
   };
   EXPECT_EQ(middle_lines(), expected);
   EXPECT_FALSE(log.lines[0].stamped);
@@ -77,7 +81,7 @@ TEST_F(RunPipeline, TwoMainVolumesAreLoggedAndWrittenInInputOrder) {
 
 TEST_F(RunPipeline, AnExcludedVolumeIsReadAndHulledButNotWritten) {
   EXPECT_EQ(run("cube.prm * tet.m"), RunOutcome::kWritten);
-  EXPECT_EQ(middle_lines().size(), 6u);
+  EXPECT_EQ(middle_lines().size(), 8u);
   EXPECT_EQ(read_file(dir.file("out.hul")).size(), 2u + (42 + 6 * 16) + 2);
 }
 
@@ -93,7 +97,7 @@ TEST_F(RunPipeline, AnExcludedVolumeWithNoMainVolumeBeforeItIsSkipped) {
   EXPECT_EQ(run("empty.prm * tet.m | cube.prm"), RunOutcome::kWritten);
   const std::string prefix = dir.prefix();
   const std::vector<std::string> middle = middle_lines();
-  ASSERT_EQ(middle.size(), 6u);
+  ASSERT_EQ(middle.size(), 8u);
   EXPECT_EQ(middle[0], "File '" + prefix + "empty.prm' has no vertices or polies.");
   EXPECT_EQ(middle[1], "Reading file: " + prefix + "tet.m (4 vertices And 1 polies).");
   EXPECT_EQ(middle[2], "    Excluded volume ignored (no main volume before it): " + prefix + "tet.m");
@@ -132,8 +136,9 @@ TEST_F(RunPipeline, NoReadableModelWritesNothingAndKeepsTheOldFile) {
   write_file(dir.file("out.hul"), "old");
   EXPECT_EQ(run("empty.prm"), RunOutcome::kNotWritten);
   const std::vector<std::string> middle = middle_lines();
-  ASSERT_EQ(middle.size(), 2u);
-  EXPECT_EQ(middle[1], "Nothing to write: no model could be read.");
+  ASSERT_EQ(middle.size(), 3u);
+  EXPECT_EQ(middle[1], "Creating spheres.");
+  EXPECT_EQ(middle[2], "Nothing to write: no model could be read.");
   EXPECT_EQ(read_file(dir.file("out.hul")), "old");
 }
 

@@ -1,0 +1,23 @@
+// The four numbers that steer sphere filling, read from their window fields.
+#pragma once
+
+#include <cstdint>
+
+#include "shared/fields.h"
+
+namespace ombrix {
+
+struct FillParameters {
+  float grid_resolution_val = 0.0f;           // about how many candidate centres span the smallest extent
+  float sample_sphere_resolution_val = 0.0f;  // about how many sample points span the smallest extent
+  std::int32_t target_sphere_n = 0;           // spheres wanted over all main volumes together
+  float sphere_overshot_val = 0.0f;           // percent of the smallest extent added to every radius
+};
+
+// Reads the grid, sampling and overshoot fields as decimal numbers (leading spaces, "." whatever
+// the locale, the number ends where the text can no longer continue it, no number gives 0) and
+// the target field as a whole number ("$" hexadecimal, "%" binary, low 32 bits). Each field is
+// read once; nothing is checked here.
+FillParameters read_fill_parameters(const Fields& fields);
+
+}  // namespace ombrix

@@ -1,0 +1,106 @@
+#include "spheres/fill_spheres.h"
+
+#include <cmath>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/number_text.h"
+#include "spheres/fill_parameters.h"
+#include "spheres/lay_out_candidates.h"
+#include "spheres/place_spheres.h"
+#include "spheres/sample_hull.h"
+#include "spheres/sphere_share.h"
+#include "spheres/volume_grid.h"
+
+namespace ombrix {
+
+namespace {
+
+// Bounds on the working lists, so that typed-in resolutions cannot exhaust memory.
+constexpr double kMostSamplePoints = 64000000.0;
+constexpr double kMostSpherePositions = 8000000.0;
+
+bool above_zero_and_finite(float value) { return value > 0.0f && std::isfinite(value); }
+
+// Why the grids of `volume` cannot even be laid out, or empty when they can.
+std::string_view unusable_input(const Volume& volume, const FillParameters& parameters) {
+  const Vector extents = box_extents(volume.box);
+  if (!above_zero_and_finite(extents.x) || !above_zero_and_finite(extents.y) ||
+      !above_zero_and_finite(extents.z)) {
+    return "its box is flat or not finite.";
+  }
+  if (volume.planes.empty()) return "its hull has no planes.";
+  if (!above_zero_and_finite(parameters.grid_resolution_val) ||
+      !above_zero_and_finite(parameters.sample_sphere_resolution_val)) {
+    return "the grid and sampling resolutions must be finite and above 0.";
+  }
+  if (!std::isfinite(parameters.sphere_overshot_val)) return "the overshoot must be finite.";
+  return {};
+}
+
+std::string_view oversized(const VolumeGrid& grid) {
+  if (grid.sample_points > kMostSamplePoints) return "more than 64000000 sample points.";
+  if (grid.sphere_positions > kMostSpherePositions) return "more than 8000000 sphere positions.";
+  return {};
+}
+
+// The plane lists of the excluded hulls that can exclude anything.
+std::vector<std::span<const Plane>> exclusions_of(const Volume& volume, Log& log) {
+  std::vector<std::span<const Plane>> exclusions;
+  for (const Volume& excluded : volume.excluded) {
+    if (excluded.planes.empty()) {
+      // Literally a hull without planes would exclude every point of the volume.
+      log.log_message("    Excluded volume ignored: its hull has no planes.", true);
+    } else {
+      exclusions.push_back(excluded.planes);
+    }
+  }
+  return exclusions;
+}
+
+std::string grid_size(const VolumeGrid& grid) {
+  return format_whole(grid.axes[0].candidate_count) + " x " + format_whole(grid.axes[1].candidate_count) +
+         " x " + format_whole(grid.axes[2].candidate_count);
+}
+
+}  // namespace
+
+void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
+  log.log_message("Creating spheres.", true);
+  const FillParameters parameters = read_fill_parameters(fields);
+  const float volume_sum = box_volume_sum(data.volumes);
+
+  for (const Volume& volume : data.volumes) {
+    std::string_view refusal = unusable_input(volume, parameters);
+    VolumeGrid grid;
+    if (refusal.empty()) {
+      grid = volume_grid(volume.box, parameters);
+      refusal = oversized(grid);
+    }
+    if (!refusal.empty()) {
+      log.log_message("    No spheres for this volume: " + std::string(refusal), true);
+      continue;
+    }
+
+    log.log_message("Discretizing hull volume with sample_spheres.", true);
+    const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume, log);
+    std::vector<SampleSphere> samples = sample_hull(grid, volume.planes, exclusions);
+    const auto sample_count = static_cast<std::int64_t>(samples.size());
+    log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), true);
+
+    std::vector<SpherePosition> positions = lay_out_candidates(grid, volume.planes, exclusions);
+    const auto position_count = static_cast<std::int64_t>(positions.size());
+    log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
+                        " (Grid is " + grid_size(grid) + ").",
+                    true);
+
+    const std::vector<Sphere> spheres =
+        place_spheres(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_sphere_n),
+                      box_extents(volume.box), results, log);
+    data.spheres.insert(data.spheres.end(), spheres.begin(), spheres.end());
+  }
+}
+
+}  // namespace ombrix

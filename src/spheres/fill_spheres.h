@@ -1,0 +1,26 @@
+// Turns each main volume's hull into collision spheres: the sphere filling of a run.
+#pragma once
+
+#include "pipeline/collision_data.h"
+#include "shared/fields.h"
+#include "shared/log.h"
+#include "spheres/sphere_result.h"
+
+namespace ombrix {
+
+// Appends to `data.spheres` the spheres of every main volume of `data.volumes`, volume after
+// volume, and one row per sphere to `results` (neither is cleared first). Logs
+// "Creating spheres." and then reads the grid, sampling, target and overshoot fields once.
+//
+// The target is shared among the main volumes by box volume, each getting at least 1. For each
+// volume it logs "Discretizing hull volume with sample_spheres.", the number of sample points
+// kept, the number of candidates with the grid size, and place_spheres' lines. Excluded volumes
+// only keep spheres out; one whose hull has no planes is ignored with a line saying so.
+//
+// A volume whose box is flat or not finite, whose hull has no planes, or for which the
+// parameters are unusable (resolutions not finite or not above 0, overshoot not finite, more
+// than 64000000 sample points or 8000000 candidates) gets one line "    No spheres for this
+// volume: <reason>" and no spheres; its box still counts in the sharing. Every line is stamped.
+void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results);
+
+}  // namespace ombrix
