@@ -25,7 +25,7 @@ class SpinField : public QWidget {
   int maximum() const { return maximum_; }
 
   QLineEdit* editor() const { return editor_; }
-  QToolButton* arrow(SpinArrow arrow) const { return arrow == SpinArrow::kUp ? up_ : down_; }
+  QToolButton* arrow(SpinArrow which) const { return which == SpinArrow::kUp ? up_ : down_; }
 
  signals:
   void arrow_pressed(ombrix::SpinArrow arrow);
