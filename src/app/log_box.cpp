@@ -1,5 +1,6 @@
 #include "app/log_box.h"
 
+#include <QScrollBar>
 #include <QTextCursor>
 
 namespace ombrix {
@@ -19,6 +20,8 @@ void LogBox::append_line(const QString& line) {
   has_lines_ = true;
   setTextCursor(cursor);
   ensureCursorVisible();
+  // Back to the lines' start: after one long line the stamps of all later ones would be hidden.
+  horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 }  // namespace ombrix

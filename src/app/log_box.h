@@ -12,8 +12,8 @@ class LogBox : public QPlainTextEdit {
   explicit LogBox(QWidget* parent);
 
   // Appends `line` as the box's last line (a line break before it unless it is the very first
-  // line, so an empty first line still counts), leaves the caret at its end and scrolls the
-  // caret into view, wherever the user had scrolled to.
+  // line, so an empty first line still counts) and leaves the caret at its end. The box then
+  // shows the newest line from its start, wherever the user had scrolled to.
   void append_line(const QString& line);
 
  private:

@@ -34,7 +34,7 @@ class MainWindowLayoutTest : public QObject {
   void start_up_lines_name_the_hull_procedure();
   void emblem_button_shows_the_decoded_picture();
   void empty_first_line_still_counts_as_a_line();
-  void newest_line_comes_into_view_after_scrolling_up();
+  void newest_line_comes_into_view_from_its_start();
   void only_the_log_box_follows_the_height_within_limits();
 
  private:
@@ -219,7 +219,7 @@ void MainWindowLayoutTest::empty_first_line_still_counts_as_a_line() {
   QCOMPARE(ombrix::testing::without_stamp(log_lines(*window)[2]), QString());
 }
 
-void MainWindowLayoutTest::newest_line_comes_into_view_after_scrolling_up() {
+void MainWindowLayoutTest::newest_line_comes_into_view_from_its_start() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -229,6 +229,13 @@ void MainWindowLayoutTest::newest_line_comes_into_view_after_scrolling_up() {
   bar->setValue(0);
   window->log_message("newest", false);
   QCOMPARE(bar->value(), bar->maximum());
+
+  // Lines wider than the box must not leave it scrolled sideways, hiding the stamps.
+  QScrollBar* sideways = static_cast<QPlainTextEdit*>(window->control(Control::kLogBox))->horizontalScrollBar();
+  window->log_message(std::string(400, 'x'), false);
+  window->log_message(std::string(150, 'y'), true);
+  QVERIFY(sideways->maximum() > 0);
+  QCOMPARE(sideways->value(), 0);
 }
 
 void MainWindowLayoutTest::only_the_log_box_follows_the_height_within_limits() {
