@@ -1,7 +1,232 @@
 #include "app/settings_file.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
 namespace ombrix {
 
-FieldSettings load_settings_file(const std::string&) { return {}; }
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+struct Entry {
+  enum class Kind { kKey, kGroup, kComment };
+  Kind kind = Kind::kKey;
+  std::string name;   // the key, the group's name or the comment's text
+  std::string value;  // keys only: as it stood after "=", trailing blanks included
+};
+
+struct SettingsDocument {
+  bool utf8 = false;  // the file began with the byte order mark
+  std::vector<Entry> entries;
+};
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view skip_leading_blanks(std::string_view text) {
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+std::string_view drop_trailing_blanks(std::string_view text) {
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool same_key(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// Values in a file with the byte order mark are UTF-8; the fields hold the system's 8-bit text,
+// which is UTF-8 already everywhere but on Windows.
+std::string field_text_from_file(std::string_view value, bool utf8) {
+#if defined(_WIN32)
+  if (utf8) return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).toLocal8Bit().toStdString();
+#else
+  (void)utf8;
+#endif
+  return std::string(value);
+}
+
+std::string file_text_from_field(std::string_view text, bool utf8) {
+#if defined(_WIN32)
+  if (utf8) return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString();
+#else
+  (void)utf8;
+#endif
+  return std::string(text);
+}
+
+Entry entry_of_line(std::string_view line) {
+  if (line.front() == ';') {
+    line.remove_prefix(1);
+    if (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    return {Entry::Kind::kComment, std::string(line), {}};
+  }
+  if (line.front() == '[') {
+    line.remove_prefix(1);
+    return {Entry::Kind::kGroup, std::string(line.substr(0, line.find(']'))), {}};
+  }
+  const size_t equals = line.find('=');
+  const std::string_view key = drop_trailing_blanks(line.substr(0, equals));
+  const std::string_view value =
+      equals == std::string_view::npos ? std::string_view() : skip_leading_blanks(line.substr(equals + 1));
+  return {Entry::Kind::kKey, std::string(key), std::string(value)};
+}
+
+SettingsDocument parse_settings(std::string_view bytes) {
+  SettingsDocument document;
+  if (bytes.starts_with(kByteOrderMark)) {
+    document.utf8 = true;
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  while (!bytes.empty()) {
+    const size_t end = std::min(bytes.find('\n'), bytes.find('\r'));
+    const std::string_view line = skip_leading_blanks(bytes.substr(0, end));
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    if (!line.empty()) document.entries.push_back(entry_of_line(line));
+  }
+  return document;
+}
+
+std::string settings_text(const SettingsDocument& document) {
+  std::string text;
+  if (document.utf8) {
+    text += kByteOrderMark;
+    text += "\r\n";
+  }
+  for (const Entry& entry : document.entries) {
+    switch (entry.kind) {
+      case Entry::Kind::kKey:
+        text += entry.name + " = " + entry.value;
+        break;
+      case Entry::Kind::kGroup:
+        text += "[" + entry.name + "]";
+        break;
+      case Entry::Kind::kComment:
+        text += "; " + entry.name;
+        break;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+// The top-level part ends at the first group line; keys under a group are never looked at.
+std::vector<Entry>::iterator top_level_end(SettingsDocument& document) {
+  return std::ranges::find(document.entries, Entry::Kind::kGroup, &Entry::kind);
+}
+
+Entry* find_key(SettingsDocument& document, std::string_view key) {
+  const auto end = top_level_end(document);
+  const auto found = std::find_if(document.entries.begin(), end, [&](const Entry& entry) {
+    return entry.kind == Entry::Kind::kKey && same_key(entry.name, key);
+  });
+  return found == end ? nullptr : &*found;
+}
+
+std::optional<std::string> read_text(SettingsDocument& document, std::string_view key) {
+  const Entry* entry = find_key(document, key);
+  if (entry == nullptr) return std::nullopt;
+  return field_text_from_file(drop_trailing_blanks(entry->value), document.utf8);
+}
+
+// Only whether the leading signed decimal number is zero matters, so no value can overflow.
+bool leading_integer_is_nonzero(std::string_view value) {
+  if (!value.empty() && (value.front() == '+' || value.front() == '-')) value.remove_prefix(1);
+  for (char c : value) {
+    if (c < '0' || c > '9') return false;
+    if (c != '0') return true;
+  }
+  return false;
+}
+
+void write_text(SettingsDocument& document, std::string_view key, std::string_view text) {
+  const std::string value = file_text_from_field(text, document.utf8);
+  if (Entry* entry = find_key(document, key)) {
+    entry->value = value;
+    return;
+  }
+  document.entries.insert(top_level_end(document), {Entry::Kind::kKey, std::string(key), value});
+}
+
+// The text fields in the order they are read and written, with where each lives in FieldSettings.
+struct TextKey {
+  std::string_view key;
+  std::string FieldSettings::*field;
+};
+
+constexpr TextKey kTextKeys[] = {
+    {"files", &FieldSettings::files},
+    {"file_save", &FieldSettings::file_save},
+    {"grid_resolution_val", &FieldSettings::grid_resolution_val},
+    {"sample_sphere_resolution_val", &FieldSettings::sample_sphere_resolution_val},
+    {"target_sphere_n", &FieldSettings::target_sphere_n},
+    {"sphere_overshot_val", &FieldSettings::sphere_overshot_val},
+};
+
+constexpr std::string_view kClipboardKey = "update_clipboard";
+
+QString qt_path(const std::string& path) {
+  return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+// The file's bytes; nullopt when it exists but cannot be read. A missing file reads as empty.
+// Only a regular file is read: a pipe of that name would block the tool.
+std::optional<std::string> read_settings_bytes(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return std::string();
+  if (status.type() != std::filesystem::file_type::regular) return std::nullopt;
+  QFile file(qt_path(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return bytes.toStdString();
+}
+
+}  // namespace
+
+FieldSettings load_settings_file(const std::string& path) {
+  SettingsDocument document = parse_settings(read_settings_bytes(path).value_or(std::string()));
+  FieldSettings settings;
+  for (const TextKey& text_key : kTextKeys) {
+    if (auto text = read_text(document, text_key.key)) settings.*text_key.field = std::move(*text);
+  }
+  if (const Entry* entry = find_key(document, kClipboardKey)) {
+    settings.update_clipboard = leading_integer_is_nonzero(drop_trailing_blanks(entry->value));
+  }
+  return settings;
+}
+
+bool save_settings_file(const std::string& path, const FieldSettings& settings) {
+  // A file that exists but cannot be read is left alone rather than replaced by our keys alone.
+  const std::optional<std::string> bytes = read_settings_bytes(path);
+  if (!bytes) return false;
+
+  SettingsDocument document = parse_settings(*bytes);
+  for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
+  write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+
+  const std::string text = settings_text(document);
+  QSaveFile file(qt_path(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
 
 }  // namespace ombrix

@@ -7,7 +7,8 @@ namespace ombrix {
 
 inline constexpr const char* kSettingsFileName = "ombrix.ini";
 
-// The texts of the stored fields, as the fields show them; the defaults are a first start's.
+// The texts of the stored fields, as the fields show them (the system's 8-bit text); the
+// defaults are a first start's.
 struct FieldSettings {
   std::string files = "body.prm";
   std::string file_save = "hull.hul";
@@ -19,6 +20,20 @@ struct FieldSettings {
 };
 
 // The settings stored in the file at `path`; a missing or unreadable file gives the defaults.
+//
+// Keys are looked up in the part before the first "[group]" line only, ignoring case, the
+// first match winning. A key present with an empty value gives an empty text, not the default.
+// Values lose their surrounding blanks and TABs; nothing else is checked or changed.
 FieldSettings load_settings_file(const std::string& path);
+
+// Stores `settings` in the file at `path`, keeping the file's other keys, groups and comments in
+// their order: a stored key is replaced where it stands (keeping the case of its name), a new
+// one is added before the first group line. Every line is rewritten as "key = value",
+// "[group]" or "; comment", ended by CR LF; blank lines are dropped. A file that began with the
+// UTF-8 byte order mark keeps it, followed by an empty first line.
+//
+// The new text is written beside the file and renamed over it. Returns false, leaving the
+// file as it was, when it exists but cannot be read, or when it cannot be written.
+bool save_settings_file(const std::string& path, const FieldSettings& settings);
 
 }  // namespace ombrix

@@ -1,0 +1,40 @@
+// Every control of the main window: kind, place, size, caption or range, and tooltip.
+#pragma once
+
+#include <array>
+
+#include "shared/fields.h"
+
+namespace ombrix {
+
+enum class ControlKind {
+  kButton,
+  kTextField,
+  kSpinField,      // `minimum` and `maximum` hold its range
+  kLabel,
+  kFrame,
+  kLogBox,         // anchored to all four edges of the window
+  kImageButton,    // shows the emblem
+  kToggleButton,   // created off
+};
+
+struct ControlLayout {
+  Control control;
+  ControlKind kind;
+  int x, y, width, height;  // in the window's client area, at its opening size
+  const char* caption;      // empty for fields, the log box and the image button
+  int minimum, maximum;     // spin fields only
+  const char* tooltip;      // empty: none
+};
+
+inline constexpr int kControlCount = 23;
+
+// The window's client size when opened, and its limits: the width never changes.
+inline constexpr int kWindowWidth = 500;
+inline constexpr int kWindowHeight = 400;
+inline constexpr int kWindowMaxHeight = 1200;
+
+// In creation order, which is also the order of the control numbers.
+extern const std::array<ControlLayout, kControlCount> kControlLayouts;
+
+}  // namespace ombrix

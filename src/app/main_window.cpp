@@ -1,0 +1,274 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <utility>
+#include <vector>
+
+#include "app/copy_result_table.h"
+#include "app/emblem.h"
+#include "app/image_button.h"
+#include "app/log_box.h"
+#include "app/output_name.h"
+#include "app/qt_text.h"
+#include "app/requester_paths.h"
+#include "app/spin_field.h"
+#include "hull/external_hull.h"
+#include "pipeline/run_pipeline.h"
+#include "shared/log_line.h"
+
+namespace ombrix {
+
+namespace {
+
+// The title's release tag is the date expansion of a mask at the tool's release date.
+constexpr const char* kTitleMask = " - Rel.%yy-%mm-%dd";
+constexpr LocalTime kReleaseDate{2010, 10, 15, 2, 41, 47};
+
+constexpr double kControlFontPoints = 7.5;
+
+constexpr const char* kModelPatterns =
+    "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
+constexpr const char* kHullPatterns = "Hul (*.hul)|*.hul|All files (*.*)|*.*";
+
+QString window_title() { return to_qstring("ombrix" + expand_date(kTitleMask, kReleaseDate)); }
+
+}  // namespace
+
+MainWindow::MainWindow(Desktop& desktop, HullBuilder build_hull, std::string settings_path)
+    : desktop_(desktop), build_hull_(std::move(build_hull)), settings_path_(std::move(settings_path)) {
+  build_main_window();
+  connect_controls();
+  setWindowTitle(window_title());
+  load_settings();
+}
+
+void MainWindow::build_main_window() {
+  resize(kWindowWidth, kWindowHeight);
+  // The controls' sizes are fixed in pixels, made for captions in a small dialog font.
+  QFont small_font = font();
+  small_font.setPointSizeF(kControlFontPoints);
+  setFont(small_font);
+  for (const ControlLayout& layout : kControlLayouts) {
+    QWidget* widget = create_control(layout);
+    widget->setGeometry(layout.x, layout.y, layout.width, layout.height);
+    if (*layout.tooltip != '\0') widget->setToolTip(QString::fromLatin1(layout.tooltip));
+    controls_[static_cast<size_t>(layout.control)] = widget;
+  }
+  // The frame is made after some of the controls it surrounds: it must not cover them.
+  control(Control::kAdvancedFrame)->lower();
+  setMinimumSize(kWindowWidth, kWindowHeight);
+  setMaximumSize(kWindowWidth, kWindowMaxHeight);
+}
+
+QWidget* MainWindow::create_control(const ControlLayout& layout) {
+  const QString caption = QString::fromLatin1(layout.caption);
+  switch (layout.kind) {
+    case ControlKind::kButton:
+      return new QPushButton(caption, this);
+    case ControlKind::kTextField:
+      return new QLineEdit(this);
+    case ControlKind::kSpinField:
+      return new SpinField(layout.minimum, layout.maximum, this);
+    case ControlKind::kLabel:
+      return new QLabel(caption, this);
+    case ControlKind::kFrame:
+      return new QGroupBox(caption, this);
+    case ControlKind::kLogBox:
+      log_box_ = new LogBox(this);
+      return log_box_;
+    case ControlKind::kImageButton:
+      return new ImageButton(QPixmap::fromImage(decode_png(emblem_png_bytes())), this);
+    case ControlKind::kToggleButton: {
+      auto* toggle = new QPushButton(caption, this);
+      toggle->setCheckable(true);
+      return toggle;
+    }
+  }
+  return nullptr;
+}
+
+void MainWindow::connect_controls() {
+  for (const ControlLayout& layout : kControlLayouts) {
+    const Control number = layout.control;
+    if (auto* spin = qobject_cast<SpinField*>(control(number))) {
+      connect(spin, &SpinField::arrow_pressed, this, [this, number](SpinArrow arrow) { dispatch(number, arrow); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control(number))) {
+      connect(button, &QAbstractButton::clicked, this, [this, number] { dispatch(number); });
+    }
+  }
+}
+
+void MainWindow::log_start_up_lines(bool external_hull) {
+  busy_ = true;  // events drained while these lines are written are lost, as during a run
+  log_message(to_field_text(windowTitle()), true);
+  log_message("This tool allows to compute .hul file from .m or .prm file(s).", false);
+  log_message("Hul file contains collision data used in Re-Volt for cars or models.", false);
+  log_message(external_hull_presence_line(external_hull), false);
+  busy_ = false;
+}
+
+std::string MainWindow::field_text(Control control) const {
+  QWidget* widget = this->control(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return to_field_text(edit->text());
+  if (auto* spin = qobject_cast<SpinField*>(widget)) return to_field_text(spin->text());
+  return {};
+}
+
+void MainWindow::set_field_text(Control control, const std::string& text) {
+  QWidget* widget = this->control(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(to_qstring(text));
+  if (auto* spin = qobject_cast<SpinField*>(widget)) spin->set_text(to_qstring(text));
+}
+
+void MainWindow::log_message(std::string_view text, bool stamped) {
+  log_box_->append_line(to_qstring(format_log_line(text, stamped, local_time_now())));
+  // Keeps the window painted while a run holds the only thread. The events are handled as
+  // usual, so typing and the toggle still work, but dispatch() drops what they would start.
+  QCoreApplication::processEvents();
+}
+
+void MainWindow::dispatch(Control control, SpinArrow arrow) {
+  if (busy_) return;
+  busy_ = true;
+  switch (control) {
+    case Control::kInputSelect:
+      browse_input_files();
+      break;
+    case Control::kOutputSelect:
+      browse_output_file();
+      break;
+    case Control::kGridResolution:
+    case Control::kSampleResolution:
+    case Control::kOvershoot:
+      step_decimal_field(control, arrow);
+      break;
+    case Control::kTargetSpheres:
+      step_whole_field(arrow);
+      break;
+    case Control::kProceed:
+      proceed();
+      break;
+    case Control::kWorkingDirSelect:
+      browse_working_dir();
+      break;
+    case Control::kDeriveOutput:
+      derive_output_name();
+      break;
+    case Control::kEmblem:
+      desktop_.open_web_page(kWebPageAddress);
+      break;
+    case Control::kCopyToggle:
+      toggle_copy();
+      break;
+    default:
+      break;
+  }
+  busy_ = false;
+}
+
+std::string MainWindow::requester_working_dir() const {
+  return requester_folder(field_text(Control::kWorkingDir), current_directory_text());
+}
+
+void MainWindow::browse_input_files() {
+  const std::string wdir = requester_working_dir();
+  const std::string initial = wdir + first_input_name(field_text(Control::kInputFiles));
+  const std::vector<std::string> chosen = desktop_.choose_input_files(requester_start(initial), kModelPatterns);
+  if (chosen.empty()) return;
+  std::string list = chosen.front();
+  for (size_t i = 1; i < chosen.size(); ++i) list += " | " + chosen[i];
+  set_field_text(Control::kInputFiles, without_folder(list, wdir));
+}
+
+void MainWindow::browse_output_file() {
+  const std::string wdir = requester_working_dir();
+  const std::string initial = wdir + field_text(Control::kOutputFile);
+  const std::string chosen = desktop_.choose_output_file(requester_start(initial), kHullPatterns);
+  if (chosen.empty()) return;
+  set_field_text(Control::kOutputFile, without_folder(chosen, wdir));
+}
+
+void MainWindow::browse_working_dir() {
+  const std::string chosen = desktop_.choose_folder(requester_working_dir());
+  if (chosen.empty()) return;
+  set_field_text(Control::kWorkingDir, working_dir_from_choice(chosen, current_directory_text()));
+}
+
+void MainWindow::derive_output_name() {
+  set_field_text(Control::kOutputFile, derived_output_name(field_text(Control::kInputFiles)));
+}
+
+void MainWindow::step_decimal_field(Control control, SpinArrow arrow) {
+  SpinField* spin = spin_field(control);
+  spin->set_text(to_qstring(decimal_spin_step(field_text(control), arrow, spin->minimum(), spin->maximum())));
+}
+
+void MainWindow::step_whole_field(SpinArrow arrow) {
+  SpinField* spin = spin_field(Control::kTargetSpheres);
+  spin->set_text(to_qstring(whole_spin_step(field_text(Control::kTargetSpheres), arrow, spin->minimum())));
+}
+
+void MainWindow::proceed() {
+  run_pipeline(*this, *this, build_hull_, results_);
+  // Read after the run: a click on the toggle during the run counts.
+  if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
+}
+
+void MainWindow::toggle_copy() {
+  if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
+}
+
+void MainWindow::load_settings() {
+  const FieldSettings settings = load_settings_file(settings_path_);
+  set_field_text(Control::kInputFiles, settings.files);
+  set_field_text(Control::kOutputFile, settings.file_save);
+  set_field_text(Control::kGridResolution, settings.grid_resolution_val);
+  set_field_text(Control::kSampleResolution, settings.sample_sphere_resolution_val);
+  set_field_text(Control::kTargetSpheres, settings.target_sphere_n);
+  set_field_text(Control::kOvershoot, settings.sphere_overshot_val);
+  copy_toggle()->setChecked(settings.update_clipboard);
+}
+
+void MainWindow::save_settings() {
+  FieldSettings settings;
+  settings.files = field_text(Control::kInputFiles);
+  settings.file_save = field_text(Control::kOutputFile);
+  settings.grid_resolution_val = field_text(Control::kGridResolution);
+  settings.sample_sphere_resolution_val = field_text(Control::kSampleResolution);
+  settings.target_sphere_n = field_text(Control::kTargetSpheres);
+  settings.sphere_overshot_val = field_text(Control::kOvershoot);
+  settings.update_clipboard = copy_toggle()->isChecked();
+  save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    event->ignore();  // a run can neither be interrupted nor left half-done
+    return;
+  }
+  save_settings();
+  event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+  // Only the log box follows the window, keeping its distance to every edge.
+  const ControlLayout& log = kControlLayouts[static_cast<size_t>(Control::kLogBox)];
+  const int right_margin = kWindowWidth - log.x - log.width;
+  const int bottom_margin = kWindowHeight - log.y - log.height;
+  log_box_->setGeometry(log.x, log.y, width() - log.x - right_margin, height() - log.y - bottom_margin);
+}
+
+SpinField* MainWindow::spin_field(Control control) const { return static_cast<SpinField*>(this->control(control)); }
+
+QAbstractButton* MainWindow::copy_toggle() const {
+  return static_cast<QAbstractButton*>(control(Control::kCopyToggle));
+}
+
+}  // namespace ombrix
