@@ -107,5 +107,22 @@ TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
 }
 
+TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
+  std::filesystem::rename(dir.file("body.prm"), dir.file("cube.prm"));
+  write_file(dir.file("ombrix.ini"), "FILES = cube.prm\r\nfile_save = saved.hul\r\ntarget_sphere_n = 2\r\n");
+  const CliRun from_file = run_cli(dir.path(), "--settings --hull internal");
+  EXPECT_EQ(from_file.status, 0) << from_file.out;
+  EXPECT_TRUE(std::filesystem::exists(dir.file("saved.hul")));
+  EXPECT_NE(from_file.out.find("Sphere 2 coordinates"), std::string::npos);
+  EXPECT_EQ(from_file.out.find("Sphere 3 coordinates"), std::string::npos);
+
+  const CliRun overridden = run_cli(dir.path(), "--settings --hull internal --output given.hul");
+  EXPECT_EQ(overridden.status, 0) << overridden.out;
+  EXPECT_TRUE(std::filesystem::exists(dir.file("given.hul")));
+
+  // Without --settings the file is not read: the default body.prm is missing here.
+  EXPECT_EQ(run_cli(dir.path(), "--hull internal").status, 1);
+}
+
 }  // namespace
 }  // namespace ombrix
