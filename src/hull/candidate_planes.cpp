@@ -86,6 +86,18 @@ std::vector<Vector> deciding_vertices(std::span<const Vector> points, const Exac
   return deciders;
 }
 
+// When every vertex has the same x (or y, or z), every candidate's normal is exactly that axis
+// (the other two cross product components are products with exact zeros) and its offset
+// exactly cancels the shared coordinate, so every plane value is exactly 0 and no candidate
+// has a vertex off it. Only while nothing overflows: an infinite cross product component makes
+// the plane not a number, and such a plane is accepted.
+bool flat_along_an_axis(std::span<const Vector> points) {
+  const auto shared = [&](float Vector::*axis) {
+    return std::all_of(points.begin(), points.end(), [&](const Vector& p) { return p.*axis == points[0].*axis; });
+  };
+  return shared(&Vector::x) || shared(&Vector::y) || shared(&Vector::z);
+}
+
 void try_every_triple(size_t n, CandidateTrial& trial) {
   for (size_t i = 0; i + 2 < n; ++i) {
     for (size_t j = i + 1; j + 1 < n; ++j) {
@@ -99,6 +111,7 @@ void try_every_triple(size_t n, CandidateTrial& trial) {
 std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points) {
   if (points.size() < 3) return {};
   const CoordinateRange range = coordinate_range(points);
+  if (range.largest <= kLargestRelativeCoordinate && flat_along_an_axis(points)) return {};
 
   // How far rounding can carry a candidate from the exact geometry, as one margin: the three
   // vertices a candidate is built from lie within 13 * 2^-24 * R of it (R the largest
