@@ -1,6 +1,5 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
 // model and stage: "stage model vertices literal_s fast_s ratio identical".
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -10,8 +9,8 @@
 
 #include "hull_stage.h"
 #include "model/model_file.h"
-#include "shared/log.h"
 #include "shared/number_text.h"
+#include "support/recording_log.h"
 
 namespace {
 
@@ -46,8 +45,9 @@ int main(int argc, char** argv) {
   std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : models) {
     VertexList vertices;
-    LineLog reader_log([](const std::string& line) { std::cerr << line << '\n'; });
+    testing::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
+      for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
       all_identical = false;
       continue;
     }

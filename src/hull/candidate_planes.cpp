@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "hull/candidate_pairs.h"
 #include "hull/exact_hull.h"
@@ -77,7 +78,8 @@ std::optional<ExactHull> pruning_hull(std::span<const Vector> points, const Coor
 // A vertex deeper inside the hull than `depth_limit` never decides a candidate: stepping from
 // it along the candidate's normal stays inside the hull, so some vertex on the boundary has a
 // plane value that is larger still by more than rounding can undo, and likewise along the
-// opposite direction. Those boundary vertices are kept, and they settle it.
+// opposite direction. Those boundary vertices are kept, and they settle it. The limit must
+// exceed rounding plus how far Qhull's planes stray from the true hull either way.
 std::vector<Vector> deciding_vertices(std::span<const Vector> points, const ExactHull& hull, double depth_limit) {
   std::vector<Vector> deciders;
   for (size_t p = 0; p < points.size(); ++p) {
@@ -131,7 +133,8 @@ std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points) {
   if (range.smallest_nonzero >= kSmallestRelativeCoordinate) {
     // Every vertex has a plane value of at most 0.5 against an accepted candidate turned
     // outwards, and its three vertices a value of about 0, so every point of their triangle,
-    // and each pair's midpoint, lies within 0.5 of the hull's boundary, up to rounding.
+    // and each pair's midpoint, lies within 0.5 of the hull's boundary, up to rounding and to
+    // how far Qhull's planes stray (counted twice, as for the deciders).
     const double near_boundary = kOnPlaneTolerance + rounding + 2.0 * hull->error;
     for_each_paired_triple(near_boundary_pairs(points, *hull, near_boundary), trial);
   } else {

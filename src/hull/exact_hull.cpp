@@ -22,32 +22,37 @@ constexpr const char* kNullDevice = "/dev/null";
 // Owns one Qhull run over the points and frees all of Qhull's memory when it goes.
 class QhullRun {
  public:
-  QhullRun(std::span<const Vector> points) : message_sink_(std::fopen(kNullDevice, "w")) {
+  explicit QhullRun(std::span<const Vector> points) : message_sink_(std::fopen(kNullDevice, "w")) {
+    if (!message_sink_) return;  // Qhull would write to the standard error stream instead
     coordinates_.reserve(points.size() * 3);
     for (const Vector& point : points) coordinates_.insert(coordinates_.end(), {point.x, point.y, point.z});
     qh_zero(&qh_, message_sink_);
     // Plain "qhull": merges coplanar facets, so a flat face of the model is one facet.
     char command[] = "qhull";
+    started_ = true;
     exit_code_ = qh_new_qhull(&qh_, 3, static_cast<int>(points.size()), coordinates_.data(), False,
                               command, nullptr, message_sink_);
   }
   ~QhullRun() {
-    qh_freeqhull(&qh_, !qh_ALL);
-    int still_long = 0;
-    int total_long = 0;
-    qh_memfreeshort(&qh_, &still_long, &total_long);
+    if (started_) {
+      qh_freeqhull(&qh_, !qh_ALL);
+      int still_long = 0;
+      int total_long = 0;
+      qh_memfreeshort(&qh_, &still_long, &total_long);
+    }
     if (message_sink_) std::fclose(message_sink_);
   }
   QhullRun(const QhullRun&) = delete;
   QhullRun& operator=(const QhullRun&) = delete;
 
-  bool succeeded() const { return message_sink_ && exit_code_ == 0; }
+  bool succeeded() const { return started_ && exit_code_ == 0; }
   qhT* qh() { return &qh_; }
 
  private:
   std::FILE* message_sink_;
   std::vector<coordT> coordinates_;
   qhT qh_;
+  bool started_ = false;
   int exit_code_ = -1;
 };
 
