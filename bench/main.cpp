@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
   CLI11_PARSE(app, argc, argv);
 
+#ifndef NDEBUG
+  std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
+#endif
   bool all_identical = true;
   std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : models) {
