@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <utility>
+#include <vector>
 
 #include "hull/candidate_pairs.h"
 #include "hull/exact_hull.h"
@@ -41,31 +41,31 @@ CoordinateRange coordinate_range(std::span<const Vector> points) {
   return range;
 }
 
+using PlaneSink = std::function<void(const Plane&)>;
+
 class CandidateTrial {
  public:
-  CandidateTrial(std::span<const Vector> points, std::span<const Vector> deciders)
-      : points_(points), tester_(deciders) {}
+  CandidateTrial(std::span<const Vector> points, std::span<const Vector> deciders, const PlaneSink& accept)
+      : points_(points), tester_(deciders), accept_(accept) {}
 
   void operator()(size_t i, size_t j, size_t k) {
     Plane candidate;
     if (!plane_from_points(points_[i], points_[j], points_[k], candidate)) return;
     const int side = tester_.side_of(candidate);
     if (side == -1) {
-      accepted_.push_back(candidate);
+      accept_(candidate);
     } else if (side == 1) {
-      accepted_.push_back({-candidate.a, -candidate.b, -candidate.c, -candidate.d});
+      accept_({-candidate.a, -candidate.b, -candidate.c, -candidate.d});
     }
   }
-
-  std::vector<Plane> take_accepted() { return std::move(accepted_); }
 
  private:
   std::span<const Vector> points_;
   PlaneSideTester tester_;
-  std::vector<Plane> accepted_;
+  const PlaneSink& accept_;
 };
 
-// Qhull's hull when it can be made and pruned with; see accepted_candidate_planes.
+// Qhull's hull when it can be made and pruned with; see for_each_accepted_plane.
 std::optional<ExactHull> pruning_hull(std::span<const Vector> points, const CoordinateRange& range, double rounding) {
   if (points.size() < 4 || range.largest > kLargestRelativeCoordinate) return std::nullopt;
   std::optional<ExactHull> hull = compute_exact_hull(points);
@@ -110,10 +110,10 @@ void try_every_triple(size_t n, CandidateTrial& trial) {
 
 }  // namespace
 
-std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points) {
-  if (points.size() < 3) return {};
+void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& accept) {
+  if (points.size() < 3) return;
   const CoordinateRange range = coordinate_range(points);
-  if (range.largest <= kLargestRelativeCoordinate && flat_along_an_axis(points)) return {};
+  if (range.largest <= kLargestRelativeCoordinate && flat_along_an_axis(points)) return;
 
   // How far rounding can carry a candidate from the exact geometry, as one margin: the three
   // vertices a candidate is built from lie within 13 * 2^-24 * R of it (R the largest
@@ -124,12 +124,12 @@ std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points) {
 
   const std::optional<ExactHull> hull = pruning_hull(points, range, rounding);
   if (!hull) {
-    CandidateTrial trial(points, points);
+    CandidateTrial trial(points, points, accept);
     try_every_triple(points.size(), trial);
-    return trial.take_accepted();
+    return;
   }
 
-  CandidateTrial trial(points, deciding_vertices(points, *hull, rounding + 2.0 * hull->error));
+  CandidateTrial trial(points, deciding_vertices(points, *hull, rounding + 2.0 * hull->error), accept);
   if (range.smallest_nonzero >= kSmallestRelativeCoordinate) {
     // Every vertex has a plane value of at most 0.5 against an accepted candidate turned
     // outwards, and its three vertices a value of about 0, so every point of their triangle,
@@ -140,7 +140,6 @@ std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points) {
   } else {
     try_every_triple(points.size(), trial);
   }
-  return trial.take_accepted();
 }
 
 }  // namespace ombrix

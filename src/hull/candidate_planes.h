@@ -2,16 +2,16 @@
 // every vertex on one side, before near-duplicates are merged.
 #pragma once
 
+#include <functional>
 #include <span>
-#include <vector>
 
 #include "geometry/plane.h"
 #include "geometry/vector.h"
 
 namespace ombrix {
 
-// For every triple i < j < k of `points` in lexicographic order, the plane through them
-// (plane_from_points) when it is accepted: at least one point lies farther than 0.5 from it
+// Calls `accept` with the plane through every triple i < j < k of `points` (plane_from_points),
+// in lexicographic order, that is accepted: at least one point lies farther than 0.5 from it
 // and all such points lie on one side. An accepted plane is turned (all four fields negated)
 // so that those points lie on its negative side.
 //
@@ -21,6 +21,6 @@ namespace ombrix {
 // reach sizes where rounding is no longer relative, every triple is tried. Cost: about the
 // vertex count times the hull's facet count, plus the triples near a common face of the hull,
 // which grow with the cube of the number of vertices near one face.
-std::vector<Plane> accepted_candidate_planes(std::span<const Vector> points);
+void for_each_accepted_plane(std::span<const Vector> points, const std::function<void(const Plane&)>& accept);
 
 }  // namespace ombrix

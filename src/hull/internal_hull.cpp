@@ -13,11 +13,12 @@ void build_internal_hull(std::vector<Plane>& planes, std::span<const MeshVertex>
   points.reserve(vertices.size());
   for (const MeshVertex& vertex : vertices) points.push_back(vertex.position);
 
-  std::vector<Plane> found = accepted_candidate_planes(points);
-  merge_near_duplicate_planes(found);
+  PlaneMerger merger;
+  for_each_accepted_plane(points, [&](const Plane& plane) { merger.add(plane); });
+  const std::vector<Plane> merged = merger.merged_planes();
 
-  planes.insert(planes.end(), found.begin(), found.end());
-  log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(found.size())),
+  planes.insert(planes.end(), merged.begin(), merged.end());
+  log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(merged.size())),
                   true);
 }
 
