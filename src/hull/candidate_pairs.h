@@ -16,8 +16,10 @@ using PairGraph = std::vector<std::vector<std::uint32_t>>;
 
 // Pairs every two vertices of `points` whose midpoint may lie within `limit` of the hull's
 // boundary: some facet plane of `hull` has the two vertices' inward distances summing to at
-// most 2 * limit. Vertices deeper than `limit` pair with nothing. Costs about the point count
-// times the facet count, plus the pairs found on each facet.
+// most 2 * limit. Vertices deeper than `limit` pair with nothing. Where that would take longer
+// than pairing every two vertices within `limit` of the boundary (a thin or nearly flat
+// model), it pairs those instead. Costs about the point count times the facet count, plus the
+// pairs, which are at most those of the vertices within `limit`.
 PairGraph near_boundary_pairs(std::span<const Vector> points, const ExactHull& hull, double limit);
 
 // Calls visit(i, j, k) for every triple i < j < k whose three pairs are all in `graph`, in

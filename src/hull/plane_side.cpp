@@ -42,22 +42,29 @@ int PlaneSideTester::side_of(const Plane& candidate) {
   if (sides.both()) return 0;
   if (tree_.nodes.empty()) return 0;
 
-  // The plane value of a box's centre, widened by how far the box reaches along the normal,
-  // bounds the values of its vertices. Every value here is a few roundings of double
-  // precision from the exact one, each within 2^-50 of the magnitudes involved (coordinates,
-  // |d|), so a margin of 2^-40 of them keeps every box decision one that plane_value would
-  // make on each vertex.
+  // A vertex p is origin + sum(t_k * axis_k) + r with t its frame coordinates and |r| at most
+  // the frame's residual, so its exact plane value lies within the value at a box's centre
+  // plus how far the box reaches along the normal plus |normal| * residual. The computed
+  // values are each a few roundings of double precision from the exact ones, within 2^-50 of
+  // the magnitudes involved (coordinates, |d|), so a margin of 2^-40 of them keeps every box
+  // decision one that plane_value would make on each vertex.
+  const BoxFrame& frame = tree_.frame;
   const double margin = 0x1p-40 * (largest_coordinate_ + std::fabs(candidate.d) + 1.0);
   const double a = candidate.a;
   const double b = candidate.b;
   const double c = candidate.c;
+  const double origin_value = ((a * frame.origin[0] + b * frame.origin[1]) + c * frame.origin[2]) + candidate.d;
+  double along[3];
+  for (int k = 0; k < 3; ++k) along[k] = (a * frame.axes[k][0] + b * frame.axes[k][1]) + c * frame.axes[k][2];
+  const double misplacement = (std::fabs(a) + std::fabs(b) + std::fabs(c)) * frame.residual;
   pending_.assign(1, 0);
   while (!pending_.empty()) {
     const BoxNode& node = tree_.nodes[pending_.back()];
     pending_.pop_back();
-    const double centre_value = ((a * node.centre[0] + b * node.centre[1]) + c * node.centre[2]) + candidate.d;
-    const double reach =
-        std::fabs(a) * node.half_extent[0] + std::fabs(b) * node.half_extent[1] + std::fabs(c) * node.half_extent[2];
+    const double centre_value =
+        origin_value + ((along[0] * node.centre[0] + along[1] * node.centre[1]) + along[2] * node.centre[2]);
+    const double reach = std::fabs(along[0]) * node.half_extent[0] + std::fabs(along[1]) * node.half_extent[1] +
+                         std::fabs(along[2]) * node.half_extent[2] + misplacement;
     const double highest = centre_value + reach + margin;
     const double lowest = centre_value - reach - margin;
     if (highest < -kOnPlaneTolerance) {
