@@ -13,14 +13,17 @@ namespace ombrix {
 // Appends to `planes` the outward face planes of the convex hull of `vertices` and logs
 // "Creating Hull." and then "    Number of planes for the Hull: <count>", both stamped.
 //
-// Every vertex triple is tried; a vertex within 0.5 model units of a candidate counts as lying
+// The planes are, bit for bit, those of trying every vertex triple: a triple's plane is kept
+// when all vertices off it lie on one side, a vertex within 0.5 model units counting as lying
 // on it. Near-duplicate planes (offsets within 1% of the first one's, normals within about 5°)
 // are then merged by averaging; a merged normal is not rescaled, so it can be slightly shorter
 // than 1. Fewer than three vertices, or all vertices in one plane, give no planes: this is not
-// an error. Planes keep the order in which their first candidate was found.
+// an error. Planes keep the order in which their first triple was found.
 //
-// `planes` is not cleared first. Only vertex positions are read. Cost grows with the fourth
-// power of the vertex count.
+// `planes` is not cleared first. Only vertex positions are read. Cost: about the vertex count
+// times the exact hull's facet count, plus the triples kept before merging, which grow with
+// the cube of the number of vertices near one face. Models flat on a slant, and coordinates
+// beyond 2^40, have every triple tried: at least the cube of the vertex count.
 void build_internal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log);
 
 }  // namespace ombrix

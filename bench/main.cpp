@@ -1,0 +1,61 @@
+// ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
+// model and stage: "stage model vertices literal_s fast_s ratio identical".
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "hull_stage.h"
+#include "model/model_file.h"
+#include "shared/log.h"
+#include "shared/number_text.h"
+
+namespace {
+
+using namespace ombrix;
+using namespace ombrix::bench;
+
+// In the order a run calls them; the sphere stage takes its place after the hull.
+const std::vector<std::pair<std::string, Stage>> kStages = {
+    {"hull", run_hull_stage},
+};
+
+std::string result_line(const std::string& stage, const std::string& model, size_t vertices,
+                        const StageResult& result) {
+  const double ratio = result.fast_seconds > 0.0 ? result.literal_seconds / result.fast_seconds : 0.0;
+  return stage + " " + model + " " + std::to_string(vertices) + " " + format_fixed(result.literal_seconds, 3) +
+         " " + format_fixed(result.fast_seconds, 4) + " " + format_fixed(ratio, 1) + " " +
+         (result.identical ? "yes" : "NO");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Times the literal and the fast form of each stage on each model file."};
+  std::vector<std::string> models;
+  BenchSettings settings;
+  app.add_option("MODEL", models, "model files (.prm or .m)")->required();
+  app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
+  app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
+  CLI11_PARSE(app, argc, argv);
+
+  bool all_identical = true;
+  std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  for (const std::string& model : models) {
+    VertexList vertices;
+    LineLog reader_log([](const std::string& line) { std::cerr << line << '\n'; });
+    if (!read_model_file(model, vertices, reader_log)) {
+      all_identical = false;
+      continue;
+    }
+    for (const auto& [name, stage] : kStages) {
+      const StageResult result = stage(vertices, settings);
+      all_identical = all_identical && result.identical;
+      std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
+    }
+  }
+  return all_identical ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+// What one stage of the benchmark measures on one model, and how it is timed.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/mesh_vertex.h"
+
+namespace ombrix::bench {
+
+// The options of the command line that stages may read; a stage ignores what it does not use.
+struct BenchSettings {
+  std::optional<std::string> grid;     // sphere grid resolution text, as the window's field
+  std::optional<std::string> samples;  // sphere sampling resolution text
+};
+
+struct StageResult {
+  double literal_seconds = 0.0;
+  double fast_seconds = 0.0;
+  bool identical = false;  // every output bit and log line the same
+};
+
+// Runs a stage's literal and fast forms on one model's vertices and compares them.
+using Stage = std::function<StageResult(const VertexList& vertices, const BenchSettings& settings)>;
+
+// Wall-clock seconds that `work` takes.
+double seconds_of(const std::function<void()>& work);
+
+// The fast form's time: the median of several runs, so one descheduling does not count.
+double median_seconds_of(const std::function<void()>& work, int runs);
+
+}  // namespace ombrix::bench

@@ -1,0 +1,257 @@
+// The tool's hull builder against the literal triple-by-triple procedure on generated models:
+// the same planes bit for bit, in the same order, and the same log lines. Every family is
+// drawn from a fixed seed, so a failure names a model that can be rebuilt.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "hull/internal_hull.h"
+#include "reference/hull_comparison.h"
+#include "reference/literal_hull.h"
+#include "support/recording_log.h"
+#include "support/test_files.h"
+
+namespace ombrix {
+namespace {
+
+using testing::RecordingLog;
+using testing::vertices_of;
+
+// The same numbers on every platform: std::mt19937's sequence is fixed by the standard, the
+// library's distributions are not, so they are not used.
+class ModelRandom {
+ public:
+  explicit ModelRandom(std::uint32_t seed) : engine_(seed) {}
+
+  double unit() { return engine_() / 4294967296.0; }
+  double between(double low, double high) { return low + (high - low) * unit(); }
+  size_t whole(size_t low, size_t high) { return low + engine_() % (high - low + 1); }
+
+  // Mostly small models, every tenth one up to 200 vertices: the literal procedure's cost grows
+  // with the cube of the count and the suite must stay quick under the sanitizers.
+  size_t vertex_count(size_t model) {
+    if (model % 10 == 9) return whole(60, model % 40 == 39 ? 200 : 110);
+    return 4 + static_cast<size_t>(36.0 * unit() * unit());
+  }
+
+  Vector point_in_box(double half) {
+    return {static_cast<float>(between(-half, half)), static_cast<float>(between(-half, half)),
+            static_cast<float>(between(-half, half))};
+  }
+
+  // Uniform on a sphere of the given radius about the origin.
+  Vector point_on_sphere(double radius) {
+    const double z = between(-1.0, 1.0);
+    const double angle = between(0.0, 6.283185307179586);
+    const double ring = std::sqrt(1.0 - z * z);
+    return {static_cast<float>(radius * ring * std::cos(angle)), static_cast<float>(radius * ring * std::sin(angle)),
+            static_cast<float>(radius * z)};
+  }
+
+  template <class T>
+  void shuffle(std::vector<T>& items) {
+    for (size_t i = items.size(); i > 1; --i) std::swap(items[i - 1], items[whole(0, i - 1)]);
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+using ModelMaker = std::function<std::vector<Vector>(ModelRandom& random, size_t model)>;
+
+void expect_same_as_literal(const std::vector<Vector>& points) {
+  const VertexList vertices = vertices_of(points);
+  std::vector<Plane> literal_planes{{1.0f, 2.0f, 3.0f, 4.0f}};  // both append after what is there
+  RecordingLog literal_log;
+  reference::build_literal_hull(literal_planes, vertices, literal_log);
+  std::vector<Plane> fast_planes{{1.0f, 2.0f, 3.0f, 4.0f}};
+  RecordingLog fast_log;
+  build_internal_hull(fast_planes, vertices, fast_log);
+
+  EXPECT_EQ(reference::first_plane_difference(literal_planes, fast_planes), "");
+  EXPECT_EQ(fast_log.lines, literal_log.lines);
+}
+
+// Builds `count` models from one seed and compares each; a failure names the model's number.
+void compare_family(std::uint32_t seed, size_t count, const ModelMaker& make) {
+  ModelRandom random(seed);
+  for (size_t model = 0; model < count; ++model) {
+    const std::vector<Vector> points = make(random, model);
+    SCOPED_TRACE("model " + std::to_string(model) + " of seed " + std::to_string(seed) + ", " +
+                 std::to_string(points.size()) + " vertices");
+    expect_same_as_literal(points);
+    if (::testing::Test::HasFailure()) return;  // one model's report is enough to debug
+  }
+}
+
+// Scales from below the 0.5 tolerance to where it is a speck: the tolerance decides more
+// candidates the smaller the model. Near the tolerance nearly every triple is accepted and the
+// literal merge compares every pair of them, so the large models stay at the larger scales.
+constexpr double kScales[] = {0.2, 1.0, 3.0, 10.0, 60.0, 400.0};
+
+double scale_of(size_t model) {
+  if (model % 10 == 9) return kScales[3 + (model / 10) % 3];
+  return kScales[model % std::size(kScales)];
+}
+
+TEST(InternalHullMatchesLiteral, RandomCloudsAtEveryScale) {
+  compare_family(1, 300, [](ModelRandom& random, size_t model) {
+    const double half = scale_of(model);
+    std::vector<Vector> points;
+    for (size_t n = random.vertex_count(model); points.size() < n;) points.push_back(random.point_in_box(half));
+    return points;
+  });
+}
+
+// Most vertices on the hull, as on a car body: many near-coplanar triples on gentle curves.
+TEST(InternalHullMatchesLiteral, PointsOnCurvedSurfaces) {
+  compare_family(2, 200, [](ModelRandom& random, size_t model) {
+    const double radius = scale_of(model) * 2.0;
+    const double noise = model % 3 == 0 ? 0.0 : random.between(0.0, 1.0);
+    const Vector stretch{static_cast<float>(random.between(0.5, 2.0)), 1.0f, static_cast<float>(random.between(0.3, 1.0))};
+    std::vector<Vector> points;
+    for (size_t n = random.vertex_count(model); points.size() < n;) {
+      const Vector on = random.point_on_sphere(radius);
+      const Vector jitter = random.point_in_box(noise);
+      points.push_back({on.x * stretch.x + jitter.x, on.y * stretch.y + jitter.y, on.z * stretch.z + jitter.z});
+    }
+    return points;
+  });
+}
+
+// Coplanar subsets far larger than three, collinear rows along the edges, integer
+// coordinates, and boxes with a corner at the origin whose faces there have offset 0 and
+// never merge.
+TEST(InternalHullMatchesLiteral, BoxesWithGridsOnTheirFaces) {
+  compare_family(3, 160, [](ModelRandom& random, size_t model) {
+    const int steps = static_cast<int>(random.whole(1, model % 10 == 9 ? 4 : 2));
+    const double size = static_cast<double>(random.whole(1, 40));
+    const bool at_origin = model % 2 == 0;
+    const Vector low = at_origin ? Vector{} : random.point_in_box(20.0);
+    std::vector<Vector> points;
+    for (int i = 0; i <= steps; ++i) {
+      for (int j = 0; j <= steps; ++j) {
+        for (int k = 0; k <= steps; ++k) {
+          if (i != 0 && i != steps && j != 0 && j != steps && k != 0 && k != steps) continue;
+          points.push_back({static_cast<float>(low.x + size * i / steps), static_cast<float>(low.y + size * j / steps),
+                            static_cast<float>(low.z + size * k / steps)});
+        }
+      }
+    }
+    if (model % 3 == 0) random.shuffle(points);
+    return points;
+  });
+}
+
+// Degenerate triples everywhere: the same position several times, and runs of points on
+// lines, some of them exactly along an axis.
+TEST(InternalHullMatchesLiteral, RepeatedVerticesAndCollinearRuns) {
+  compare_family(4, 160, [](ModelRandom& random, size_t model) {
+    const double half = scale_of(model) * 3.0;
+    std::vector<Vector> points;
+    const size_t n = random.vertex_count(model);
+    while (points.size() < n) {
+      const double pick = random.unit();
+      if (pick < 0.3 && !points.empty()) {
+        points.push_back(points[random.whole(0, points.size() - 1)]);
+      } else if (pick < 0.6) {
+        const Vector from = random.point_in_box(half);
+        const Vector step = model % 2 == 0 ? Vector{1.0f, 0.0f, 0.0f} : random.point_in_box(half / 4.0);
+        for (int t = 0; t < 4 && points.size() < n; ++t) {
+          points.push_back({from.x + t * step.x, from.y + t * step.y, from.z + t * step.z});
+        }
+      } else {
+        points.push_back(random.point_in_box(half));
+      }
+    }
+    return points;
+  });
+}
+
+// Vertices placed at, just inside and just beyond 0.5 from a face, where the tolerance's
+// "≤ 0.5 counts as on the plane" decides whether a candidate is accepted and on which side.
+TEST(InternalHullMatchesLiteral, VerticesAtTheToleranceFromAFace) {
+  constexpr float kOffsets[] = {0.5f, 0.5001f, 0.4999f, 0.50000006f, 0.49999997f, 1.0f};
+  compare_family(5, 140, [&](ModelRandom& random, size_t model) {
+    const float size = static_cast<float>(random.whole(2, 30));
+    std::vector<Vector> points = testing::box_corners({0.0f, 0.0f, 0.0f}, {size, size, size});
+    const size_t extra = random.whole(1, model % 10 == 9 ? 40 : 8);
+    for (size_t e = 0; e < extra; ++e) {
+      const float offset = kOffsets[random.whole(0, std::size(kOffsets) - 1)];
+      const float u = static_cast<float>(random.whole(0, static_cast<size_t>(size)));
+      const float w = static_cast<float>(random.whole(0, static_cast<size_t>(size)));
+      // Inside a face (depth = offset), or outside it, lifting a corner region off the face.
+      const float depth = random.unit() < 0.7 ? offset : -offset;
+      switch (random.whole(0, 2)) {
+        case 0: points.push_back({u, w, size - depth}); break;
+        case 1: points.push_back({depth, u, w}); break;
+        default: points.push_back({u, size - depth, w}); break;
+      }
+    }
+    random.shuffle(points);
+    return points;
+  });
+}
+
+// No exact hull exists for a flat model and a nearly flat one strains it: all vertices on an
+// axis plane, on a slanted plane (off it by float rounding), or within a thin slab. Every
+// seventh model is huge, where even an axis-flat model's candidates overflow.
+TEST(InternalHullMatchesLiteral, FlatAndNearlyFlatModels) {
+  constexpr double kThickness[] = {0.0, 1e-6, 0.01, 0.4, 0.9};
+  compare_family(6, 150, [&](ModelRandom& random, size_t model) {
+    const bool huge = model % 7 == 6;
+    const double half = huge ? 1e20 : scale_of(model) * 2.0;
+    const double thickness = kThickness[model % std::size(kThickness)];
+    const bool slanted = model % 2 == 1;
+    const Vector u = slanted ? Vector{0.6f, 0.8f, 0.0f} : Vector{1.0f, 0.0f, 0.0f};
+    const Vector w = slanted ? Vector{-0.48f, 0.36f, 0.8f} : Vector{0.0f, 1.0f, 0.0f};
+    const Vector normal = slanted ? Vector{0.64f, -0.48f, 0.6f} : Vector{0.0f, 0.0f, 1.0f};
+    const size_t n = std::min<size_t>(random.vertex_count(model), huge ? 24 : 48);
+    std::vector<Vector> points;
+    while (points.size() < n) {
+      const double s = random.between(-half, half);
+      const double t = random.between(-half, half);
+      const double h = random.between(0.0, thickness) + 7.0;
+      points.push_back({static_cast<float>(s * u.x + t * w.x + h * normal.x),
+                        static_cast<float>(s * u.y + t * w.y + h * normal.y),
+                        static_cast<float>(s * u.z + t * w.z + h * normal.z)});
+    }
+    return points;
+  });
+}
+
+// Coordinates where rounding stops being relative or planes overflow: models smaller than the
+// tolerance, coordinates near 1e-20 (some nonzero coordinates tiny in an ordinary model), and
+// magnitudes up to near the largest float, where candidate planes come out infinite or not a
+// number (and all such candidates are accepted and never merge, so these models stay small).
+TEST(InternalHullMatchesLiteral, TinyAndHugeCoordinates) {
+  constexpr double kExtremeScales[] = {1e-20, 0.1, 1e5, 1e9, 1e13, 1e20, 3e37};
+  compare_family(7, 140, [&](ModelRandom& random, size_t model) {
+    const double half = kExtremeScales[model % std::size(kExtremeScales)];
+    const size_t n = std::min<size_t>(random.vertex_count(model), 24);
+    std::vector<Vector> points;
+    while (points.size() < n) {
+      Vector point = random.point_in_box(half);
+      if (model % 3 == 0 && half >= 1.0) point.x = static_cast<float>(random.between(-1e-15, 1e-15));
+      points.push_back(point);
+    }
+    return points;
+  });
+}
+
+// Fewer than four vertices never reach the exact hull; a triangle is one flat candidate.
+TEST(InternalHullMatchesLiteral, ModelsOfNoneToThreeVertices) {
+  compare_family(8, 40, [](ModelRandom& random, size_t model) {
+    std::vector<Vector> points;
+    while (points.size() < model % 4) points.push_back(random.point_in_box(scale_of(model)));
+    return points;
+  });
+}
+
+}  // namespace
+}  // namespace ombrix
