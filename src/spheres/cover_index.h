@@ -49,6 +49,8 @@ class CoverIndex {
     float y = 0.0f;
     std::uint32_t begin = 0;  // the run's samples in the list, [begin, end)
     std::uint32_t end = 0;
+    float first_z = 0.0f;             // for guessing where a z lies in the run:
+    float positions_per_unit = 0.0f;  // samples per unit of z, 0 when all have one z
   };
   struct Slab {
     float x = 0.0f;
@@ -56,7 +58,7 @@ class CoverIndex {
     std::uint32_t end_run = 0;
   };
 
-  // Calls `visit(begin, end)` for each stretch of samples, taken out or not, within reach of the
+  // Calls `visit(run, begin, end)` for each stretch of samples, taken out or not, within reach of the
   // sphere, in list order.
   template <typename Visit>
   void for_each_covered_stretch(const Vector& centre, float radius, Visit visit) const;

@@ -17,6 +17,43 @@ float sample_weight(const Vector& point, const VolumeGrid& grid) {
   return static_cast<float>(point_distance(point, centre) / grid.half_diagonal);
 }
 
+// A point is deeper than `clearance` below every hull plane when the largest plane value is at
+// most -clearance, and an excluded hull lets it be when that hull's largest value exceeds both
+// the clearance and 0. (A depth is the negated value, rounded alike.)
+namespace {
+
+bool exclusion_fails_everywhere(const LargestValue& bounds, float clearance) {
+  return bounds.high_known && !(bounds.high > clearance && bounds.high > 0.0f);
+}
+
+bool exclusion_passes_everywhere(const LargestValue& bounds, float clearance) {
+  return bounds.low > clearance && bounds.low > 0.0f;
+}
+
+}  // namespace
+
+std::optional<float> sample_block_value(const BlockBounds& bounds, float clearance) {
+  // A kept point is at least the clearance deep and, rounded, not 0 deep: more than 0.5.
+  const LargestValue& hull = bounds.hull;
+  if (hull.low > -clearance || hull.low >= -0.5f) return 0.0f;
+  bool all_kept = hull.high_known && hull.high <= -clearance && hull.high < -0.5f;
+  for (const LargestValue& exclusion : bounds.exclusions) {
+    if (exclusion_fails_everywhere(exclusion, clearance)) return 0.0f;
+    all_kept = all_kept && exclusion_passes_everywhere(exclusion, clearance);
+  }
+  if (all_kept) return 1.0f;
+  return std::nullopt;
+}
+
+std::optional<float> candidate_block_value(const BlockBounds& bounds, const VolumeGrid& grid) {
+  const float clearance = grid.candidate_clearance;
+  if (bounds.hull.low > -clearance) return 0.0f;
+  for (const LargestValue& exclusion : bounds.exclusions) {
+    if (exclusion_fails_everywhere(exclusion, clearance)) return 0.0f;
+  }
+  return std::nullopt;
+}
+
 float candidate_radius(const Vector& centre, const JudgingPlanes& planes, const VolumeGrid& grid) {
   const float clearance = grid.candidate_clearance;
   float radius = inside_depth(centre, planes.hull, clearance);

@@ -28,17 +28,19 @@ struct IndexBlock {
   std::int64_t points() const { return size(0) * size(1) * size(2); }
 };
 
-// The culled planes of one depth of the block tree.
+// The culled planes of one depth of the block tree, and where their largest values lie.
 struct CulledPlanes {
   std::vector<Plane> hull;
   std::vector<std::vector<Plane>> exclusions;
   std::vector<std::span<const Plane>> exclusion_spans;
+  std::vector<LargestValue> exclusion_bounds;
 };
 
 class SlabJudge {
  public:
-  SlabJudge(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const PointValue& value)
-      : value_(value) {
+  SlabJudge(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const BlockValue& block_value,
+            const PointValue& value)
+      : block_value_(block_value), value_(value) {
     size_t depth = 1;
     for (int axis = 0; axis < 3; ++axis) {
       const std::int64_t count =
@@ -55,6 +57,7 @@ class SlabJudge {
     for (CulledPlanes& level : levels_) {
       level.exclusions.resize(exclusion_count);
       level.exclusion_spans.resize(exclusion_count);
+      level.exclusion_bounds.resize(exclusion_count);
     }
   }
 
@@ -88,15 +91,19 @@ class SlabJudge {
   void judge_block(const IndexBlock& block, size_t depth, const JudgingPlanes& parent) {
     CulledPlanes& level = levels_[depth];
     const BBox box = coordinate_box(block);
-    cull_planes(box, parent.hull, level.hull);
+    const LargestValue hull_bounds = cull_planes(box, parent.hull, level.hull);
     size_t plane_count = level.hull.size();
     for (size_t e = 0; e < level.exclusions.size(); ++e) {
-      cull_planes(box, parent.exclusions[e], level.exclusions[e]);
+      level.exclusion_bounds[e] = cull_planes(box, parent.exclusions[e], level.exclusions[e]);
       level.exclusion_spans[e] = level.exclusions[e];
       plane_count += level.exclusions[e].size();
     }
-    const JudgingPlanes planes{level.hull, level.exclusion_spans};
+    if (const std::optional<float> settled = block_value_({hull_bounds, level.exclusion_bounds})) {
+      fill(block, *settled);
+      return;
+    }
 
+    const JudgingPlanes planes{level.hull, level.exclusion_spans};
     if (block.points() <= kLeafPoints || plane_count <= kFewPlanes) {
       judge_points(block, planes);
       return;
@@ -112,17 +119,27 @@ class SlabJudge {
     judge_block(upper, depth + 1, planes);
   }
 
-  void judge_points(const IndexBlock& block, const JudgingPlanes& planes) {
+  template <typename PointValueAt>
+  void set_values(const IndexBlock& block, PointValueAt value_at) {
     for (std::int64_t i = block.low[0]; i < block.high[0]; ++i) {
       for (std::int64_t j = block.low[1]; j < block.high[1]; ++j) {
         const std::int64_t row = ((i - slab_.low[0]) * count(1) + j) * count(2);
         for (std::int64_t l = block.low[2]; l < block.high[2]; ++l) {
-          (*values_)[static_cast<size_t>(row + l)] = value_(point(i, j, l), planes);
+          (*values_)[static_cast<size_t>(row + l)] = value_at(i, j, l);
         }
       }
     }
   }
 
+  void fill(const IndexBlock& block, float value) {
+    set_values(block, [value](std::int64_t, std::int64_t, std::int64_t) { return value; });
+  }
+
+  void judge_points(const IndexBlock& block, const JudgingPlanes& planes) {
+    set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) { return value_(point(i, j, l), planes); });
+  }
+
+  const BlockValue& block_value_;
   const PointValue& value_;
   std::array<std::vector<float>, 3> coordinates_;
   std::vector<CulledPlanes> levels_;  // one per depth, so no culling allocates after the first slab
@@ -133,12 +150,12 @@ class SlabJudge {
 }  // namespace
 
 void for_each_kept_grid_point(const VolumeGrid& grid, GridPoints which, std::span<const Plane> hull,
-                              std::span<const std::span<const Plane>> exclusions, const PointValue& value,
-                              const TakePoint& take) {
+                              std::span<const std::span<const Plane>> exclusions, const BlockValue& block_value,
+                              const PointValue& value, const TakePoint& take) {
   for (const GridAxis& axis : grid.axes) {
     if ((which == GridPoints::kSamples ? axis.sample_count : axis.candidate_count) <= 0) return;
   }
-  SlabJudge judge(grid, which, exclusions.size(), value);
+  SlabJudge judge(grid, which, exclusions.size(), block_value, value);
   const std::int64_t layer = judge.count(1) * judge.count(2);
   const std::int64_t thickness = std::max<std::int64_t>(1, kSlabPoints / layer);
   const JudgingPlanes all{hull, exclusions};

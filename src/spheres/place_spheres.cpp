@@ -8,6 +8,7 @@
 
 #include "spheres/cover_index.h"
 #include "spheres/sphere_report.h"
+#include "spheres/square_reach.h"
 
 namespace ombrix {
 
@@ -32,7 +33,7 @@ bool may_reach(const BBox& box, const Vector& centre, float radius) {
   const double x = gap(centre.x, box.min_x, box.max_x);
   const double y = gap(centre.y, box.min_y, box.max_y);
   const double z = gap(centre.z, box.min_z, box.max_z);
-  return !(std::sqrt((x * x + y * y) + z * z) > radius);
+  return !((x * x + y * y) + z * z > square_reach(radius));
 }
 
 template <typename T>

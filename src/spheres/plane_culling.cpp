@@ -41,19 +41,30 @@ bool finite(const ValueRange& range) { return std::isfinite(range.low) && std::i
 
 }  // namespace
 
-void cull_planes(const BBox& box, std::span<const Plane> planes, std::vector<Plane>& deciding) {
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, std::vector<Plane>& deciding) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
   // The largest value that some plane surely reaches at every point of the box.
-  double floor = -std::numeric_limits<double>::infinity();
+  double floor = -kInfinity;
   for (const Plane& plane : planes) {
     const ValueRange range = value_range(plane, box);
     if (finite(range) && range.low > floor) floor = range.low;
   }
 
   deciding.clear();
+  double ceiling = -kInfinity;
+  bool ceiling_known = true;
   for (const Plane& plane : planes) {
     const ValueRange range = value_range(plane, box);
-    if (!finite(range) || range.high >= floor) deciding.push_back(plane);
+    if (!finite(range)) {
+      deciding.push_back(plane);
+      ceiling_known = false;
+    } else if (range.high >= floor) {
+      deciding.push_back(plane);
+      ceiling = std::max(ceiling, range.high);
+    }
   }
+  // Rounding to single precision keeps the order, so it keeps the bounds.
+  return {static_cast<float>(floor), static_cast<float>(ceiling), ceiling_known};
 }
 
 }  // namespace ombrix

@@ -9,13 +9,24 @@
 
 namespace ombrix {
 
+// Where the largest plane value of a plane list, rounded to single precision as inside_depth and
+// outside_distance round each value, lies at every point of a box: at least `low`, and at most
+// `high` when `high_known` (false when a plane has an infinite or not-a-number field). A list
+// without planes has -infinity for both.
+struct LargestValue {
+  float low = 0.0f;
+  float high = 0.0f;
+  bool high_known = true;
+};
+
 // Replaces `deciding` with the planes of `planes`, in order, that may give the largest plane
-// value (rounded to single precision) at some point of `box`; a plane left out is below one of
-// those at every point of the box. So inside_depth and outside_distance of any point in the box
-// are the same over `deciding` as over `planes`, except that a result of 0 may change its sign.
+// value at some point of `box`; a plane left out is below one of those at every point of the
+// box. So inside_depth and outside_distance of any point in the box are the same over `deciding`
+// as over `planes`, except that a result of 0 may change its sign. Returns where that largest
+// value lies over the box.
 //
 // Bounds are taken in double precision with a margin far above their rounding; a plane with a
-// bound that is not finite (an infinite or not-a-number field) is always kept.
-void cull_planes(const BBox& box, std::span<const Plane> planes, std::vector<Plane>& deciding);
+// bound that is not finite is always kept.
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, std::vector<Plane>& deciding);
 
 }  // namespace ombrix

@@ -10,6 +10,7 @@ std::vector<SampleSphere> sample_hull(const VolumeGrid& grid, std::span<const Pl
   std::vector<SampleSphere> samples;
   for_each_kept_grid_point(
       grid, GridPoints::kSamples, hull, exclusions,
+      [&](const BlockBounds& bounds) { return sample_block_value(bounds, grid.sample_clearance); },
       [&](const Vector& point, const JudgingPlanes& planes) {
         return sample_point_kept(point, planes, grid.sample_clearance) ? 1.0f : 0.0f;
       },
