@@ -125,7 +125,8 @@ void CoverIndex::for_each_covered_stretch(const Vector& centre, float radius, Vi
       } else {
         while (!covered(first)) ++first;
       }
-      std::uint32_t last = std::max(peak, first_above(peak, run.end, cz + half) - 1);
+      const std::uint32_t beyond = first_above(peak, run.end, cz + half);
+      std::uint32_t last = beyond > peak ? beyond - 1 : peak;
       if (covered(last)) {
         while (last + 1 < run.end && covered(last + 1)) ++last;
       } else {

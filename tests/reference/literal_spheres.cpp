@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <utility>
 
 #include "spheres/grid_point_fit.h"
 #include "spheres/sphere_report.h"
@@ -102,24 +101,25 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
     float best_score = 0.0f;
     bool looked_at_one = false;
 
-    // Candidates that cover nothing are squeezed out in the same pass, in order.
-    std::size_t kept = 0;
-    for (std::size_t p = 0; p < positions.size(); ++p) {
+    for (std::size_t p = 0; p < positions.size();) {
       SpherePosition& candidate = positions[p];
-      const bool skip = !first_step && looked_at_one && best_score > candidate.score;
-      looked_at_one = true;
-      if (!skip) {
-        evaluate(candidate, samples, cover);
-        if (cover.empty()) continue;
-        if (candidate.score > best_score) {
-          best = kept;
-          best_score = candidate.score;
-          std::swap(best_cover, cover);
-        }
+      if (!first_step && looked_at_one && best_score > candidate.score) {
+        ++p;
+        continue;
       }
-      positions[kept++] = candidate;
+      looked_at_one = true;
+      evaluate(candidate, samples, cover);
+      if (cover.empty()) {
+        positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(p));
+        continue;
+      }
+      if (candidate.score > best_score) {
+        best = p;
+        best_score = candidate.score;
+        best_cover = cover;
+      }
+      ++p;
     }
-    positions.resize(kept);
     if (!best) break;
 
     const SpherePosition chosen = positions[*best];
