@@ -84,9 +84,18 @@ struct SphereCase {
   FieldValues fields;
 };
 
+// A plane with a field that is not finite, as a damaged hull could hold: its values are infinite
+// or not a number, and the rules of inside_depth and outside_distance decide what they do.
+void add_plane_out_of_range(std::mt19937& random, std::vector<Plane>& planes) {
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  const Plane kPlanes[] = {{std::nanf(""), 0, 0, 0}, {kInfinity, 0, 0, -1}, {0, 1, 0, -kInfinity}, {0, 0, -kInfinity, 5}};
+  planes.push_back(pick(random, kPlanes));
+}
+
 // One to three main volumes, each with up to two excluded volumes overlapping it (now and then
 // one without planes, which is ignored), at sizes from below the 0.5 depth that samples need up
-// to a few hundred units, some far from the origin or with a corner on it.
+// to a few hundred units, some far from the origin or with a corner on it; now and then a hull
+// with a plane out of range.
 SphereCase generated_case(std::mt19937& random, size_t number) {
   constexpr double kSizes[] = {0.6, 2.0, 5.0, 20.0, 90.0, 400.0};
   constexpr double kOffsets[] = {0.0, 0.0, 3.0, 250.0, 20000.0};
@@ -119,7 +128,9 @@ SphereCase generated_case(std::mt19937& random, size_t number) {
                         static_cast<float>(extent.z * uniform(random, 0.1, 0.5))};
       volume.excluded.push_back(generated_hull(random, {middle.x - half.x, middle.y - half.y, middle.z - half.z},
                                                {middle.x + half.x, middle.y + half.y, middle.z + half.z}));
+      if (random() % 12 == 0) add_plane_out_of_range(random, volume.excluded.back().planes);
     }
+    if (random() % 12 == 0) add_plane_out_of_range(random, volume.planes);
     result.data.volumes.push_back(std::move(volume));
   }
   result.fields = FieldValues({{Control::kGridResolution, pick(random, kGrids)},
@@ -182,6 +193,22 @@ TEST(SphereStageMatchesLiteral, GeneratedHullsWithExclusionsOvershootAndShares) 
     expect_same_filling(sphere_case);
     if (::testing::Test::HasFailure()) return;  // one case's report is enough to debug
   }
+}
+
+// The grid walk keeps the values of about a million points at a time: a larger grid is judged
+// slab by slab, and its points must still come in grid order across the seams.
+TEST(SphereStageMatchesLiteral, GridLargerThanOneSlab) {
+  // A box of 20 x 10 x 10 sampled 84 across: 168 x 84 x 84 points. A slanted face cuts a corner
+  // off and an excluded box leaves holes in the middle of rows.
+  Volume volume = testing::box_volume({0, 0, 0}, {20, 10, 10});
+  volume.planes.push_back({0.57735026f, 0.57735026f, 0.57735026f, -15.0f});
+  const Volume excluded = testing::box_volume({8, 3, 3}, {12, 7, 7});
+  const std::vector<std::span<const Plane>> exclusions{excluded.planes};
+  const VolumeGrid grid = volume_grid(volume.box, {7.0f, 84.0f, 11, 0.0f});
+  ASSERT_GT(grid.sample_points, 1 << 20);
+  const std::vector<SampleSphere> literal = reference::sample_hull_literal(grid, volume.planes, exclusions);
+  EXPECT_GT(literal.size(), grid.sample_points / 2);
+  EXPECT_EQ(reference::first_sample_difference(literal, sample_hull(grid, volume.planes, exclusions)), "");
 }
 
 // Placement alone, on lists no grid would give: samples in any order with repeated positions,
