@@ -1,22 +1,11 @@
 // Whether one grid point of a volume becomes a sample or a candidate, judged by its hull planes.
 #pragma once
 
-#include <optional>
-#include <span>
-
-#include "geometry/plane.h"
 #include "geometry/vector.h"
-#include "spheres/plane_culling.h"
+#include "spheres/grid_point_values.h"
 #include "spheres/volume_grid.h"
 
 namespace ombrix {
-
-// The planes that judge a point: the volume's hull and, in order, each excluded hull. They may
-// be all of them or only those that can decide the point; the answers are the same.
-struct JudgingPlanes {
-  std::span<const Plane> hull;
-  std::span<const std::span<const Plane>> exclusions;
-};
 
 // True when `point` lies at least `clearance` deep below every hull plane with a depth that,
 // rounded to a whole number (halves to even), is not 0 (so a point at most 0.5 deep is never
@@ -32,18 +21,13 @@ float sample_weight(const Vector& point, const VolumeGrid& grid);
 // is not more than the clearance beyond one. Negative when a negative overshoot outweighs it.
 float candidate_radius(const Vector& centre, const JudgingPlanes& planes, const VolumeGrid& grid);
 
-// Where the largest plane value of the hull and of each excluded hull lies over a block of grid
-// points (see cull_planes).
-struct BlockBounds {
-  LargestValue hull;
-  std::span<const LargestValue> exclusions;
-};
+// The sample points of `grid` judged block by block: 1 for a point sample_point_kept keeps, else
+// 0. Only whether some plane passes a threshold matters here, so planes that stay clear of it
+// are culled too.
+PointJudge sample_judge(const VolumeGrid& grid);
 
-// When the bounds settle sample_point_kept for every point of the block: 1 when all are kept, 0
-// when none is. Empty when the points must be judged one by one.
-std::optional<float> sample_block_value(const BlockBounds& bounds, float clearance);
-
-// 0 when the bounds make candidate_radius 0 at every point of the block; empty otherwise.
-std::optional<float> candidate_block_value(const BlockBounds& bounds, const VolumeGrid& grid);
+// The candidates of `grid` judged block by block: candidate_radius, with the planes that may
+// hold the largest value, which the radius needs exactly.
+PointJudge candidate_judge(const VolumeGrid& grid);
 
 }  // namespace ombrix

@@ -36,11 +36,10 @@ struct CulledPlanes {
   std::vector<LargestValue> exclusion_bounds;
 };
 
-class SlabJudge {
+class SlabWalk {
  public:
-  SlabJudge(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const BlockValue& block_value,
-            const PointValue& value)
-      : block_value_(block_value), value_(value) {
+  SlabWalk(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const PointJudge& judge)
+      : judge_(judge) {
     size_t depth = 1;
     for (int axis = 0; axis < 3; ++axis) {
       const std::int64_t count =
@@ -91,14 +90,15 @@ class SlabJudge {
   void judge_block(const IndexBlock& block, size_t depth, const JudgingPlanes& parent) {
     CulledPlanes& level = levels_[depth];
     const BBox box = coordinate_box(block);
-    const LargestValue hull_bounds = cull_planes(box, parent.hull, level.hull);
+    const LargestValue hull_bounds = cull_planes(box, parent.hull, judge_.hull_matters_from, level.hull);
     size_t plane_count = level.hull.size();
     for (size_t e = 0; e < level.exclusions.size(); ++e) {
-      level.exclusion_bounds[e] = cull_planes(box, parent.exclusions[e], level.exclusions[e]);
+      level.exclusion_bounds[e] =
+          cull_planes(box, parent.exclusions[e], judge_.exclusion_matters_from, level.exclusions[e]);
       level.exclusion_spans[e] = level.exclusions[e];
       plane_count += level.exclusions[e].size();
     }
-    if (const std::optional<float> settled = block_value_({hull_bounds, level.exclusion_bounds})) {
+    if (const std::optional<float> settled = judge_.block_value({hull_bounds, level.exclusion_bounds})) {
       fill(block, *settled);
       return;
     }
@@ -136,11 +136,10 @@ class SlabJudge {
   }
 
   void judge_points(const IndexBlock& block, const JudgingPlanes& planes) {
-    set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) { return value_(point(i, j, l), planes); });
+    set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) { return judge_.value(point(i, j, l), planes); });
   }
 
-  const BlockValue& block_value_;
-  const PointValue& value_;
+  const PointJudge& judge_;
   std::array<std::vector<float>, 3> coordinates_;
   std::vector<CulledPlanes> levels_;  // one per depth, so no culling allocates after the first slab
   IndexBlock slab_;
@@ -150,28 +149,29 @@ class SlabJudge {
 }  // namespace
 
 void for_each_kept_grid_point(const VolumeGrid& grid, GridPoints which, std::span<const Plane> hull,
-                              std::span<const std::span<const Plane>> exclusions, const BlockValue& block_value,
-                              const PointValue& value, const TakePoint& take) {
+                              std::span<const std::span<const Plane>> exclusions, const PointJudge& judge,
+                              const TakePoint& take) {
   for (const GridAxis& axis : grid.axes) {
     if ((which == GridPoints::kSamples ? axis.sample_count : axis.candidate_count) <= 0) return;
   }
-  SlabJudge judge(grid, which, exclusions.size(), block_value, value);
-  const std::int64_t layer = judge.count(1) * judge.count(2);
+  SlabWalk walk(grid, which, exclusions.size(), judge);
+  const std::int64_t layer = walk.count(1) * walk.count(2);
   const std::int64_t thickness = std::max<std::int64_t>(1, kSlabPoints / layer);
   const JudgingPlanes all{hull, exclusions};
 
   std::vector<float> values;
-  for (std::int64_t first = 0; first < judge.count(0); first += thickness) {
-    const IndexBlock slab{{first, 0, 0}, {std::min(judge.count(0), first + thickness), judge.count(1), judge.count(2)}};
+  for (std::int64_t first = 0; first < walk.count(0); first += thickness) {
+    const IndexBlock slab{{first, 0, 0},
+                          {std::min(walk.count(0), first + thickness), walk.count(1), walk.count(2)}};
     values.resize(static_cast<size_t>(slab.points()));
-    judge.judge(slab, all, values);
+    walk.judge(slab, all, values);
 
     size_t at = 0;
     for (std::int64_t i = slab.low[0]; i < slab.high[0]; ++i) {
       for (std::int64_t j = 0; j < slab.high[1]; ++j) {
         for (std::int64_t l = 0; l < slab.high[2]; ++l) {
           const float kept = values[at++];
-          if (kept != 0.0f) take(judge.point(i, j, l), kept);
+          if (kept != 0.0f) take(walk.point(i, j, l), kept);
         }
       }
     }

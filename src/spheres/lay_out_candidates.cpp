@@ -9,9 +9,7 @@ std::vector<SpherePosition> lay_out_candidates(const VolumeGrid& grid, std::span
                                                std::span<const std::span<const Plane>> exclusions) {
   std::vector<SpherePosition> positions;
   for_each_kept_grid_point(
-      grid, GridPoints::kCandidates, hull, exclusions,
-      [&](const BlockBounds& bounds) { return candidate_block_value(bounds, grid); },
-      [&](const Vector& centre, const JudgingPlanes& planes) { return candidate_radius(centre, planes, grid); },
+      grid, GridPoints::kCandidates, hull, exclusions, candidate_judge(grid),
       [&](const Vector& centre, float radius) { positions.push_back({0.0f, centre, radius}); });
   return positions;
 }

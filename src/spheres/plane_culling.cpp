@@ -41,29 +41,31 @@ bool finite(const ValueRange& range) { return std::isfinite(range.low) && std::i
 
 }  // namespace
 
-LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, std::vector<Plane>& deciding) {
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float matters_from,
+                         std::vector<Plane>& deciding) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  // The largest value that some plane surely reaches at every point of the box.
+  // `floor` is the largest value that some plane surely reaches at every point of the box.
   double floor = -kInfinity;
-  for (const Plane& plane : planes) {
-    const ValueRange range = value_range(plane, box);
-    if (finite(range) && range.low > floor) floor = range.low;
-  }
-
-  deciding.clear();
   double ceiling = -kInfinity;
   bool ceiling_known = true;
+  deciding.clear();
   for (const Plane& plane : planes) {
     const ValueRange range = value_range(plane, box);
     if (!finite(range)) {
       deciding.push_back(plane);
       ceiling_known = false;
-    } else if (range.high >= floor) {
-      deciding.push_back(plane);
-      ceiling = std::max(ceiling, range.high);
+      continue;
     }
+    floor = std::max(floor, range.low);
+    ceiling = std::max(ceiling, range.high);
+    // Rounding to single precision keeps the order, so the rounded bound bounds rounded values.
+    if (range.high >= floor && static_cast<float>(range.high) >= matters_from) deciding.push_back(plane);
   }
-  // Rounding to single precision keeps the order, so it keeps the bounds.
+  // A plane kept before the floor rose may have fallen below it.
+  std::erase_if(deciding, [&](const Plane& plane) {
+    const ValueRange range = value_range(plane, box);
+    return finite(range) && range.high < floor;
+  });
   return {static_cast<float>(floor), static_cast<float>(ceiling), ceiling_known};
 }
 
