@@ -15,8 +15,8 @@ namespace ombrix {
 
 // What a sphere covers of the samples left.
 struct Cover {
-  float score = 0.0f;      // their weights summed in sample-list order, rounded to single precision after each addition
-  std::size_t count = 0;   // how many they are
+  float score = 0.0f;     // their weights summed in list order, rounded to single precision at each step
+  std::size_t count = 0;  // how many they are
 };
 
 // A sample list, in its order, with the samples taken out so far. A sample is covered by a

@@ -136,7 +136,9 @@ class SlabWalk {
   }
 
   void judge_points(const IndexBlock& block, const JudgingPlanes& planes) {
-    set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) { return judge_.value(point(i, j, l), planes); });
+    set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) {
+      return judge_.value(point(i, j, l), planes);
+    });
   }
 
   const PointJudge& judge_;
@@ -170,8 +172,8 @@ void for_each_kept_grid_point(const VolumeGrid& grid, GridPoints which, std::spa
     for (std::int64_t i = slab.low[0]; i < slab.high[0]; ++i) {
       for (std::int64_t j = 0; j < slab.high[1]; ++j) {
         for (std::int64_t l = 0; l < slab.high[2]; ++l) {
-          const float kept = values[at++];
-          if (kept != 0.0f) take(walk.point(i, j, l), kept);
+          const float value = values[at++];
+          if (value != 0.0f) take(walk.point(i, j, l), value);
         }
       }
     }

@@ -16,8 +16,8 @@ namespace {
 
 // What a candidate covered when it was last scored; its score sits in the position list.
 struct CandidateState {
-  bool current = false;   // no sample it covered has been taken out since
-  std::size_t count = 0;  // how many samples it covered
+  bool current = false;     // no sample it covered has been taken out since
+  bool covers_any = false;
 };
 
 // How far `centre` lies from the range [low, high], as a covered sample's difference would be
@@ -73,9 +73,9 @@ std::vector<Sphere> place_spheres(std::vector<SampleSphere>& samples, std::vecto
         if (!state.current) {
           const Cover cover = index.cover_of(candidate.centre, candidate.radius);
           candidate.score = cover.score;
-          state = {true, cover.count};
+          state = {true, cover.count != 0};
         }
-        if (state.count == 0) continue;
+        if (!state.covers_any) continue;
         if (candidate.score > best_score) {
           best = kept;
           best_score = candidate.score;

@@ -88,7 +88,8 @@ struct SphereCase {
 // or not a number, and the rules of inside_depth and outside_distance decide what they do.
 void add_plane_out_of_range(std::mt19937& random, std::vector<Plane>& planes) {
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
-  const Plane kPlanes[] = {{std::nanf(""), 0, 0, 0}, {kInfinity, 0, 0, -1}, {0, 1, 0, -kInfinity}, {0, 0, -kInfinity, 5}};
+  const Plane kPlanes[] = {
+      {std::nanf(""), 0, 0, 0}, {kInfinity, 0, 0, -1}, {0, 1, 0, -kInfinity}, {0, 0, -kInfinity, 5}};
   planes.push_back(pick(random, kPlanes));
 }
 
@@ -225,7 +226,8 @@ PlacementCase generated_placement(std::mt19937& random) {
   constexpr float kWeights[] = {0.0f, 0.25f, 0.5f, 0.75f, 1.0f, 0.3f, 0.9f};
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   const auto lattice_point = [&] {
-    return Vector{static_cast<float>(random() % 7), static_cast<float>(random() % 5), static_cast<float>(random() % 9)};
+    return Vector{static_cast<float>(random() % 7), static_cast<float>(random() % 5),
+                  static_cast<float>(random() % 9)};
   };
 
   PlacementCase result;
