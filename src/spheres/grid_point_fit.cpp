@@ -1,5 +1,6 @@
 #include "spheres/grid_point_fit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>

@@ -1,7 +1,6 @@
 #include "spheres/place_spheres.h"
 
 #include <cassert>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
