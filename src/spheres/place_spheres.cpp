@@ -19,8 +19,8 @@ struct CandidateState {
   bool covers_any = false;
 };
 
-// How far `centre` lies from the range [low, high], as a covered sample's difference would be
-// rounded: never more than that difference.
+// How far `centre` lies outside [low, high], rounded as point_distance rounds a difference: never
+// more than its difference from any sample within the range.
 double gap(float centre, float low, float high) {
   if (centre < low) return static_cast<double>(low) - centre;
   if (centre > high) return static_cast<double>(centre) - high;
