@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include "hull_stage.h"
+#include "sphere_stage.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
 #include "support/recording_log.h"
@@ -17,9 +18,10 @@ namespace {
 using namespace ombrix;
 using namespace ombrix::bench;
 
-// In the order a run calls them; the sphere stage takes its place after the hull.
+// In the order a run calls them.
 const std::vector<std::pair<std::string, Stage>> kStages = {
     {"hull", run_hull_stage},
+    {"spheres", run_sphere_stage},
 };
 
 std::string result_line(const std::string& stage, const std::string& model, size_t vertices,

@@ -8,9 +8,6 @@
 
 #include "shared/number_text.h"
 #include "spheres/fill_parameters.h"
-#include "spheres/lay_out_candidates.h"
-#include "spheres/place_spheres.h"
-#include "spheres/sample_hull.h"
 #include "spheres/sphere_share.h"
 #include "spheres/volume_grid.h"
 
@@ -67,7 +64,8 @@ std::string grid_size(const VolumeGrid& grid) {
 
 }  // namespace
 
-void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
+void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results,
+                  const SphereStages& stages) {
   log.log_message("Creating spheres.", true);
   const FillParameters parameters = read_fill_parameters(fields);
   const float volume_sum = box_volume_sum(data.volumes);
@@ -86,18 +84,18 @@ void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultLis
 
     log.log_message("Discretizing hull volume with sample_spheres.", true);
     const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume, log);
-    std::vector<SampleSphere> samples = sample_hull(grid, volume.planes, exclusions);
+    std::vector<SampleSphere> samples = stages.sample(grid, volume.planes, exclusions);
     const auto sample_count = static_cast<std::int64_t>(samples.size());
     log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), true);
 
-    std::vector<SpherePosition> positions = lay_out_candidates(grid, volume.planes, exclusions);
+    std::vector<SpherePosition> positions = stages.lay_out(grid, volume.planes, exclusions);
     const auto position_count = static_cast<std::int64_t>(positions.size());
     log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
                         " (Grid is " + grid_size(grid) + ").",
                     true);
 
     const std::vector<Sphere> spheres =
-        place_spheres(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_sphere_n),
+        stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_sphere_n),
                       box_extents(volume.box), results, log);
     data.spheres.insert(data.spheres.end(), spheres.begin(), spheres.end());
   }

@@ -1,12 +1,27 @@
 // Turns each main volume's hull into collision spheres: the sphere filling of a run.
 #pragma once
 
+#include <functional>
+#include <span>
+#include <vector>
+
 #include "pipeline/collision_data.h"
 #include "shared/fields.h"
 #include "shared/log.h"
+#include "spheres/lay_out_candidates.h"
+#include "spheres/place_spheres.h"
+#include "spheres/sample_hull.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix {
+
+// The three steps that fill one main volume: the tool's own unless a caller puts in another form
+// of them with the same contract (the tests compare the literal procedures this way).
+struct SphereStages {
+  std::function<decltype(sample_hull)> sample = sample_hull;
+  std::function<decltype(lay_out_candidates)> lay_out = lay_out_candidates;
+  std::function<decltype(place_spheres)> place = place_spheres;
+};
 
 // Appends to `data.spheres` the spheres of every main volume of `data.volumes`, volume after
 // volume, and one row per sphere to `results` (neither is cleared first). Logs
@@ -21,6 +36,7 @@ namespace ombrix {
 // parameters are unusable (resolutions not finite or not above 0, overshoot not finite, more
 // than 64000000 sample points or 8000000 candidates) gets one line "    No spheres for this
 // volume: <reason>" and no spheres; its box still counts in the sharing. Every line is stamped.
-void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results);
+void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results,
+                  const SphereStages& stages = {});
 
 }  // namespace ombrix

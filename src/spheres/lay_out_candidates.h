@@ -25,6 +25,10 @@ struct SpherePosition {
 // excluded hull drops the candidate. So no overshoot reaches into an excluded hull. A candidate
 // whose radius ends exactly at 0 is dropped; a negative one (negative overshoot) is kept.
 // `hull` and every list of `exclusions` must not be empty.
+//
+// Blocks of the grid that no candidate can come from are passed over at once, the rest tried
+// against the planes that may be nearest only (see for_each_kept_grid_point), with the same
+// radii as trying every plane at every centre.
 std::vector<SpherePosition> lay_out_candidates(const VolumeGrid& grid, std::span<const Plane> hull,
                                                std::span<const std::span<const Plane>> exclusions);
 

@@ -4,68 +4,40 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <utility>
 
-#include "shared/number_text.h"
+#include "spheres/cover_index.h"
+#include "spheres/sphere_report.h"
+#include "spheres/square_reach.h"
 
 namespace ombrix {
 
 namespace {
 
-// Positions in the sample list, in list order.
-using CoverList = std::vector<std::uint32_t>;
+// What a candidate covered when it was last scored; its score sits in the position list.
+struct CandidateState {
+  bool current = false;     // no sample it covered has been taken out since
+  bool covers_any = false;
+};
 
-// Scores `candidate` afresh over the samples left, filling `cover`.
-void evaluate(SpherePosition& candidate, const std::vector<SampleSphere>& samples, CoverList& cover) {
-  cover.clear();
-  candidate.score = 0.0f;
-  for (std::size_t q = 0; q < samples.size(); ++q) {
-    if (point_distance(samples[q].position, candidate.centre) <= candidate.radius) {
-      cover.push_back(static_cast<std::uint32_t>(q));
-      candidate.score = static_cast<float>(static_cast<double>(candidate.score) + samples[q].weight);
-    }
-  }
+// How far `centre` lies outside [low, high], rounded as point_distance rounds a difference: never
+// more than its difference from any sample within the range.
+double gap(float centre, float low, float high) {
+  if (centre < low) return static_cast<double>(low) - centre;
+  if (centre > high) return static_cast<double>(centre) - high;
+  return 0.0;
 }
 
-// Removes the samples at the (ascending) positions of `cover`, keeping the others' order.
-void remove_covered(std::vector<SampleSphere>& samples, const CoverList& cover) {
-  std::size_t kept = 0;
-  std::size_t next = 0;
-  for (std::size_t q = 0; q < samples.size(); ++q) {
-    if (next < cover.size() && cover[next] == q) {
-      ++next;
-    } else {
-      samples[kept++] = samples[q];
-    }
-  }
-  samples.resize(kept);
+// False only when no point of `box` can lie within `radius` of `centre` by point_distance.
+bool may_reach(const BBox& box, const Vector& centre, float radius) {
+  const double x = gap(centre.x, box.min_x, box.max_x);
+  const double y = gap(centre.y, box.min_y, box.max_y);
+  const double z = gap(centre.z, box.min_z, box.max_z);
+  return !((x * x + y * y) + z * z > square_reach(radius));
 }
 
-void widen(float& low, float& high, double centre, double radius) {
-  if (low > centre - radius) low = static_cast<float>(centre - radius);
-  if (high < centre + radius) high = static_cast<float>(centre + radius);
-}
-
-float percent(double part, double whole) { return static_cast<float>((part / whole) * 100.0); }
-
-float coverage(float low, float high, float extent) {
-  return static_cast<float>(((static_cast<double>(high) - low) / extent) * 100.0);
-}
-
-std::string one_decimal(float value) { return format_fixed(value, 1); }
-
-void log_sphere(const SphereResult& row, Log& log) {
-  const std::string number = format_whole(row.number);
-  log.log_message("Sphere " + number + " coordinates: x: " + one_decimal(row.x) + ", y: " + one_decimal(row.y) +
-                      ", z: " + one_decimal(row.z) + ", radius: " + one_decimal(row.radius),
-                  true);
-  log.log_message("    Sphere " + number + " covers " + one_decimal(row.trimmed) + "% of the hull volume. (" +
-                      one_decimal(row.remaining) + "% remains).",
-                  true);
-  log.log_message("    Spheres set BBox is covering [x: " + one_decimal(row.coverage_x) +
-                      "%, y: " + one_decimal(row.coverage_y) + "%, z: " + one_decimal(row.coverage_z) +
-                      "%] of the Hull BBox.",
-                  true);
+template <typename T>
+void erase_at(std::vector<T>& items, std::size_t at) {
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 }  // namespace
@@ -76,11 +48,10 @@ std::vector<Sphere> place_spheres(std::vector<SampleSphere>& samples, std::vecto
   assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
   log.log_message("Filling Hull with spheres.", true);
 
-  const double sample_total = static_cast<double>(samples.size());
+  CoverIndex index(samples);
+  std::vector<CandidateState> states(positions.size());
+  SphereReport report(samples.size(), extents);
   std::vector<Sphere> spheres;
-  SphereResult row;  // carries the set box from one sphere to the next
-  CoverList cover;
-  CoverList best_cover;
   bool first_step = true;
 
   while (spheres.size() < target) {
@@ -92,52 +63,47 @@ std::vector<Sphere> place_spheres(std::vector<SampleSphere>& samples, std::vecto
     std::size_t kept = 0;
     for (std::size_t p = 0; p < positions.size(); ++p) {
       SpherePosition& candidate = positions[p];
+      CandidateState& state = states[p];
       // A stored score only shrinks as samples leave, so one below the best cannot win.
       const bool skip = !first_step && looked_at_one && best_score > candidate.score;
       looked_at_one = true;
       if (!skip) {
-        evaluate(candidate, samples, cover);
-        if (cover.empty()) continue;
+        // Scoring again what nothing has changed would give the same score.
+        if (!state.current) {
+          const Cover cover = index.cover_of(candidate.centre, candidate.radius);
+          candidate.score = cover.score;
+          state = {true, cover.count != 0};
+        }
+        if (!state.covers_any) continue;
         if (candidate.score > best_score) {
           best = kept;
           best_score = candidate.score;
-          std::swap(best_cover, cover);
         }
       }
-      positions[kept++] = candidate;
+      positions[kept] = candidate;
+      states[kept] = state;
+      ++kept;
     }
     positions.resize(kept);
+    states.resize(kept);
     if (!best) break;
 
     const SpherePosition chosen = positions[*best];
-    positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(*best));
-    remove_covered(samples, best_cover);
-    spheres.push_back({chosen.centre.x, chosen.centre.y, chosen.centre.z, chosen.radius});
-
-    if (spheres.size() == 1) {
-      row.set_min_x = row.set_max_x = chosen.centre.x;
-      row.set_min_y = row.set_max_y = chosen.centre.y;
-      row.set_min_z = row.set_max_z = chosen.centre.z;
+    erase_at(positions, *best);
+    erase_at(states, *best);
+    BBox taken;
+    const std::size_t covered = index.take_cover(chosen.centre, chosen.radius, taken);
+    for (std::size_t p = 0; p < positions.size(); ++p) {
+      if (states[p].current && may_reach(taken, positions[p].centre, positions[p].radius)) {
+        states[p].current = false;
+      }
     }
-    widen(row.set_min_x, row.set_max_x, chosen.centre.x, chosen.radius);
-    widen(row.set_min_y, row.set_max_y, chosen.centre.y, chosen.radius);
-    widen(row.set_min_z, row.set_max_z, chosen.centre.z, chosen.radius);
 
-    row.number = static_cast<std::int32_t>(spheres.size());
-    row.trimmed = percent(static_cast<double>(best_cover.size()), sample_total);
-    row.remaining = percent(static_cast<double>(samples.size()), sample_total);
-    row.x = chosen.centre.x;
-    row.y = chosen.centre.y;
-    row.z = chosen.centre.z;
-    row.radius = chosen.radius;
-    row.coverage_x = coverage(row.set_min_x, row.set_max_x, extents.x);
-    row.coverage_y = coverage(row.set_min_y, row.set_max_y, extents.y);
-    row.coverage_z = coverage(row.set_min_z, row.set_max_z, extents.z);
-    results.push_back(row);
-    log_sphere(row, log);
-
+    spheres.push_back({chosen.centre.x, chosen.centre.y, chosen.centre.z, chosen.radius});
+    report.add(spheres.back(), covered, index.left_count(), results, log);
     first_step = false;
   }
+  index.keep_left(samples);
   return spheres;
 }
 

@@ -26,6 +26,11 @@ namespace ombrix {
 // samples it covered and left, and how much of `extents` (the volume's box) the spheres so far
 // span, each number with one decimal; appends one row per sphere to `results`. Every line is
 // stamped. `target` is at least 1; at most 2^32 - 1 samples.
+//
+// Gives exactly what scanning every sample left for every candidate evaluated would, but finds a
+// candidate's samples by search (see CoverIndex) and scores a candidate again only when a sphere
+// has taken samples within its reach. The first step costs about the candidates times the
+// samples within one candidate's reach; memory grows with the samples and the candidates.
 std::vector<Sphere> place_spheres(std::vector<SampleSphere>& samples, std::vector<SpherePosition>& positions,
                                   std::size_t target, const Vector& extents, ResultList& results, Log& log);
 

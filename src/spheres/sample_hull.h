@@ -22,6 +22,10 @@ struct SampleSphere {
 // clearance and, rounded to a whole number (halves to even), not 0: a small model therefore loses
 // every point less than 0.5 units deep. It must also lie more than the sample clearance outside
 // some plane of each excluded hull. `hull` and every list of `exclusions` must not be empty.
+//
+// Blocks of the grid well inside or outside are settled at once, the rest tried against the
+// planes near them only (see for_each_kept_grid_point), with the same result as trying every
+// plane at every point.
 std::vector<SampleSphere> sample_hull(const VolumeGrid& grid, std::span<const Plane> hull,
                                       std::span<const std::span<const Plane>> exclusions);
 

@@ -57,26 +57,7 @@ float sample_coordinate(const VolumeGrid& grid, int axis, std::int64_t index);
 // row is symmetric about the centre bit for bit.
 float candidate_coordinate(const VolumeGrid& grid, int axis, std::int64_t index);
 
+// Which of a volume's two grids.
 enum class GridPoints { kSamples, kCandidates };
-
-// Calls `visit(point)` for every point of the sample or candidate grid, x slowest and z fastest.
-// A row with a count of 0 or below makes the walk empty.
-template <typename Visit>
-void for_each_grid_point(const VolumeGrid& grid, GridPoints which, Visit visit) {
-  const bool samples = which == GridPoints::kSamples;
-  const auto count = [&](int axis) {
-    return samples ? grid.axes[axis].sample_count : grid.axes[axis].candidate_count;
-  };
-  const auto coordinate = [&](int axis, std::int64_t index) {
-    return samples ? sample_coordinate(grid, axis, index) : candidate_coordinate(grid, axis, index);
-  };
-  for (std::int64_t i = 0; i < count(0); ++i) {
-    for (std::int64_t j = 0; j < count(1); ++j) {
-      for (std::int64_t l = 0; l < count(2); ++l) {
-        visit(Vector{coordinate(0, i), coordinate(1, j), coordinate(2, l)});
-      }
-    }
-  }
-}
 
 }  // namespace ombrix

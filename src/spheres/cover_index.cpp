@@ -1,0 +1,176 @@
+#include "spheres/cover_index.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <limits>
+
+#include "spheres/square_reach.h"
+
+namespace ombrix {
+
+namespace {
+
+// The first position in [begin, end) at which `before` turns false (it is true, then false),
+// searched outward from `guess` in doubling steps: a good guess costs a test or two.
+template <typename Before>
+std::uint32_t partition_near(std::uint32_t begin, std::uint32_t end, std::uint32_t guess, Before before) {
+  const auto bisect = [&](std::uint32_t low, std::uint32_t high) {
+    while (low < high) {
+      const std::uint32_t middle = low + (high - low) / 2;
+      if (before(middle)) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    return low;
+  };
+  guess = std::clamp(guess, begin, end);
+  std::uint32_t step = 1;
+  if (guess < end && before(guess)) {
+    std::uint32_t low = guess + 1;
+    while (true) {
+      if (end - low < step) return bisect(low, end);
+      if (!before(low + step - 1)) return bisect(low, low + step - 1);
+      low += step;
+      step *= 2;
+    }
+  }
+  std::uint32_t high = guess;
+  while (true) {
+    if (high - begin < step) return bisect(begin, high);
+    if (before(high - step)) return bisect(high - step + 1, high);
+    high -= step;
+    step *= 2;
+  }
+}
+
+}  // namespace
+
+CoverIndex::CoverIndex(std::span<const SampleSphere> samples)
+    : z_(samples.size()), weight_(samples.size()), left_(samples.size(), 1), left_count_(samples.size()) {
+  assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
+  for (std::uint32_t q = 0; q < samples.size(); ++q) {
+    const Vector& point = samples[q].position;
+    z_[q] = point.z;
+    weight_[q] = samples[q].weight;
+    // Not-a-number never equals itself, so such a sample stands in a run of its own.
+    const bool same_run = !runs_.empty() && point.x == runs_.back().x && point.y == runs_.back().y &&
+                          point.z >= z_[q - 1];
+    if (!same_run) {
+      if (slabs_.empty() || point.x != slabs_.back().x) {
+        const auto run_count = static_cast<std::uint32_t>(runs_.size());
+        slabs_.push_back({point.x, run_count, run_count});
+      }
+      runs_.push_back({point.x, point.y, q, q, point.z, 0.0f});
+      ++slabs_.back().end_run;
+    }
+    ++runs_.back().end;
+  }
+  // The samples of a run lie nearly evenly spaced, so a position is guessed in proportion.
+  for (Run& run : runs_) {
+    const double span = static_cast<double>(z_[run.end - 1]) - run.first_z;
+    if (span > 0.0) run.positions_per_unit = static_cast<float>((run.end - 1 - run.begin) / span);
+  }
+}
+
+// Every bound below rests on the distance's own rounding being monotone: a sum of squares only
+// grows with each term. So a part of the sum already out of reach puts the whole out of reach,
+// and within a run the covered samples are one stretch around the z nearest the centre's.
+template <typename Visit>
+void CoverIndex::for_each_covered_stretch(const Vector& centre, float radius, Visit visit) const {
+  const double limit = square_reach(radius);
+  const double cz = centre.z;
+  const float* z = z_.data();
+  for (const Slab& slab : slabs_) {
+    const double dx = static_cast<double>(centre.x) - slab.x;
+    const double along = dx * dx;
+    if (!(along <= limit)) continue;
+    for (std::uint32_t r = slab.first_run; r < slab.end_run; ++r) {
+      const Run& run = runs_[r];
+      const double dy = static_cast<double>(centre.y) - run.y;
+      const double across = along + dy * dy;
+      if (!(across <= limit)) continue;
+
+      const auto covered = [&](std::uint32_t k) {
+        const double dz = cz - z[k];
+        return across + dz * dz <= limit;
+      };
+      const auto guess = [&](double value) -> std::uint32_t {
+        const double steps = (value - run.first_z) * run.positions_per_unit;
+        if (!(steps > 0.0)) return run.begin;
+        if (!(steps < run.end - run.begin)) return run.end;
+        const auto whole = static_cast<std::uint32_t>(steps);
+        return run.begin + whole + (whole < steps ? 1 : 0);
+      };
+      const auto first_at_or_above = [&](std::uint32_t begin, std::uint32_t end, double value) {
+        return partition_near(begin, end, guess(value), [&](std::uint32_t k) { return z[k] < value; });
+      };
+      const auto first_above = [&](std::uint32_t begin, std::uint32_t end, double value) {
+        return partition_near(begin, end, guess(value), [&](std::uint32_t k) { return z[k] <= value; });
+      };
+
+      const std::uint32_t above = first_at_or_above(run.begin, run.end, cz);
+      std::uint32_t peak = above;
+      if (above == run.end || !covered(above)) {
+        if (above == run.begin || !covered(above - 1)) continue;
+        peak = above - 1;
+      }
+      // A guess at the stretch's ends from the unrounded distance, then exact tests.
+      const double half = std::sqrt(std::max(limit - across, 0.0));
+      std::uint32_t first = first_at_or_above(run.begin, peak, cz - half);
+      if (covered(first)) {
+        while (first > run.begin && covered(first - 1)) --first;
+      } else {
+        while (!covered(first)) ++first;
+      }
+      const std::uint32_t beyond = first_above(peak, run.end, cz + half);
+      std::uint32_t last = beyond > peak ? beyond - 1 : peak;
+      if (covered(last)) {
+        while (last + 1 < run.end && covered(last + 1)) ++last;
+      } else {
+        while (!covered(last)) --last;
+      }
+      visit(run, first, last + 1);
+    }
+  }
+}
+
+Cover CoverIndex::cover_of(const Vector& centre, float radius) const {
+  Cover cover;
+  for_each_covered_stretch(centre, radius, [&](const Run&, std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t k = begin; k < end; ++k) {
+      cover.score = static_cast<float>(static_cast<double>(cover.score) + weight_[k]);
+      cover.count += left_[k];
+    }
+  });
+  return cover;
+}
+
+std::size_t CoverIndex::take_cover(const Vector& centre, float radius, BBox& taken) {
+  std::size_t count = 0;
+  for_each_covered_stretch(centre, radius, [&](const Run& run, std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t k = begin; k < end; ++k) {
+      if (left_[k] == 0) continue;
+      left_[k] = 0;
+      weight_[k] = 0.0f;
+      if (count++ == 0) taken = {run.x, run.x, run.y, run.y, z_[k], z_[k]};
+      taken = {std::min(taken.min_x, run.x), std::max(taken.max_x, run.x), std::min(taken.min_y, run.y),
+               std::max(taken.max_y, run.y), std::min(taken.min_z, z_[k]), std::max(taken.max_z, z_[k])};
+    }
+  });
+  left_count_ -= count;
+  return count;
+}
+
+void CoverIndex::keep_left(std::vector<SampleSphere>& samples) const {
+  assert(samples.size() == left_.size());
+  std::size_t kept = 0;
+  for (std::size_t q = 0; q < samples.size(); ++q) {
+    if (left_[q] != 0) samples[kept++] = samples[q];
+  }
+  samples.resize(kept);
+}
+
+}  // namespace ombrix
