@@ -13,10 +13,7 @@ std::string two_digits(int value) {
   return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
 }
 
-std::string four_digits(int value) {
-  std::string text = two_digits(value / 100) + two_digits(value % 100);
-  return text;
-}
+std::string four_digits(int value) { return two_digits(value / 100) + two_digits(value % 100); }
 
 bool starts_with_ignoring_case(std::string_view text, std::string_view token) {
   if (text.size() < token.size()) return false;
