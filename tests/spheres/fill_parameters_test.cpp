@@ -15,36 +15,28 @@ FillParameters read(const char* grid, const char* sampling, const char* target, 
                                            {Control::kOvershoot, overshoot}}));
 }
 
+void expect_parameters(const FillParameters& parameters, float grid, float sampling, int target,
+                       float overshoot) {
+  EXPECT_EQ(parameters.grid_resolution_val, grid);
+  EXPECT_EQ(parameters.sample_sphere_resolution_val, sampling);
+  EXPECT_EQ(parameters.target_sphere_n, target);
+  EXPECT_EQ(parameters.sphere_overshot_val, overshoot);
+}
+
 TEST(FillParameters, EachFieldFeedsItsOwnParameter) {
-  const FillParameters parameters = read("7.0", "21.5", "11", "2.5");
-  EXPECT_EQ(parameters.grid_resolution_val, 7.0f);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, 21.5f);
-  EXPECT_EQ(parameters.target_sphere_n, 11);
-  EXPECT_EQ(parameters.sphere_overshot_val, 2.5f);
+  expect_parameters(read("7.0", "21.5", "11", "2.5"), 7.0f, 21.5f, 11, 2.5f);
 }
 
 TEST(FillParameters, LettersAfterTheNumberAreIgnored) {
-  const FillParameters parameters = read("8.5mm", "  21x", "12 spheres", "1.5%");
-  EXPECT_EQ(parameters.grid_resolution_val, 8.5f);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, 21.0f);
-  EXPECT_EQ(parameters.target_sphere_n, 12);
-  EXPECT_EQ(parameters.sphere_overshot_val, 1.5f);
+  expect_parameters(read("8.5mm", "  21x", "12 spheres", "1.5%"), 8.5f, 21.0f, 12, 1.5f);
 }
 
 TEST(FillParameters, EmptyAndMissingFieldsReadAsZero) {
-  const FillParameters parameters = read_fill_parameters(FieldValues());
-  EXPECT_EQ(parameters.grid_resolution_val, 0.0f);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, 0.0f);
-  EXPECT_EQ(parameters.target_sphere_n, 0);
-  EXPECT_EQ(parameters.sphere_overshot_val, 0.0f);
+  expect_parameters(read_fill_parameters(FieldValues()), 0.0f, 0.0f, 0, 0.0f);
 }
 
 TEST(FillParameters, OnlyTheTargetSkipsLeadingTabs) {
-  const FillParameters parameters = read("\t7", " 7", "\t 11", "\t3");
-  EXPECT_EQ(parameters.grid_resolution_val, 0.0f);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, 7.0f);
-  EXPECT_EQ(parameters.target_sphere_n, 11);
-  EXPECT_EQ(parameters.sphere_overshot_val, 0.0f);
+  expect_parameters(read("\t7", " 7", "\t 11", "\t3"), 0.0f, 7.0f, 11, 0.0f);
 }
 
 TEST(FillParameters, DecimalPointWhateverTheLocale) {
