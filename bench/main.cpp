@@ -11,7 +11,7 @@
 #include "sphere_stage.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : models) {
     VertexList vertices;
-    testing::RecordingLog reader_log;
+    reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
       for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
       all_identical = false;

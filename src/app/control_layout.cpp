@@ -53,4 +53,24 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
      "program (like eg. OOo's Calc)."},
 }};
 
+Control control_of(Field field) {
+  switch (field) {
+    case Field::kWorkingDir:
+      return Control::kWorkingDir;
+    case Field::kInputFiles:
+      return Control::kInputFiles;
+    case Field::kOutputFile:
+      return Control::kOutputFile;
+    case Field::kTargetSpheres:
+      return Control::kTargetSpheres;
+    case Field::kGridResolution:
+      return Control::kGridResolution;
+    case Field::kSampleResolution:
+      return Control::kSampleResolution;
+    case Field::kOvershoot:
+      return Control::kOvershoot;
+  }
+  return Control::kInputFiles;
+}
+
 }  // namespace ombrix

@@ -7,6 +7,36 @@
 
 namespace ombrix {
 
+// Every control of the main window by its number, the order in which the window creates them.
+enum class Control : int {
+  kInputSelect = 0,
+  kOutputSelect = 1,
+  kInputFiles = 2,
+  kOutputFile = 3,
+  kGridResolution = 4,
+  kSampleResolution = 5,
+  kTargetSpheres = 6,
+  kProceed = 7,
+  kGridResolutionLabel = 8,
+  kSampleResolutionLabel = 9,
+  kTargetSpheresLabel = 10,
+  kLogBox = 11,
+  kAdvancedFrame = 12,
+  kWorkingDir = 13,
+  kWorkingDirSelect = 14,
+  kWorkingDirLabel = 15,
+  kInputFilesLabel = 16,
+  kOutputFileLabel = 17,
+  kDeriveOutput = 18,
+  kEmblem = 19,
+  kOvershootLabel = 20,
+  kOvershoot = 21,
+  kCopyToggle = 22,
+};
+
+// The control that holds the text of a field a run reads.
+Control control_of(Field field);
+
 enum class ControlKind {
   kButton,
   kTextField,

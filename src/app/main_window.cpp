@@ -114,7 +114,9 @@ void MainWindow::log_start_up_lines(bool external_hull) {
   busy_ = false;
 }
 
-std::string MainWindow::field_text(Control control) const {
+std::string MainWindow::field_text(Field field) const { return control_text(control_of(field)); }
+
+std::string MainWindow::control_text(Control control) const {
   QWidget* widget = this->control(control);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return to_field_text(edit->text());
   if (auto* spin = qobject_cast<SpinField*>(widget)) return to_field_text(spin->text());
@@ -174,12 +176,12 @@ void MainWindow::dispatch(Control control, SpinArrow arrow) {
 }
 
 std::string MainWindow::requester_working_dir() const {
-  return requester_folder(field_text(Control::kWorkingDir), current_directory_text());
+  return requester_folder(control_text(Control::kWorkingDir), current_directory_text());
 }
 
 void MainWindow::browse_input_files() {
   const std::string wdir = requester_working_dir();
-  const std::string initial = wdir + first_input_name(field_text(Control::kInputFiles));
+  const std::string initial = wdir + first_input_name(control_text(Control::kInputFiles));
   const std::vector<std::string> chosen = desktop_.choose_input_files(requester_start(initial), kModelPatterns);
   if (chosen.empty()) return;
   std::string list = chosen.front();
@@ -189,7 +191,7 @@ void MainWindow::browse_input_files() {
 
 void MainWindow::browse_output_file() {
   const std::string wdir = requester_working_dir();
-  const std::string initial = wdir + field_text(Control::kOutputFile);
+  const std::string initial = wdir + control_text(Control::kOutputFile);
   const std::string chosen = desktop_.choose_output_file(requester_start(initial), kHullPatterns);
   if (chosen.empty()) return;
   set_field_text(Control::kOutputFile, without_folder(chosen, wdir));
@@ -202,17 +204,17 @@ void MainWindow::browse_working_dir() {
 }
 
 void MainWindow::derive_output_name() {
-  set_field_text(Control::kOutputFile, derived_output_name(field_text(Control::kInputFiles)));
+  set_field_text(Control::kOutputFile, derived_output_name(control_text(Control::kInputFiles)));
 }
 
 void MainWindow::step_decimal_field(Control control, SpinArrow arrow) {
   SpinField* spin = spin_field(control);
-  spin->set_text(to_qstring(decimal_spin_step(field_text(control), arrow, spin->minimum(), spin->maximum())));
+  spin->set_text(to_qstring(decimal_spin_step(control_text(control), arrow, spin->minimum(), spin->maximum())));
 }
 
 void MainWindow::step_whole_field(SpinArrow arrow) {
   SpinField* spin = spin_field(Control::kTargetSpheres);
-  spin->set_text(to_qstring(whole_spin_step(field_text(Control::kTargetSpheres), arrow, spin->minimum())));
+  spin->set_text(to_qstring(whole_spin_step(control_text(Control::kTargetSpheres), arrow, spin->minimum())));
 }
 
 void MainWindow::proceed() {
@@ -238,12 +240,12 @@ void MainWindow::load_settings() {
 
 void MainWindow::save_settings() {
   FieldSettings settings;
-  settings.files = field_text(Control::kInputFiles);
-  settings.file_save = field_text(Control::kOutputFile);
-  settings.grid_resolution_val = field_text(Control::kGridResolution);
-  settings.sample_sphere_resolution_val = field_text(Control::kSampleResolution);
-  settings.target_sphere_n = field_text(Control::kTargetSpheres);
-  settings.sphere_overshot_val = field_text(Control::kOvershoot);
+  settings.files = control_text(Control::kInputFiles);
+  settings.file_save = control_text(Control::kOutputFile);
+  settings.grid_resolution_val = control_text(Control::kGridResolution);
+  settings.sample_sphere_resolution_val = control_text(Control::kSampleResolution);
+  settings.target_sphere_n = control_text(Control::kTargetSpheres);
+  settings.sphere_overshot_val = control_text(Control::kOvershoot);
   settings.update_clipboard = copy_toggle()->isChecked();
   save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes
 }

@@ -8,7 +8,7 @@
 
 #include "app/control_layout.h"
 #include "app/desktop.h"
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "app/spin_step.h"
 #include "hull/volume.h"
 #include "shared/fields.h"
@@ -37,8 +37,9 @@ class MainWindow : public QWidget, public Fields, public Log {
   // Logs the title and the tool's description, then which hull procedure the runs use.
   void log_start_up_lines(bool external_hull);
 
+  std::string field_text(Field field) const override;
   // The text of a text or spin field; other controls read as empty.
-  std::string field_text(Control control) const override;
+  std::string control_text(Control control) const;
 
   // Appends the line to the log box, then lets the window repaint and handle what is pending;
   // whatever those events would start is discarded while the window is busy.

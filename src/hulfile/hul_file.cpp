@@ -1,10 +1,12 @@
 #include "hulfile/hul_file.h"
 
-#include <bit>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <system_error>
+
+#include "shared/little_endian.h"
 
 namespace ombrix {
 
@@ -12,23 +14,6 @@ namespace {
 
 // The game reads every count as a signed 16-bit value.
 constexpr size_t kMaxCount = 32767;
-
-class ByteWriter {
- public:
-  void int16(size_t value) {
-    const auto bits = static_cast<std::uint16_t>(value);
-    bytes_.push_back(static_cast<char>(bits & 0xff));
-    bytes_.push_back(static_cast<char>(bits >> 8));
-  }
-  void real(float value) {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<char>((bits >> shift) & 0xff));
-  }
-  const std::string& bytes() const { return bytes_; }
-
- private:
-  std::string bytes_;
-};
 
 bool fits_the_format(const CollisionData& data) {
   if (data.volumes.size() > kMaxCount || data.spheres.size() > kMaxCount) return false;
@@ -41,27 +26,30 @@ bool fits_the_format(const CollisionData& data) {
   return true;
 }
 
+void append_reals(std::string& bytes, std::initializer_list<float> values) {
+  for (const float value : values) append_float32(bytes, value);
+}
+
 std::string hul_bytes(const CollisionData& data) {
-  ByteWriter out;
-  out.int16(data.volumes.size());
+  std::string bytes;
+  append_int16(bytes, static_cast<std::int64_t>(data.volumes.size()));
   for (const Volume& volume : data.volumes) {
-    out.int16(volume.points.size());
-    out.int16(volume.edges.size());
-    out.int16(volume.planes.size());
-    for (float value : {volume.box.min_x, volume.box.max_x, volume.box.min_y, volume.box.max_y,
-                        volume.box.min_z, volume.box.max_z}) {
-      out.real(value);
+    append_int16(bytes, static_cast<std::int64_t>(volume.points.size()));
+    append_int16(bytes, static_cast<std::int64_t>(volume.edges.size()));
+    append_int16(bytes, static_cast<std::int64_t>(volume.planes.size()));
+    const BBox& box = volume.box;
+    append_reals(bytes, {box.min_x, box.max_x, box.min_y, box.max_y, box.min_z, box.max_z});
+    append_reals(bytes, {volume.offset.x, volume.offset.y, volume.offset.z});
+    for (const Vector& point : volume.points) append_reals(bytes, {point.x, point.y, point.z});
+    for (const Edge& edge : volume.edges) {
+      append_int16(bytes, edge.from);
+      append_int16(bytes, edge.to);
     }
-    for (float value : {volume.offset.x, volume.offset.y, volume.offset.z}) out.real(value);
-    for (const Plane& plane : volume.planes) {
-      for (float value : {plane.a, plane.b, plane.c, plane.d}) out.real(value);
-    }
+    for (const Plane& plane : volume.planes) append_reals(bytes, {plane.a, plane.b, plane.c, plane.d});
   }
-  out.int16(data.spheres.size());
-  for (const Sphere& sphere : data.spheres) {
-    for (float value : {sphere.x, sphere.y, sphere.z, sphere.radius}) out.real(value);
-  }
-  return out.bytes();
+  append_int16(bytes, static_cast<std::int64_t>(data.spheres.size()));
+  for (const Sphere& sphere : data.spheres) append_reals(bytes, {sphere.x, sphere.y, sphere.z, sphere.radius});
+  return bytes;
 }
 
 bool write_whole_file(const std::filesystem::path& path, const std::string& bytes) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "pipeline/collision_data.h"
+#include "hulfile/collision_data.h"
 
 namespace ombrix {
 
@@ -14,7 +14,7 @@ enum class HulWriteResult {
 };
 
 // Writes `data` to `path` (used unchanged, no extension added): the main volumes with their box,
-// zero offset and planes, then the spheres; excluded volumes are left out. The file is written
+// offset, points, edges and planes, then the spheres; excluded volumes are left out. The file is written
 // beside the target and renamed over it, so a failure never leaves a damaged file. Logs nothing.
 HulWriteResult write_hul_file(const std::string& path, const CollisionData& data);
 

@@ -1,17 +1,11 @@
 #include "hull/external_hull_output.h"
 
 #include "shared/number_text.h"
+#include "shared/text.h"
 
 namespace ombrix {
 
 namespace {
-
-std::string_view trim_spaces(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 Plane read_plane_line(std::string_view line) {
   std::string_view rest = trim_spaces(line);

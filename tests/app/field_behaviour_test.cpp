@@ -154,7 +154,7 @@ void FieldBehaviourTest::typing_into_a_spin_field_is_left_alone() {
   field->set_text("");
   QTest::keyClicks(field->editor(), "abc 12,5");
   QCOMPARE(field->text(), QString("abc 12,5"));
-  QCOMPARE(window_->field_text(Control::kGridResolution), std::string("abc 12,5"));
+  QCOMPARE(window_->control_text(Control::kGridResolution), std::string("abc 12,5"));
 }
 
 void FieldBehaviourTest::chosen_input_files_come_back_relative_to_the_working_dir() {

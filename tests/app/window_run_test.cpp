@@ -18,12 +18,14 @@
 #include "hull/internal_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "spheres/result_table.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 #include "window_test_support.h"
 
 using namespace ombrix;
 using namespace ombrix::testing;
+using ombrix::reference::LoggedLine;
+using ombrix::reference::RecordingLog;
 
 class WindowRunTest : public QObject {
   Q_OBJECT
@@ -139,11 +141,11 @@ void WindowRunTest::proceed_logs_and_writes_what_the_core_does() {
   QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
 
   FieldValues fields;
-  for (const Control control : {Control::kWorkingDir, Control::kInputFiles, Control::kGridResolution,
-                                Control::kSampleResolution, Control::kTargetSpheres, Control::kOvershoot}) {
-    fields.set(control, window_->field_text(control));
+  for (const Field field : {Field::kWorkingDir, Field::kInputFiles, Field::kGridResolution,
+                            Field::kSampleResolution, Field::kTargetSpheres, Field::kOvershoot}) {
+    fields.set(field, window_->field_text(field));
   }
-  fields.set(Control::kOutputFile, "core.hul");
+  fields.set(Field::kOutputFile, "core.hul");
   QStringList core_lines;
   LineLog core_log([&](const std::string& line) { core_lines.append(QString::fromStdString(line)); });
   ResultList core_results;
@@ -261,13 +263,13 @@ void WindowRunTest::settings_fill_the_fields_and_closing_saves_them() {
              "sample_sphere_resolution_val = 22.0\r\ntarget_sphere_n = 12\r\nsphere_overshot_val = 0.5\r\n"
              "update_clipboard = 5\r\n");
   make_window();
-  QCOMPARE(window_->field_text(Control::kInputFiles), std::string("a.prm"));
-  QCOMPARE(window_->field_text(Control::kOutputFile), std::string("b.hul"));
-  QCOMPARE(window_->field_text(Control::kGridResolution), std::string("8.0"));
-  QCOMPARE(window_->field_text(Control::kSampleResolution), std::string("22.0"));
-  QCOMPARE(window_->field_text(Control::kTargetSpheres), std::string("12"));
-  QCOMPARE(window_->field_text(Control::kOvershoot), std::string("0.5"));
-  QCOMPARE(window_->field_text(Control::kWorkingDir), std::string());
+  QCOMPARE(window_->control_text(Control::kInputFiles), std::string("a.prm"));
+  QCOMPARE(window_->control_text(Control::kOutputFile), std::string("b.hul"));
+  QCOMPARE(window_->control_text(Control::kGridResolution), std::string("8.0"));
+  QCOMPARE(window_->control_text(Control::kSampleResolution), std::string("22.0"));
+  QCOMPARE(window_->control_text(Control::kTargetSpheres), std::string("12"));
+  QCOMPARE(window_->control_text(Control::kOvershoot), std::string("0.5"));
+  QCOMPARE(window_->control_text(Control::kWorkingDir), std::string());
   QVERIFY(button(Control::kCopyToggle)->isChecked());
 
   text_field(Control::kOutputFile)->setText("c.hul");

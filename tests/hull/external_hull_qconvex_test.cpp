@@ -13,14 +13,14 @@
 #include "hull/external_hull.h"
 #include "hull/external_hull_output.h"
 #include "hull/internal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordingLog;
+using reference::RecordingLog;
 using testing::TempDir;
 using testing::box_corners;
 using testing::read_file;

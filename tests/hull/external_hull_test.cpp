@@ -13,15 +13,15 @@
 
 #include "hull/external_hull.h"
 #include "hull/external_hull_input.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::LoggedLine;
-using testing::RecordingLog;
+using reference::LoggedLine;
+using reference::RecordingLog;
 using testing::TempDir;
 using testing::read_file;
 using testing::vertices_of;

@@ -13,13 +13,13 @@
 #include "hull/internal_hull.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
-using testing::RecordingLog;
+using reference::RecordingLog;
 using testing::vertices_of;
 
 // The same numbers on every platform: std::mt19937's sequence is fixed by the standard, the

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hull/internal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -17,7 +17,7 @@ namespace {
 using testing::box_corners;
 using testing::model_file_bytes;
 using testing::read_file;
-using testing::RecordingLog;
+using reference::RecordingLog;
 using testing::TempDir;
 using testing::write_file;
 
@@ -26,14 +26,14 @@ const std::vector<Vector> kTetrahedron{{0, 0, 0}, {10, 0, 0}, {0, 10, 0}, {0, 0,
 class RunPipeline : public ::testing::Test {
  protected:
   RunPipeline() {
-    fields.set(Control::kWorkingDir, dir.path().string());
-    fields.set(Control::kOutputFile, "out.hul");
+    fields.set(Field::kWorkingDir, dir.path().string());
+    fields.set(Field::kOutputFile, "out.hul");
     write_file(dir.file("cube.prm"), model_file_bytes(box_corners({-5, -5, -5}, {5, 5, 5})));
     write_file(dir.file("tet.m"), model_file_bytes(kTetrahedron));
   }
 
   RunOutcome run(const std::string& input) {
-    fields.set(Control::kInputFiles, input);
+    fields.set(Field::kInputFiles, input);
     return run_pipeline(fields, log, build_internal_hull, results);
   }
 
@@ -106,7 +106,7 @@ TEST_F(RunPipeline, AnExcludedVolumeWithNoMainVolumeBeforeItIsSkipped) {
 
 TEST_F(RunPipeline, AMissingFileAbortsBeforeAnythingIsRead) {
   EXPECT_EQ(run("cube.prm | missing.prm"), RunOutcome::kAborted);
-  const std::vector<testing::LoggedLine> expected{
+  const std::vector<reference::LoggedLine> expected{
       {"", false},
       {"start", true},
       {"Aborting. Can't find the file: " + dir.prefix() + "missing.prm", true},
@@ -126,7 +126,7 @@ TEST_F(RunPipeline, AFolderOrATrailingBarIsNotAFile) {
 }
 
 TEST_F(RunPipeline, AnEmptyInputWithNoWorkingDirectoryNamesNothing) {
-  fields.set(Control::kWorkingDir, "");
+  fields.set(Field::kWorkingDir, "");
   EXPECT_EQ(run(""), RunOutcome::kAborted);
   EXPECT_EQ(log.lines[2].text, "Aborting. Can't find the file: ");
 }
@@ -143,7 +143,7 @@ TEST_F(RunPipeline, NoReadableModelWritesNothingAndKeepsTheOldFile) {
 }
 
 TEST_F(RunPipeline, AnUnwritableOutputIsLoggedAndTheRunStillEnds) {
-  fields.set(Control::kOutputFile, "no/such/folder/out.hul");
+  fields.set(Field::kOutputFile, "no/such/folder/out.hul");
   EXPECT_EQ(run("tet.m"), RunOutcome::kNotWritten);
   EXPECT_EQ(middle_lines().back(), "Can't write file: " + dir.prefix() + "no/such/folder/out.hul");
 }
@@ -154,9 +154,9 @@ class ChangingFields : public Fields {
  public:
   ChangingFields(FieldValues first, std::string later_dir)
       : first_(std::move(first)), later_dir_(std::move(later_dir)) {}
-  std::string field_text(Control control) const override {
-    if (control == Control::kWorkingDir && working_dir_reads_++ > 0) return later_dir_;
-    return first_.field_text(control);
+  std::string field_text(Field field) const override {
+    if (field == Field::kWorkingDir && working_dir_reads_++ > 0) return later_dir_;
+    return first_.field_text(field);
   }
 
  private:
@@ -167,7 +167,7 @@ class ChangingFields : public Fields {
 
 TEST_F(RunPipeline, TheWorkingDirectoryIsReadAgainForTheOutput) {
   TempDir other;
-  fields.set(Control::kInputFiles, "tet.m");
+  fields.set(Field::kInputFiles, "tet.m");
   ChangingFields changing(fields, other.path().string());
   EXPECT_EQ(run_pipeline(changing, log, build_internal_hull, results), RunOutcome::kWritten);
   EXPECT_TRUE(std::filesystem::exists(other.file("out.hul")));

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "hulfile/collision_data.h"
 #include "hull/internal_hull.h"
+#include "model/vertex_box.h"
 #include "support/box_volume.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -16,14 +18,14 @@ namespace {
 
 using testing::box_volume;
 using testing::centred_cube;
-using testing::RecordingLog;
+using reference::RecordingLog;
 
 FieldValues fields(const char* grid = "7.0", const char* sampling = "21.0", const char* target = "11",
                    const char* overshoot = "0.0") {
-  return FieldValues({{Control::kGridResolution, grid},
-                      {Control::kSampleResolution, sampling},
-                      {Control::kTargetSpheres, target},
-                      {Control::kOvershoot, overshoot}});
+  return FieldValues({{Field::kGridResolution, grid},
+                      {Field::kSampleResolution, sampling},
+                      {Field::kTargetSpheres, target},
+                      {Field::kOvershoot, overshoot}});
 }
 
 struct Filling {
@@ -33,7 +35,7 @@ struct Filling {
 };
 
 void fill(Filling& filling, const FieldValues& values) {
-  fill_spheres(filling.data, values, filling.log, filling.results);
+  fill_spheres(filling.data.spheres, filling.data.volumes, values, filling.log, filling.results);
 }
 
 size_t count_lines_starting(const RecordingLog& log, const std::string& prefix) {
@@ -45,7 +47,7 @@ size_t count_lines_starting(const RecordingLog& log, const std::string& prefix) 
 TEST(FillSpheresLog, NoVolumesLogsOnlyTheStart) {
   Filling filling;
   fill(filling, fields());
-  EXPECT_EQ(filling.log.lines, (std::vector<testing::LoggedLine>{{"Creating spheres.", true}}));
+  EXPECT_EQ(filling.log.lines, (std::vector<reference::LoggedLine>{{"Creating spheres.", true}}));
   EXPECT_TRUE(filling.data.spheres.empty());
 }
 

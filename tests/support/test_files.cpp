@@ -1,7 +1,6 @@
 #include "support/test_files.h"
 
 #include <atomic>
-#include <bit>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -9,22 +8,9 @@
 
 #include <unistd.h>
 
+#include "shared/little_endian.h"
+
 namespace ombrix::testing {
-
-namespace {
-
-void append_int16(std::string& bytes, int value) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  bytes += static_cast<char>(bits & 0xff);
-  bytes += static_cast<char>(bits >> 8);
-}
-
-void append_float(std::string& bytes, float value) {
-  const auto bits = std::bit_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((bits >> shift) & 0xff);
-}
-
-}  // namespace
 
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
@@ -47,7 +33,7 @@ std::string model_file_bytes(std::span<const Vector> points, int polygon_count) 
   append_int16(bytes, static_cast<int>(points.size()));
   bytes.append(static_cast<size_t>(60 * std::max(polygon_count, 0)), '\0');
   for (const Vector& point : points) {
-    for (float value : {point.x, point.y, point.z, 0.0f, 0.0f, 0.0f}) append_float(bytes, value);
+    for (float value : {point.x, point.y, point.z, 0.0f, 0.0f, 0.0f}) append_float32(bytes, value);
   }
   return bytes;
 }

@@ -1,6 +1,6 @@
 // The settings file read and rewritten as text: defaults, key lookup, kept entries, the byte
 // order mark, and saves that must not damage a file.
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 

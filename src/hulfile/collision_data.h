@@ -1,4 +1,4 @@
-// What a run produces: the hulls of its main volumes and their collision spheres.
+// What a hull file holds: the hulls of the main volumes and the collision spheres.
 #pragma once
 
 #include <vector>
