@@ -46,18 +46,81 @@ std::uint32_t partition_near(std::uint32_t begin, std::uint32_t end, std::uint32
   }
 }
 
-// Where `z` would lie among the samples of a run that starts at `first_z` with
-// `positions_per_unit` samples per unit, if they were evenly spaced: the position of the first
-// sample at or above it, clamped to [begin, end]. A guess only: the searches correct it.
-std::uint32_t guess_position(std::uint32_t begin, std::uint32_t end, float first_z, float positions_per_unit,
-                             double z) {
-  const double steps = (z - first_z) * positions_per_unit;
-  if (!(steps > 0.0)) return begin;  // also not-a-number
-  if (!(steps < end - begin)) return end;
-  // The ceiling (the sample at or above), written out rather than std::ceil: steps fits the
-  // range here, so truncating and stepping up once is exact, and stays inline in this hot path.
-  const auto whole = static_cast<std::uint32_t>(steps);
-  return begin + whole + (whole < steps ? 1 : 0);
+// The samples of one run as the searches see them: their z, [begin, end) in the list, in
+// increasing order, and a guess of their spacing.
+struct RunOfZ {
+  const float* z = nullptr;
+  std::uint32_t begin = 0;
+  std::uint32_t end = 0;
+  float first_z = 0.0f;
+  float positions_per_unit = 0.0f;
+
+  // Where `value` would lie if the samples were evenly spaced: the position of the first sample
+  // at or above it, within [begin, end]. A guess only: the searches correct it.
+  std::uint32_t guess(double value) const {
+    const double steps = (value - first_z) * positions_per_unit;
+    if (!(steps > 0.0)) return begin;  // also not-a-number
+    if (!(steps < end - begin)) return end;
+    // The ceiling, written out rather than std::ceil: steps fits the range here, so truncating
+    // and stepping up once is exact, and stays inline in this hot path.
+    const auto whole = static_cast<std::uint32_t>(steps);
+    return begin + whole + (whole < steps ? 1 : 0);
+  }
+
+  // The first position in [from, to) whose z is at least `value` (at_or_above) or above it.
+  std::uint32_t first_at_or_above(std::uint32_t from, std::uint32_t to, double value) const {
+    return partition_near(from, to, guess(value), [&](std::uint32_t k) { return z[k] < value; });
+  }
+  std::uint32_t first_above(std::uint32_t from, std::uint32_t to, double value) const {
+    return partition_near(from, to, guess(value), [&](std::uint32_t k) { return z[k] <= value; });
+  }
+};
+
+// Samples [begin, end) of the list.
+struct Stretch {
+  std::uint32_t begin = 0;
+  std::uint32_t end = 0;
+};
+
+// Every bound below rests on the distance's own rounding being monotone: a sum of squares only
+// grows with each term. So a part of the sum already out of reach puts the whole out of reach,
+// and within a run, whose z never decreases, the covered samples are one stretch around the z
+// nearest the centre's.
+//
+// The samples of `run` within reach of a sphere at height `centre_z` whose squared distance from
+// the run's x and y is `across` and whose square_reach is `limit`; empty when none.
+Stretch covered_stretch(const RunOfZ& run, double across, double limit, double centre_z) {
+  const auto covered = [&](std::uint32_t k) {
+    const double dz = centre_z - run.z[k];
+    return across + dz * dz <= limit;
+  };
+  // The sample nearest the centre's z is the one at or just below it: if neither is covered,
+  // none is.
+  const std::uint32_t above = run.first_at_or_above(run.begin, run.end, centre_z);
+  std::uint32_t peak = above;
+  if (above == run.end || !covered(above)) {
+    if (above == run.begin || !covered(above - 1)) return {};
+    peak = above - 1;
+  }
+
+  // The ends are first guessed from the reach along z without rounding; the rounded test can
+  // then take in or leave out a sample or two more, so each end walks to where the test itself
+  // changes. The walks stop at the peak at the latest, which is covered.
+  const double half = std::sqrt(std::max(limit - across, 0.0));
+  std::uint32_t first = run.first_at_or_above(run.begin, peak, centre_z - half);
+  if (covered(first)) {
+    while (first > run.begin && covered(first - 1)) --first;
+  } else {
+    while (!covered(first)) ++first;
+  }
+  const std::uint32_t beyond = run.first_above(peak, run.end, centre_z + half);
+  std::uint32_t last = beyond > peak ? beyond - 1 : peak;
+  if (covered(last)) {
+    while (last + 1 < run.end && covered(last + 1)) ++last;
+  } else {
+    while (!covered(last)) --last;
+  }
+  return {first, last + 1};
 }
 
 }  // namespace
@@ -89,56 +152,6 @@ CoverIndex::CoverIndex(std::span<const SampleSphere> samples)
   }
 }
 
-std::uint32_t CoverIndex::first_at_or_above(const Run& run, std::uint32_t begin, std::uint32_t end,
-                                            double z) const {
-  const std::uint32_t guess = guess_position(run.begin, run.end, run.first_z, run.positions_per_unit, z);
-  return partition_near(begin, end, guess, [&](std::uint32_t k) { return z_[k] < z; });
-}
-
-std::uint32_t CoverIndex::first_above(const Run& run, std::uint32_t begin, std::uint32_t end, double z) const {
-  const std::uint32_t guess = guess_position(run.begin, run.end, run.first_z, run.positions_per_unit, z);
-  return partition_near(begin, end, guess, [&](std::uint32_t k) { return z_[k] <= z; });
-}
-
-// Every bound below rests on the distance's own rounding being monotone: a sum of squares only
-// grows with each term. So a part of the sum already out of reach puts the whole out of reach,
-// and within a run, whose z never decreases, the covered samples are one stretch around the z
-// nearest the centre's.
-CoverIndex::Stretch CoverIndex::covered_stretch(const Run& run, double across, double limit,
-                                                double centre_z) const {
-  const auto covered = [&](std::uint32_t k) {
-    const double dz = centre_z - z_[k];
-    return across + dz * dz <= limit;
-  };
-  // The sample nearest the centre's z is the one at or just below it: if neither is covered,
-  // none is.
-  const std::uint32_t above = first_at_or_above(run, run.begin, run.end, centre_z);
-  std::uint32_t peak = above;
-  if (above == run.end || !covered(above)) {
-    if (above == run.begin || !covered(above - 1)) return {};
-    peak = above - 1;
-  }
-
-  // The ends are first guessed from the reach along z without rounding; the rounded test can
-  // then take in or leave out a sample or two more, so each end walks to where the test itself
-  // changes. The walks stop at the peak at the latest, which is covered.
-  const double half = std::sqrt(std::max(limit - across, 0.0));
-  std::uint32_t first = first_at_or_above(run, run.begin, peak, centre_z - half);
-  if (covered(first)) {
-    while (first > run.begin && covered(first - 1)) --first;
-  } else {
-    while (!covered(first)) ++first;
-  }
-  const std::uint32_t beyond = first_above(run, peak, run.end, centre_z + half);
-  std::uint32_t last = beyond > peak ? beyond - 1 : peak;
-  if (covered(last)) {
-    while (last + 1 < run.end && covered(last + 1)) ++last;
-  } else {
-    while (!covered(last)) --last;
-  }
-  return {first, last + 1};
-}
-
 template <typename Visit>
 void CoverIndex::for_each_covered_stretch(const Vector& centre, float radius, Visit visit) const {
   const double limit = square_reach(radius);
@@ -151,7 +164,8 @@ void CoverIndex::for_each_covered_stretch(const Vector& centre, float radius, Vi
       const double dy = static_cast<double>(centre.y) - run.y;
       const double across = along + dy * dy;
       if (!(across <= limit)) continue;
-      const Stretch stretch = covered_stretch(run, across, limit, centre.z);
+      const RunOfZ run_of_z{z_.data(), run.begin, run.end, run.first_z, run.positions_per_unit};
+      const Stretch stretch = covered_stretch(run_of_z, across, limit, centre.z);
       if (stretch.begin < stretch.end) visit(run, stretch.begin, stretch.end);
     }
   }

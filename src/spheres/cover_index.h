@@ -57,24 +57,10 @@ class CoverIndex {
     std::uint32_t first_run = 0;  // its runs, [first_run, end_run)
     std::uint32_t end_run = 0;
   };
-  // Samples [begin, end) of the list.
-  struct Stretch {
-    std::uint32_t begin = 0;
-    std::uint32_t end = 0;
-  };
-
   // Calls `visit(run, begin, end)` for each stretch of samples, taken out or not, within reach of the
   // sphere, in list order.
   template <typename Visit>
   void for_each_covered_stretch(const Vector& centre, float radius, Visit visit) const;
-
-  // The samples of `run` within reach of a sphere at height `centre_z`, whose squared distance
-  // from the run's x and y is `across` and whose square_reach is `limit`; empty when none.
-  Stretch covered_stretch(const Run& run, double across, double limit, double centre_z) const;
-
-  // The first sample in [begin, end) of `run` whose z is at least `z`, or above `z`.
-  std::uint32_t first_at_or_above(const Run& run, std::uint32_t begin, std::uint32_t end, double z) const;
-  std::uint32_t first_above(const Run& run, std::uint32_t begin, std::uint32_t end, double z) const;
 
   std::vector<float> z_;
   std::vector<float> weight_;        // 0 once taken out: adding it leaves a score unchanged
