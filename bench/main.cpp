@@ -1,6 +1,10 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
-// model and stage: "stage model vertices literal_s fast_s ratio identical".
+// model and stage: "stage model vertices literal_s fast_s ratio identical". With --work, times
+// the tool's sphere stage against its work estimate instead: "model vertices grid samples spheres
+// work processor_s placed".
+#include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +13,7 @@
 
 #include "hull_stage.h"
 #include "sphere_stage.h"
+#include "sphere_work_timing.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
 #include "reference/recording_log.h"
@@ -32,6 +37,17 @@ std::string result_line(const std::string& stage, const std::string& model, size
          (result.identical ? "yes" : "NO");
 }
 
+// One line of the work timing, or the model's name and "refused" when its grids are too large.
+std::string work_line(const std::string& model, size_t vertices, const BenchSettings& settings,
+                      const std::optional<WorkTiming>& timing) {
+  std::string line = model + " " + std::to_string(vertices) + " " + settings.grid.value_or("7.0") + " " +
+                     settings.samples.value_or("21.0") + " " + settings.spheres.value_or("11") + " ";
+  if (!timing) return line + "refused";
+  char work[32];
+  std::snprintf(work, sizeof work, "%.3g", timing->work);
+  return line + work + " " + format_fixed(timing->processor_seconds, 2) + " " + std::to_string(timing->spheres);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,19 +57,29 @@ int main(int argc, char** argv) {
   app.add_option("MODEL", models, "model files (.prm or .m)")->required();
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
+  app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
+  bool work = false;
+  app.add_flag("--work", work, "time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
 
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
   bool all_identical = true;
-  std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  std::cout << (work ? "model vertices grid samples spheres work processor_s placed\n"
+                     : "stage model vertices literal_s fast_s ratio identical\n")
+            << std::flush;
   for (const std::string& model : models) {
     VertexList vertices;
     reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
       for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
       all_identical = false;
+      continue;
+    }
+    if (work) {
+      std::cout << work_line(model, vertices.size(), settings, time_sphere_work(vertices, settings)) << '\n'
+                << std::flush;
       continue;
     }
     for (const auto& [name, stage] : kStages) {

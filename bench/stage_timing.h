@@ -13,6 +13,7 @@ namespace ombrix::bench {
 struct BenchSettings {
   std::optional<std::string> grid;     // sphere grid resolution text, as the window's field
   std::optional<std::string> samples;  // sphere sampling resolution text
+  std::optional<std::string> spheres;  // target number of spheres text, for the work timing
 };
 
 struct StageResult {
