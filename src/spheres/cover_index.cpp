@@ -126,30 +126,66 @@ Stretch covered_stretch(const RunOfZ& run, double across, double limit, double c
 }  // namespace
 
 CoverIndex::CoverIndex(std::span<const SampleSphere> samples)
-    : z_(samples.size()), weight_(samples.size()), left_(samples.size(), 1), left_count_(samples.size()) {
+    : z_(samples.size()),
+      weight_(samples.size()),
+      left_(samples.size(), 1),
+      list_position_(samples.size()),
+      list_size_(samples.size()),
+      left_count_(samples.size()) {
   assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
+  std::uint32_t run_begin = 0;
   for (std::uint32_t q = 0; q < samples.size(); ++q) {
     const Vector& point = samples[q].position;
     z_[q] = point.z;
     weight_[q] = samples[q].weight;
+    list_position_[q] = q;
     // Not-a-number never equals itself, so such a sample stands in a run of its own.
-    const bool same_run = !runs_.empty() && point.x == runs_.back().x && point.y == runs_.back().y &&
-                          point.z >= z_[q - 1];
-    if (!same_run) {
-      if (slabs_.empty() || point.x != slabs_.back().x) {
-        const auto run_count = static_cast<std::uint32_t>(runs_.size());
-        slabs_.push_back({point.x, run_count, run_count});
-      }
-      runs_.push_back({point.x, point.y, q, q, point.z, 0.0f});
-      ++slabs_.back().end_run;
+    const Vector& run_start = samples[run_begin].position;
+    const bool same_run = q > 0 && point.x == run_start.x && point.y == run_start.y && point.z >= z_[q - 1];
+    if (!same_run && q > 0) {
+      add_run(run_start.x, run_start.y, run_begin, q);
+      run_begin = q;
     }
-    ++runs_.back().end;
   }
+  if (!samples.empty()) add_run(samples[run_begin].position.x, samples[run_begin].position.y, run_begin, list_size_);
+}
+
+void CoverIndex::add_run(float x, float y, std::uint32_t begin, std::uint32_t end) {
+  const auto run_count = static_cast<std::uint32_t>(runs_.size());
+  // Not-a-number never equals itself: a sample at such an x stands in a slab of its own.
+  if (slabs_.empty() || x != slabs_.back().x) slabs_.push_back({x, run_count, run_count});
+  ++slabs_.back().end_run;
   // The samples of a run lie nearly evenly spaced, so a position is guessed in proportion.
-  for (Run& run : runs_) {
-    const double span = static_cast<double>(z_[run.end - 1]) - run.first_z;
-    if (span > 0.0) run.positions_per_unit = static_cast<float>((run.end - 1 - run.begin) / span);
+  Run run{x, y, begin, end, z_[begin], 0.0f};
+  const double span = static_cast<double>(z_[end - 1]) - run.first_z;
+  if (span > 0.0) run.positions_per_unit = static_cast<float>((end - 1 - begin) / span);
+  runs_.push_back(run);
+}
+
+void CoverIndex::drop_taken() {
+  const std::vector<Run> runs = std::move(runs_);
+  const std::vector<Slab> slabs = std::move(slabs_);
+  runs_.clear();
+  slabs_.clear();
+  std::uint32_t kept = 0;
+  for (const Slab& slab : slabs) {
+    for (std::uint32_t r = slab.first_run; r < slab.end_run; ++r) {
+      const Run& run = runs[r];
+      const std::uint32_t begin = kept;
+      for (std::uint32_t k = run.begin; k < run.end; ++k) {
+        if (left_[k] == 0) continue;
+        z_[kept] = z_[k];
+        weight_[kept] = weight_[k];
+        list_position_[kept] = list_position_[k];
+        ++kept;
+      }
+      if (kept > begin) add_run(run.x, run.y, begin, kept);
+    }
   }
+  z_.resize(kept);
+  weight_.resize(kept);
+  list_position_.resize(kept);
+  left_.assign(kept, 1);
 }
 
 template <typename Visit>
@@ -195,14 +231,17 @@ std::size_t CoverIndex::take_cover(const Vector& centre, float radius, BBox& tak
     }
   });
   left_count_ -= count;
+  // Taken samples cost as much to pass over as those left: drop them once they are the half.
+  if (left_count_ <= z_.size() / 2) drop_taken();
   return count;
 }
 
 void CoverIndex::keep_left(std::vector<SampleSphere>& samples) const {
-  assert(samples.size() == left_.size());
+  assert(samples.size() == list_size_);
   std::size_t kept = 0;
-  for (std::size_t q = 0; q < samples.size(); ++q) {
-    if (left_[q] != 0) samples[kept++] = samples[q];
+  // The positions increase, so no sample is overwritten before it is moved.
+  for (std::size_t k = 0; k < z_.size(); ++k) {
+    if (left_[k] != 0) samples[kept++] = samples[list_position_[k]];
   }
   samples.resize(kept);
 }

@@ -10,9 +10,9 @@ namespace {
 // measured with bench/ on real bodies and boxes (bench/RESULTS.md): searching one row of samples
 // for the stretch a ball covers, passing over one x layer of samples, laying out and indexing one
 // sample point.
-constexpr double kRowCost = 8.0;
-constexpr double kLayerCost = 3.0;
-constexpr double kSampleCost = 20.0;
+constexpr double kRowCost = 25.0;
+constexpr double kLayerCost = 2.0;
+constexpr double kSampleCost = 40.0;
 
 // `value`, or `most` when it is larger or not a number.
 double at_most(double value, double most) { return value < most ? value : most; }
