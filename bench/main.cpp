@@ -1,7 +1,7 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
 // model and stage: "stage model vertices literal_s fast_s ratio identical". With --work, times
 // the tool's sphere stage against its work estimate instead: "model vertices grid samples spheres
-// work processor_s placed".
+// overshoot work processor_s placed".
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -41,7 +41,8 @@ std::string result_line(const std::string& stage, const std::string& model, size
 std::string work_line(const std::string& model, size_t vertices, const BenchSettings& settings,
                       const std::optional<WorkTiming>& timing) {
   std::string line = model + " " + std::to_string(vertices) + " " + settings.grid.value_or("7.0") + " " +
-                     settings.samples.value_or("21.0") + " " + settings.spheres.value_or("11") + " ";
+                     settings.samples.value_or("21.0") + " " + settings.spheres.value_or("11") + " " +
+                     settings.overshoot.value_or("0.0") + " ";
   if (!timing) return line + "refused";
   char work[32];
   std::snprintf(work, sizeof work, "%.3g", timing->work);
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
+  app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
   bool work = false;
   app.add_flag("--work", work, "time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
   bool all_identical = true;
-  std::cout << (work ? "model vertices grid samples spheres work processor_s placed\n"
+  std::cout << (work ? "model vertices grid samples spheres overshoot work processor_s placed\n"
                      : "stage model vertices literal_s fast_s ratio identical\n")
             << std::flush;
   for (const std::string& model : models) {

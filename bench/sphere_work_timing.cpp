@@ -32,7 +32,7 @@ std::optional<WorkTiming> time_sphere_work(const VertexList& vertices, const Ben
       {Field::kGridResolution, settings.grid.value_or("7.0")},
       {Field::kSampleResolution, settings.samples.value_or("21.0")},
       {Field::kTargetSpheres, settings.spheres.value_or("11")},
-      {Field::kOvershoot, "0.0"},
+      {Field::kOvershoot, settings.overshoot.value_or("0.0")},
   }));
   const VolumeGrid grid = volume_grid(volume.box, parameters);
   if (!(grid.sample_points <= kMostSamplePoints && grid.sphere_positions <= kMostSpherePositions)) return {};

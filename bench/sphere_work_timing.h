@@ -16,8 +16,8 @@ struct WorkTiming {
 };
 
 // Builds the model's hull with the tool's internal builder, then lays out its candidates and
-// samples and places its spheres at the grid, sampling and target of `settings` (defaults 7.0,
-// 21.0 and 11), even past kMostSphereWork, timing the processor time those steps take, so that
+// samples and places its spheres at the grid, sampling, target and overshoot of `settings`
+// (defaults 7.0, 21.0, 11 and 0.0), even past kMostSphereWork, timing the processor time those steps take, so that
 // other work on the machine barely counts. Empty when the grids hold more points than
 // fill_spheres ever lays out.
 std::optional<WorkTiming> time_sphere_work(const VertexList& vertices, const BenchSettings& settings);
