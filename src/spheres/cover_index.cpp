@@ -129,7 +129,6 @@ CoverIndex::CoverIndex(std::span<const SampleSphere> samples)
     : z_(samples.size()),
       weight_(samples.size()),
       left_(samples.size(), 1),
-      list_position_(samples.size()),
       list_size_(samples.size()),
       left_count_(samples.size()) {
   assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
@@ -138,7 +137,6 @@ CoverIndex::CoverIndex(std::span<const SampleSphere> samples)
     const Vector& point = samples[q].position;
     z_[q] = point.z;
     weight_[q] = samples[q].weight;
-    list_position_[q] = q;
     // Not-a-number never equals itself, so such a sample stands in a run of its own.
     const Vector& run_start = samples[run_begin].position;
     const bool same_run = q > 0 && point.x == run_start.x && point.y == run_start.y && point.z >= z_[q - 1];
@@ -162,11 +160,17 @@ void CoverIndex::add_run(float x, float y, std::uint32_t begin, std::uint32_t en
   runs_.push_back(run);
 }
 
+std::uint32_t CoverIndex::list_position(std::uint32_t k) const {
+  return list_position_.empty() ? k : list_position_[k];
+}
+
 void CoverIndex::drop_taken() {
   const std::vector<Run> runs = std::move(runs_);
   const std::vector<Slab> slabs = std::move(slabs_);
   runs_.clear();
   slabs_.clear();
+  std::vector<std::uint32_t> positions;
+  positions.reserve(left_count_);
   std::uint32_t kept = 0;
   for (const Slab& slab : slabs) {
     for (std::uint32_t r = slab.first_run; r < slab.end_run; ++r) {
@@ -176,16 +180,19 @@ void CoverIndex::drop_taken() {
         if (left_[k] == 0) continue;
         z_[kept] = z_[k];
         weight_[kept] = weight_[k];
-        list_position_[kept] = list_position_[k];
+        positions.push_back(list_position(k));
         ++kept;
       }
       if (kept > begin) add_run(run.x, run.y, begin, kept);
     }
   }
+  list_position_ = std::move(positions);
   z_.resize(kept);
+  z_.shrink_to_fit();
   weight_.resize(kept);
-  list_position_.resize(kept);
+  weight_.shrink_to_fit();
   left_.assign(kept, 1);
+  left_.shrink_to_fit();
 }
 
 template <typename Visit>
@@ -241,7 +248,7 @@ void CoverIndex::keep_left(std::vector<SampleSphere>& samples) const {
   std::size_t kept = 0;
   // The positions increase, so no sample is overwritten before it is moved.
   for (std::size_t k = 0; k < z_.size(); ++k) {
-    if (left_[k] != 0) samples[kept++] = samples[list_position_[k]];
+    if (left_[k] != 0) samples[kept++] = samples[list_position(k)];
   }
   samples.resize(kept);
 }

@@ -71,11 +71,14 @@ class CoverIndex {
   // Removes the samples taken out from the runs.
   void drop_taken();
 
+  // Where the sample at `k` stands in the list the index was built from.
+  std::uint32_t list_position(std::uint32_t k) const;
+
   // Per sample, in list order, those taken out since the last drop_taken included.
   std::vector<float> z_;
   std::vector<float> weight_;        // 0 once taken out: adding it leaves a score unchanged
   std::vector<std::uint8_t> left_;   // 1 while the sample is left
-  std::vector<std::uint32_t> list_position_;  // where it stands in the list the index was built from
+  std::vector<std::uint32_t> list_position_;  // where it stands in the list; empty before the first drop
   std::size_t list_size_ = 0;
   std::vector<Run> runs_;
   std::vector<Slab> slabs_;
