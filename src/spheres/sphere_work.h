@@ -20,8 +20,9 @@ namespace ombrix {
 // A negative radius reaches nothing; an infinite one reaches the whole grid.
 double sphere_work(const VolumeGrid& grid, std::span<const SpherePosition> positions);
 
-// Past this much sphere_work, filling a volume takes more than about half a minute on a
-// two-core machine of 2024, even when every candidate becomes a sphere (bench/RESULTS.md).
+// Past this much sphere_work, filling a volume can take more than about half a minute on the
+// two-core machine of bench/RESULTS.md, when every candidate that covers something becomes a
+// sphere; below it, it never took longer there.
 constexpr double kMostSphereWork = 5.0e9;
 
 }  // namespace ombrix

@@ -7,16 +7,17 @@
 #include <vector>
 
 // How the walk saves work. A point's value depends on the largest plane value of the hull (and
-// of each excluded hull) there, and often only on whether that value passes a threshold. Over a
-// small block of the grid, cull_planes bounds every plane's value and drops the planes that lie
-// below another plane all over the block (they are never the largest) or below the rule's
-// threshold (they cannot change a value). The bounds of what is left often settle the block at
-// once: well inside the hull, outside it, inside an excluded hull. A block they do not settle is
-// halved across its widest side, each half culling again from its parent's planes, until it is
-// small or few planes remain; then its points are tried one by one with those planes.
+// of each excluded hull) there, and often only on whether that value passes a threshold. For a
+// block of the grid, cull_planes bounds every plane's value over the block and drops the planes
+// that lie below another plane all over it (they are never the largest there) or below the
+// rule's threshold (they cannot change a value). The bounds of the largest values often settle
+// the whole block at once: well inside the hull, outside it, inside an excluded hull. A block
+// they do not settle is halved across its widest side, each half culling again from its
+// parent's planes, until it is small or few planes remain; then its points are tried one by one
+// with the planes left. Each slab of the grid starts as one block.
 //
-// Why the result cannot change: a culled plane is one that cannot give a point's largest value,
-// or cannot move it across the threshold, with bounds taken in double precision and widened far
+// Why the result cannot change: a plane is culled only where it cannot give a point's largest
+// value or move it across the threshold, judged from bounds in double precision widened far
 // beyond their rounding; and the values are gathered per slab and handed out in plain grid
 // order, whatever order the blocks were settled in.
 
