@@ -25,7 +25,8 @@ double plane_value(const Vector& point, const Plane& plane);
 
 // The plane through p1, p2, p3 with a unit normal by the right-hand rule (p1, p2, p3 run
 // counter-clockwise seen from where the normal points). Returns false and four zeros when the
-// points are collinear or two coincide.
+// points are collinear or two coincide, and when the cross product is too short to be scaled to
+// a unit normal: its length, rounded to single precision, is below 2^-126.
 bool plane_from_points(const Vector& p1, const Vector& p2, const Vector& p3, Plane& plane);
 
 // The point's clearance below the nearest plane: the smallest of -plane_value (each rounded to
