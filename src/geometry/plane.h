@@ -1,6 +1,7 @@
 // Face planes: construction from three points, and where a point lies against a list of them.
 #pragma once
 
+#include <cmath>
 #include <limits>
 #include <span>
 
@@ -18,6 +19,10 @@ struct Plane {
 };
 
 inline Vector plane_normal(const Plane& plane) { return {plane.a, plane.b, plane.c}; }
+
+inline bool is_finite(const Plane& plane) {
+  return std::isfinite(plane.a) && std::isfinite(plane.b) && std::isfinite(plane.c) && std::isfinite(plane.d);
+}
 
 // ((a*x + b*y) + c*z) + d in double precision: the signed distance when the normal is a unit
 // vector, positive on the side the normal points to.

@@ -2,8 +2,10 @@
 // found from the exact hull, so that the builder tries only the triples they form.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "geometry/vector.h"
@@ -35,6 +37,48 @@ void for_each_paired_triple(const PairGraph& graph, Visit&& visit) {
       }
     }
     for (const std::uint32_t j : graph[i]) paired_with_i[j] = 0;
+  }
+}
+
+// Calls visit(i, j, k) once for every triple i < j < k whose three pairs are all in `graph` or
+// that holds a vertex marked in `with_any`, in lexicographic order. Each marked vertex adds
+// about the square of the vertex count to the triples.
+template <class Visit>
+void for_each_candidate_triple(const PairGraph& graph, const std::vector<char>& with_any, Visit&& visit) {
+  if (std::find(with_any.begin(), with_any.end(), 1) == with_any.end()) {
+    for_each_paired_triple(graph, visit);
+    return;
+  }
+  const auto n = static_cast<std::uint32_t>(graph.size());
+  std::vector<std::uint32_t> marked;
+  for (std::uint32_t p = 0; p < n; ++p) {
+    if (with_any[p]) marked.push_back(p);
+  }
+  std::vector<char> paired_with_i(graph.size(), 0);
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> later;  // (j, k) of the triples starting at i
+  for (std::uint32_t i = 0; i < n; ++i) {
+    later.clear();
+    for (const std::uint32_t j : graph[i]) paired_with_i[j] = 1;
+    for (const std::uint32_t j : graph[i]) {
+      for (const std::uint32_t k : graph[j]) {
+        if (paired_with_i[k]) later.emplace_back(j, k);
+      }
+    }
+    for (const std::uint32_t j : graph[i]) paired_with_i[j] = 0;
+    if (with_any[i]) {
+      for (std::uint32_t j = i + 1; j < n; ++j) {
+        for (std::uint32_t k = j + 1; k < n; ++k) later.emplace_back(j, k);
+      }
+    } else {
+      for (const std::uint32_t m : marked) {
+        if (m <= i) continue;
+        for (std::uint32_t j = i + 1; j < m; ++j) later.emplace_back(j, m);
+        for (std::uint32_t k = m + 1; k < n; ++k) later.emplace_back(m, k);
+      }
+    }
+    std::sort(later.begin(), later.end());
+    later.erase(std::unique(later.begin(), later.end()), later.end());
+    for (const auto& [j, k] : later) visit(size_t{i}, size_t{j}, size_t{k});
   }
 }
 

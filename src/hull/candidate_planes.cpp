@@ -1,61 +1,62 @@
+// The internal hull's candidates are the planes through all vertex triples; this file tries only
+// the triples that can be accepted, and tests each against only the vertices that can decide it.
+// - No triple is tried where none can be accepted: fewer than three distinct positions (every
+//   triple is degenerate), every vertex sharing one coordinate (every plane value is exactly 0),
+//   or every vertex within 0.5 of every plane through three of them (a model smaller than the
+//   tolerance).
+// - A triple is tried only when each of its pairs may lie together near the boundary of the
+//   exact hull: an accepted candidate passes within rounding of its three vertices and has no
+//   vertex more than 0.5 beyond it, so the midpoint of any two of them lies within 0.5 plus
+//   rounding of the boundary. Rounding grows with the size of the coordinates, so triples with a
+//   vertex far larger than the rest of the model are all tried.
+// - A vertex deep inside the hull never decides a side: the hull's extreme vertex along the
+//   candidate's normal lies farther on that side by more than rounding can undo.
+// Every bound carries a margin for each rounding of plane_from_points and plane_value (see
+// rounding_margins.h), so the accepted candidates, their planes and their order are those of
+// trying every triple against every vertex.
 #include "hull/candidate_planes.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <vector>
 
 #include "hull/candidate_pairs.h"
 #include "hull/exact_hull.h"
 #include "hull/plane_side.h"
+#include "hull/rounding_margins.h"
+#include "model/model_file.h"
 
 namespace ombrix {
 
 namespace {
 
-constexpr double kOnPlaneTolerance = 0.5;
-constexpr double kUnitRoundoff = 0x1p-24;  // of single precision
+using PlaneSink = std::function<void(const Plane&)>;
 
-// Within these magnitudes every rounding in plane_from_points is relative: no difference or
-// cross product component is subnormal (every nonzero coordinate, hence every nonzero
-// difference, is a multiple of 2^-63, so a nonzero cross component is at least 2^-126), and
-// none overflows.
-constexpr double kLargestRelativeCoordinate = 0x1p40;
-constexpr double kSmallestRelativeCoordinate = 0x1p-40;
-
-struct CoordinateRange {
-  double largest = 0.0;
-  double smallest_nonzero = std::numeric_limits<double>::infinity();
-};
-
-CoordinateRange coordinate_range(std::span<const Vector> points) {
-  CoordinateRange range;
-  for (const Vector& point : points) {
-    for (const float coordinate : {point.x, point.y, point.z}) {
-      const double magnitude = std::fabs(coordinate);
-      range.largest = std::max(range.largest, magnitude);
-      if (magnitude > 0.0) range.smallest_nonzero = std::min(range.smallest_nonzero, magnitude);
-    }
-  }
-  return range;
+double scale_of(const Vector& point) {
+  return std::max({std::fabs(static_cast<double>(point.x)), std::fabs(static_cast<double>(point.y)),
+                   std::fabs(static_cast<double>(point.z))});
 }
 
-using PlaneSink = std::function<void(const Plane&)>;
+double largest_scale(std::span<const Vector> points) {
+  double largest = 0.0;
+  for (const Vector& point : points) largest = std::max(largest, scale_of(point));
+  return largest;
+}
 
 class CandidateTrial {
  public:
-  CandidateTrial(std::span<const Vector> points, std::span<const Vector> deciders, const PlaneSink& accept)
-      : points_(points), tester_(deciders), accept_(accept) {}
+  CandidateTrial(std::span<const Vector> points, std::span<const Vector> deciders, double largest,
+                 const PlaneSink& accept)
+      : points_(points), tester_(deciders, largest), accept_(accept) {}
 
   void operator()(size_t i, size_t j, size_t k) {
     Plane candidate;
     if (!plane_from_points(points_[i], points_[j], points_[k], candidate)) return;
-    const int side = tester_.side_of(candidate);
-    if (side == -1) {
-      accept_(candidate);
-    } else if (side == 1) {
-      accept_({-candidate.a, -candidate.b, -candidate.c, -candidate.d});
+    switch (tester_.side_of(candidate)) {
+      case OffPlaneSide::kNegative: accept_(candidate); break;
+      case OffPlaneSide::kPositive: accept_({-candidate.a, -candidate.b, -candidate.c, -candidate.d}); break;
+      case OffPlaneSide::kNeither: break;
     }
   }
 
@@ -65,41 +66,6 @@ class CandidateTrial {
   const PlaneSink& accept_;
 };
 
-// Qhull's hull when it can be made and pruned with; see for_each_accepted_plane.
-std::optional<ExactHull> pruning_hull(std::span<const Vector> points, const CoordinateRange& range, double rounding) {
-  if (points.size() < 4 || range.largest > kLargestRelativeCoordinate) return std::nullopt;
-  std::optional<ExactHull> hull = compute_exact_hull(points);
-  // Qhull's planes normally stray from the vertices by a few units of double precision; a
-  // hull that strays as far as the margin itself is not one to prune with.
-  if (hull && hull->error > rounding) return std::nullopt;
-  return hull;
-}
-
-// A vertex deeper inside the hull than `depth_limit` never decides a candidate: stepping from
-// it along the candidate's normal stays inside the hull, so some vertex on the boundary has a
-// plane value that is larger still by more than rounding can undo, and likewise along the
-// opposite direction. Those boundary vertices are kept, and they settle it. The limit must
-// exceed rounding plus how far Qhull's planes stray from the true hull either way.
-std::vector<Vector> deciding_vertices(std::span<const Vector> points, const ExactHull& hull, double depth_limit) {
-  std::vector<Vector> deciders;
-  for (size_t p = 0; p < points.size(); ++p) {
-    if (hull.depths[p] <= depth_limit) deciders.push_back(points[p]);
-  }
-  return deciders;
-}
-
-// When every vertex has the same x (or y, or z), every candidate's normal is exactly that axis
-// (the other two cross product components are products with exact zeros) and its offset
-// exactly cancels the shared coordinate, so every plane value is exactly 0 and no candidate
-// has a vertex off it. Only while nothing overflows: an infinite cross product component makes
-// the plane not a number, and such a plane is accepted.
-bool flat_along_an_axis(std::span<const Vector> points) {
-  const auto shared = [&](float Vector::*axis) {
-    return std::all_of(points.begin(), points.end(), [&](const Vector& p) { return p.*axis == points[0].*axis; });
-  };
-  return shared(&Vector::x) || shared(&Vector::y) || shared(&Vector::z);
-}
-
 void try_every_triple(size_t n, CandidateTrial& trial) {
   for (size_t i = 0; i + 2 < n; ++i) {
     for (size_t j = i + 1; j + 1 < n; ++j) {
@@ -108,38 +74,124 @@ void try_every_triple(size_t n, CandidateTrial& trial) {
   }
 }
 
-}  // namespace
+// Every triple holds two equal positions, whose difference is exactly zero.
+bool fewer_than_three_positions(std::span<const Vector> points) {
+  const auto same = [](const Vector& p, const Vector& q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
+  const auto second = std::find_if(points.begin(), points.end(), [&](const Vector& p) { return !same(p, points[0]); });
+  if (second == points.end()) return true;
+  return std::all_of(second, points.end(), [&](const Vector& p) { return same(p, points[0]) || same(p, *second); });
+}
 
-void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& accept) {
-  if (points.size() < 3) return;
-  const CoordinateRange range = coordinate_range(points);
-  if (range.largest <= kLargestRelativeCoordinate && flat_along_an_axis(points)) return;
+// When every vertex has the same x (or y, or z), every candidate's normal is exactly that axis
+// (the other two cross product components are products with exact zeros) and its offset exactly
+// cancels the shared coordinate, so every plane value is exactly 0 and no candidate has a vertex
+// off it.
+bool flat_along_an_axis(std::span<const Vector> points) {
+  const auto shared = [&](float Vector::*axis) {
+    return std::all_of(points.begin(), points.end(), [&](const Vector& p) { return p.*axis == points[0].*axis; });
+  };
+  return shared(&Vector::x) || shared(&Vector::y) || shared(&Vector::z);
+}
 
-  // How far rounding can carry a candidate from the exact geometry, as one margin: the three
-  // vertices a candidate is built from lie within 13 * 2^-24 * R of it (R the largest
-  // coordinate magnitude: the float differences, cross product and offset each round by at
-  // most 2^-24 relative), its normal's length is within 3 * 2^-24 of 1, and plane values and
-  // facet distances round by far less. Twice that, plus 2^-24 for what scales with 0.5.
-  const double rounding = 32.0 * kUnitRoundoff * (range.largest + 1.0);
+// Every candidate passes within rounding of its first vertex and its normal is a unit vector up
+// to rounding, so no plane value exceeds the model's diameter plus rounding.
+bool within_the_tolerance_of_one_another(std::span<const Vector> points, double largest) {
+  double squared = 0.0;
+  for (float Vector::*axis : {&Vector::x, &Vector::y, &Vector::z}) {
+    const auto [low, high] =
+        std::minmax_element(points.begin(), points.end(), [&](const Vector& p, const Vector& q) { return p.*axis < q.*axis; });
+    const double extent = static_cast<double>((*high).*axis) - (*low).*axis;
+    squared += extent * extent;
+  }
+  const double diameter = std::sqrt(squared) * (1.0 + 0x1p-40);
+  return diameter * (1.0 + kNormalLengthError) + defining_vertex_error(largest) + plane_value_error(largest) <=
+         kOnPlaneTolerance;
+}
 
-  const std::optional<ExactHull> hull = pruning_hull(points, range, rounding);
+bool accepts_nothing(std::span<const Vector> points, double largest) {
+  return points.size() < 3 || fewer_than_three_positions(points) || flat_along_an_axis(points) ||
+         within_the_tolerance_of_one_another(points, largest);
+}
+
+// Vertices whose coordinates are so much larger than most of the model's that the rounding they
+// bring to a candidate would spread the near-boundary band over the whole model: triples with
+// them are all tried, so that the band of the others stays narrow. None when they are many.
+std::vector<char> far_larger_vertices(std::span<const Vector> points) {
+  std::vector<double> scales;
+  scales.reserve(points.size());
+  for (const Vector& point : points) scales.push_back(scale_of(point));
+  std::vector<double> sorted = scales;
+  std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2), sorted.end());
+  // Below 2^18 the rounding stays under a tenth of the tolerance; above, a vertex counts as far
+  // larger when the rounding it brings exceeds a quarter of the median vertex's size.
+  const double threshold = std::max(0x1p18, 0x1p16 * sorted[sorted.size() / 2]);
+  std::vector<char> larger(points.size(), 0);
+  size_t count = 0;
+  for (size_t p = 0; p < points.size(); ++p) {
+    if (scales[p] > threshold) {
+      larger[p] = 1;
+      ++count;
+    }
+  }
+  if (8 * count > points.size()) larger.assign(points.size(), 0);
+  return larger;
+}
+
+// Qhull's hull when it can be made and pruned with: it strays from the vertices by a few units
+// of double precision, and one that strays as far as the band it prunes with is no use.
+std::optional<ExactHull> pruning_hull(std::span<const Vector> points, double band) {
+  std::optional<ExactHull> hull = compute_exact_hull(points);
+  if (hull && hull->error > 0.25 * band) return std::nullopt;
+  return hull;
+}
+
+std::vector<Vector> vertices_within(std::span<const Vector> points, const ExactHull& hull, double depth_limit) {
+  std::vector<Vector> near;
+  for (size_t p = 0; p < points.size(); ++p) {
+    if (hull.depths[p] <= depth_limit) near.push_back(points[p]);
+  }
+  return near;
+}
+
+void try_triples_near_the_boundary(std::span<const Vector> points, double largest, const PlaneSink& accept) {
+  const std::vector<char> larger = far_larger_vertices(points);
+  double ordinary = 0.0;
+  for (size_t p = 0; p < points.size(); ++p) {
+    if (!larger[p]) ordinary = std::max(ordinary, scale_of(points[p]));
+  }
+  // An accepted candidate has every vertex at most 0.5 plus value rounding beyond it, and its
+  // three vertices within their rounding of it; the normal's length stretches both a little.
+  const double band = (kOnPlaneTolerance + defining_vertex_error(ordinary) + plane_value_error(largest)) * (1.0 + 0x1p-20);
+  const std::optional<ExactHull> hull = pruning_hull(points, band);
   if (!hull) {
-    CandidateTrial trial(points, points, accept);
+    CandidateTrial trial(points, points, largest, accept);
     try_every_triple(points.size(), trial);
     return;
   }
 
-  CandidateTrial trial(points, deciding_vertices(points, *hull, rounding + 2.0 * hull->error), accept);
-  if (range.smallest_nonzero >= kSmallestRelativeCoordinate) {
-    // Every vertex has a plane value of at most 0.5 against an accepted candidate turned
-    // outwards, and its three vertices a value of about 0, so every point of their triangle,
-    // and each pair's midpoint, lies within 0.5 of the hull's boundary, up to rounding and to
-    // how far Qhull's planes stray (counted twice, as for the deciders).
-    const double near_boundary = kOnPlaneTolerance + rounding + 2.0 * hull->error;
-    for_each_paired_triple(near_boundary_pairs(points, *hull, near_boundary), trial);
-  } else {
+  // A vertex x deeper than this has the ball of its depth less the hull's error inside the
+  // hull, so the extreme vertex along the candidate's normal, itself within the error of a facet
+  // plane, is farther along by more than twice the value rounding.
+  const double deciding_depth = 2.0 * hull->error + 0x1p-36 * largest + 0x1p-80;
+  CandidateTrial trial(points, vertices_within(points, *hull, deciding_depth), largest, accept);
+  // The midpoint lies within the band of some point of the true boundary, which lies within
+  // the hull's error of a facet plane.
+  const PairGraph graph = near_boundary_pairs(points, *hull, band + hull->error);
+  for_each_candidate_triple(graph, larger, trial);
+}
+
+}  // namespace
+
+void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& accept) {
+  const double largest = largest_scale(points);
+  if (largest > kLargestCoordinate) {
+    // Beyond the bound the model reader enforces, planes may overflow: every triple is tried.
+    CandidateTrial trial(points, points, largest, accept);
     try_every_triple(points.size(), trial);
+    return;
   }
+  if (accepts_nothing(points, largest)) return;
+  try_triples_near_the_boundary(points, largest, accept);
 }
 
 }  // namespace ombrix
