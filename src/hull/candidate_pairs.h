@@ -40,19 +40,21 @@ void for_each_paired_triple(const PairGraph& graph, Visit&& visit) {
   }
 }
 
-// Calls visit(i, j, k) once for every triple i < j < k whose three pairs are all in `graph` or
-// that holds a vertex marked in `with_any`, in lexicographic order. Each marked vertex adds
-// about the square of the vertex count to the triples.
+// Calls visit(i, j, k) once, in lexicographic order, for every triple i < j < k whose three pairs
+// are all in `graph`, and for every triple with a vertex marked in `far`, a vertex whose
+// rounding may carry a candidate anywhere: all triples that start at one, and the others where
+// every unmarked vertex after i is paired with i. (A candidate passes within the rounding of its
+// first vertex, and of each other vertex's distance from it, of that vertex.)
 template <class Visit>
-void for_each_candidate_triple(const PairGraph& graph, const std::vector<char>& with_any, Visit&& visit) {
-  if (std::find(with_any.begin(), with_any.end(), 1) == with_any.end()) {
+void for_each_candidate_triple(const PairGraph& graph, const std::vector<char>& far, Visit&& visit) {
+  if (std::find(far.begin(), far.end(), 1) == far.end()) {
     for_each_paired_triple(graph, visit);
     return;
   }
   const auto n = static_cast<std::uint32_t>(graph.size());
   std::vector<std::uint32_t> marked;
   for (std::uint32_t p = 0; p < n; ++p) {
-    if (with_any[p]) marked.push_back(p);
+    if (far[p]) marked.push_back(p);
   }
   std::vector<char> paired_with_i(graph.size(), 0);
   std::vector<std::pair<std::uint32_t, std::uint32_t>> later;  // (j, k) of the triples starting at i
@@ -65,15 +67,16 @@ void for_each_candidate_triple(const PairGraph& graph, const std::vector<char>& 
       }
     }
     for (const std::uint32_t j : graph[i]) paired_with_i[j] = 0;
-    if (with_any[i]) {
+    if (far[i]) {
       for (std::uint32_t j = i + 1; j < n; ++j) {
         for (std::uint32_t k = j + 1; k < n; ++k) later.emplace_back(j, k);
       }
     } else {
-      for (const std::uint32_t m : marked) {
-        if (m <= i) continue;
-        for (std::uint32_t j = i + 1; j < m; ++j) later.emplace_back(j, m);
-        for (std::uint32_t k = m + 1; k < n; ++k) later.emplace_back(m, k);
+      for (auto m = std::upper_bound(marked.begin(), marked.end(), i); m != marked.end(); ++m) {
+        for (const std::uint32_t partner : graph[i]) {
+          if (partner != *m) later.emplace_back(std::min(partner, *m), std::max(partner, *m));
+        }
+        for (auto other = m + 1; other != marked.end(); ++other) later.emplace_back(*m, *other);
       }
     }
     std::sort(later.begin(), later.end());

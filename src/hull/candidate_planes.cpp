@@ -25,6 +25,7 @@
 #include "hull/exact_hull.h"
 #include "hull/plane_side.h"
 #include "hull/rounding_margins.h"
+#include "hull/thin_model_triples.h"
 #include "model/model_file.h"
 
 namespace ombrix {
@@ -191,6 +192,12 @@ void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& ac
     return;
   }
   if (accepts_nothing(points, largest)) return;
+  std::optional<CandidateTrial> thin_trial;
+  const bool thin = for_each_thin_model_triple(points, largest, [&](size_t i, size_t j, size_t k) {
+    if (!thin_trial) thin_trial.emplace(points, points, largest, accept);
+    (*thin_trial)(i, j, k);
+  });
+  if (thin) return;
   try_triples_near_the_boundary(points, largest, accept);
 }
 
