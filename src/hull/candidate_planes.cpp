@@ -26,13 +26,12 @@
 #include "hull/plane_side.h"
 #include "hull/rounding_margins.h"
 #include "hull/thin_model_triples.h"
+#include "hull/triple_judges.h"
 #include "model/model_file.h"
 
 namespace ombrix {
 
 namespace {
-
-using PlaneSink = std::function<void(const Plane&)>;
 
 double scale_of(const Vector& point) {
   return std::max({std::fabs(static_cast<double>(point.x)), std::fabs(static_cast<double>(point.y)),
@@ -45,32 +44,12 @@ double largest_scale(std::span<const Vector> points) {
   return largest;
 }
 
-class CandidateTrial {
- public:
-  CandidateTrial(std::span<const Vector> points, std::span<const Vector> deciders, double largest,
-                 const PlaneSink& accept)
-      : points_(points), tester_(deciders, largest), accept_(accept) {}
-
-  void operator()(size_t i, size_t j, size_t k) {
-    Plane candidate;
-    if (!plane_from_points(points_[i], points_[j], points_[k], candidate)) return;
-    switch (tester_.side_of(candidate)) {
-      case OffPlaneSide::kNegative: accept_(candidate); break;
-      case OffPlaneSide::kPositive: accept_({-candidate.a, -candidate.b, -candidate.c, -candidate.d}); break;
-      case OffPlaneSide::kNeither: break;
-    }
-  }
-
- private:
-  std::span<const Vector> points_;
-  PlaneSideTester tester_;
-  const PlaneSink& accept_;
-};
-
-void try_every_triple(size_t n, CandidateTrial& trial) {
+void try_every_triple(std::span<const Vector> points, TripleJudge& judge) {
+  judge.set_deciders(points);
+  const size_t n = points.size();
   for (size_t i = 0; i + 2 < n; ++i) {
     for (size_t j = i + 1; j + 1 < n; ++j) {
-      for (size_t k = j + 1; k < n; ++k) trial(i, j, k);
+      for (size_t k = j + 1; k < n; ++k) judge(i, j, k);
     }
   }
 }
@@ -154,7 +133,7 @@ std::vector<Vector> vertices_within(std::span<const Vector> points, const ExactH
   return near;
 }
 
-void try_triples_near_the_boundary(std::span<const Vector> points, double largest, const PlaneSink& accept) {
+void try_triples_near_the_boundary(std::span<const Vector> points, double largest, TripleJudge& judge) {
   const std::vector<char> larger = far_larger_vertices(points);
   double ordinary = 0.0;
   for (size_t p = 0; p < points.size(); ++p) {
@@ -165,8 +144,7 @@ void try_triples_near_the_boundary(std::span<const Vector> points, double larges
   const double band = (kOnPlaneTolerance + defining_vertex_error(ordinary) + plane_value_error(largest)) * (1.0 + 0x1p-20);
   const std::optional<ExactHull> hull = pruning_hull(points, band);
   if (!hull) {
-    CandidateTrial trial(points, points, largest, accept);
-    try_every_triple(points.size(), trial);
+    try_every_triple(points, judge);
     return;
   }
 
@@ -174,11 +152,19 @@ void try_triples_near_the_boundary(std::span<const Vector> points, double larges
   // hull, so the extreme vertex along the candidate's normal, itself within the error of a facet
   // plane, is farther along by more than twice the value rounding.
   const double deciding_depth = 2.0 * hull->error + 0x1p-36 * largest + 0x1p-80;
-  CandidateTrial trial(points, vertices_within(points, *hull, deciding_depth), largest, accept);
+  const std::vector<Vector> deciders = vertices_within(points, *hull, deciding_depth);
+  judge.set_deciders(deciders);
   // The midpoint lies within the band of some point of the true boundary, which lies within
   // the hull's error of a facet plane.
   const PairGraph graph = near_boundary_pairs(points, *hull, band + hull->error);
-  for_each_candidate_triple(graph, larger, trial);
+  for_each_candidate_triple(graph, larger, judge);
+}
+
+// Runs the first search that applies to `points`.
+void try_triples(std::span<const Vector> points, double largest, TripleJudge& judge) {
+  judge.set_deciders(points);
+  if (for_each_thin_model_triple(points, largest, std::ref(judge))) return;
+  try_triples_near_the_boundary(points, largest, judge);
 }
 
 }  // namespace
@@ -187,18 +173,20 @@ void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& ac
   const double largest = largest_scale(points);
   if (largest > kLargestCoordinate) {
     // Beyond the bound the model reader enforces, planes may overflow: every triple is tried.
-    CandidateTrial trial(points, points, largest, accept);
-    try_every_triple(points.size(), trial);
+    VertexTripleJudge judge(points, largest, accept);
+    try_every_triple(points, judge);
     return;
   }
   if (accepts_nothing(points, largest)) return;
-  std::optional<CandidateTrial> thin_trial;
-  const bool thin = for_each_thin_model_triple(points, largest, [&](size_t i, size_t j, size_t k) {
-    if (!thin_trial) thin_trial.emplace(points, points, largest, accept);
-    (*thin_trial)(i, j, k);
-  });
-  if (thin) return;
-  try_triples_near_the_boundary(points, largest, accept);
+  const DistinctPositions distinct = distinct_positions(points);
+  if (distinct.positions.size() == points.size()) {
+    VertexTripleJudge judge(points, largest, accept);
+    try_triples(points, largest, judge);
+    return;
+  }
+  PositionTripleJudge judge(distinct, points.size(), largest);
+  try_triples(distinct.positions, largest, judge);
+  judge.hand_on(accept);
 }
 
 }  // namespace ombrix

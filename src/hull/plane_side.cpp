@@ -112,4 +112,15 @@ OffPlaneSide PlaneSideTester::side_from_boxes(const Plane& candidate, VertexSide
   return sides.side();
 }
 
+std::optional<Plane> accepted_plane(PlaneSideTester& tester, const Vector& p1, const Vector& p2, const Vector& p3) {
+  Plane candidate;
+  if (!plane_from_points(p1, p2, p3, candidate)) return std::nullopt;
+  switch (tester.side_of(candidate)) {
+    case OffPlaneSide::kNegative: return candidate;
+    case OffPlaneSide::kPositive: return Plane{-candidate.a, -candidate.b, -candidate.c, -candidate.d};
+    case OffPlaneSide::kNeither: break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace ombrix

@@ -2,6 +2,7 @@
 // tolerance: the answer of plane_value on every vertex, found from far fewer of them.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -39,5 +40,9 @@ class PlaneSideTester {
   std::vector<Vector> recent_rejecters_;
   std::vector<std::uint32_t> pending_;
 };
+
+// The plane through p1, p2, p3 (plane_from_points) when `tester` accepts it, turned so that the
+// vertices off it lie on its negative side; nothing for a degenerate or rejected triple.
+std::optional<Plane> accepted_plane(PlaneSideTester& tester, const Vector& p1, const Vector& p2, const Vector& p3);
 
 }  // namespace ombrix

@@ -1,0 +1,98 @@
+#include "hull/triple_judges.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <tuple>
+
+namespace ombrix {
+
+PlaneSideTester& TripleJudge::tester() {
+  if (!tester_) tester_.emplace(deciders_, largest_);
+  return *tester_;
+}
+
+void VertexTripleJudge::operator()(size_t i, size_t j, size_t k) {
+  if (const std::optional<Plane> plane = accepted_plane(tester(), vertices_[i], vertices_[j], vertices_[k])) {
+    accept_(*plane);
+  }
+}
+
+DistinctPositions distinct_positions(std::span<const Vector> vertices) {
+  std::vector<std::uint32_t> order(vertices.size());
+  std::iota(order.begin(), order.end(), 0u);
+  // Equal values, not equal bits: -0 and +0 differ by exactly zero.
+  const auto key = [&](std::uint32_t p) { return std::make_tuple(vertices[p].x, vertices[p].y, vertices[p].z); };
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t p, std::uint32_t q) { return key(p) < key(q); });
+  std::vector<std::uint32_t> position_of(vertices.size());
+  std::vector<std::uint32_t> first_members;
+  for (size_t rank = 0; rank < order.size(); ++rank) {
+    if (rank == 0 || key(order[rank]) != key(order[rank - 1])) first_members.push_back(order[rank]);
+    position_of[order[rank]] = static_cast<std::uint32_t>(first_members.size() - 1);
+  }
+  // Number the positions in the order they first occur.
+  std::vector<std::uint32_t> by_occurrence(first_members.size());
+  std::iota(by_occurrence.begin(), by_occurrence.end(), 0u);
+  std::sort(by_occurrence.begin(), by_occurrence.end(),
+            [&](std::uint32_t a, std::uint32_t b) { return first_members[a] < first_members[b]; });
+  std::vector<std::uint32_t> renumbered(first_members.size());
+  for (size_t position = 0; position < by_occurrence.size(); ++position) {
+    renumbered[by_occurrence[position]] = static_cast<std::uint32_t>(position);
+  }
+  DistinctPositions distinct;
+  distinct.members.resize(first_members.size());
+  for (const std::uint32_t position : by_occurrence) distinct.positions.push_back(vertices[first_members[position]]);
+  for (size_t vertex = 0; vertex < vertices.size(); ++vertex) {
+    distinct.members[renumbered[position_of[vertex]]].push_back(static_cast<std::uint32_t>(vertex));
+  }
+  return distinct;
+}
+
+PositionTripleJudge::PositionTripleJudge(const DistinctPositions& distinct, size_t vertex_count, double largest)
+    : TripleJudge(largest), distinct_(distinct), by_first_vertex_(vertex_count) {}
+
+// Every vertex triple i < j < k with i at `first`, j at `second` and k at `third`.
+void PositionTripleJudge::record(const std::vector<std::uint32_t>& first, const std::vector<std::uint32_t>& second,
+                                 const std::vector<std::uint32_t>& third, const Plane& plane) {
+  const auto index = static_cast<std::uint32_t>(planes_.size());
+  bool used = false;
+  for (const std::uint32_t i : first) {
+    for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {
+      for (auto k = std::upper_bound(third.begin(), third.end(), *j); k != third.end(); ++k) {
+        by_first_vertex_[i].push_back({*j, *k, index});
+        used = true;
+      }
+    }
+  }
+  if (used) planes_.push_back(plane);
+}
+
+void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
+  const std::array<size_t, 3> positions{a, b, c};
+  std::array<int, 3> order{0, 1, 2};
+  do {
+    const std::vector<std::uint32_t>& first = distinct_.members[positions[static_cast<size_t>(order[0])]];
+    const std::vector<std::uint32_t>& second = distinct_.members[positions[static_cast<size_t>(order[1])]];
+    const std::vector<std::uint32_t>& third = distinct_.members[positions[static_cast<size_t>(order[2])]];
+    // The order occurs when some vertex of the middle position lies between the first
+    // position's first vertex and the third's last.
+    const auto middle = std::upper_bound(second.begin(), second.end(), first.front());
+    if (middle == second.end() || *middle >= third.back()) continue;
+    const std::optional<Plane> plane =
+        accepted_plane(tester(), distinct_.positions[positions[static_cast<size_t>(order[0])]],
+                       distinct_.positions[positions[static_cast<size_t>(order[1])]],
+                       distinct_.positions[positions[static_cast<size_t>(order[2])]]);
+    if (plane) record(first, second, third, *plane);
+  } while (std::next_permutation(order.begin(), order.end()));
+}
+
+void PositionTripleJudge::hand_on(const PlaneSink& accept) {
+  for (std::vector<Accepted>& later : by_first_vertex_) {
+    std::sort(later.begin(), later.end(), [](const Accepted& left, const Accepted& right) {
+      return std::tie(left.second, left.third) < std::tie(right.second, right.third);
+    });
+    for (const Accepted& accepted : later) accept(planes_[accepted.plane]);
+  }
+}
+
+}  // namespace ombrix
