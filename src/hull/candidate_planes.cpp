@@ -33,6 +33,9 @@ namespace ombrix {
 
 namespace {
 
+// A position triple's vertex triples are recorded with two 16-bit vertex indices.
+constexpr size_t kMostPositionJudgedVertices = 0xffff;
+
 double scale_of(const Vector& point) {
   return std::max({std::fabs(static_cast<double>(point.x)), std::fabs(static_cast<double>(point.y)),
                    std::fabs(static_cast<double>(point.z))});
@@ -179,7 +182,7 @@ void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& ac
   }
   if (accepts_nothing(points, largest)) return;
   const DistinctPositions distinct = distinct_positions(points);
-  if (distinct.positions.size() == points.size()) {
+  if (distinct.positions.size() == points.size() || points.size() > kMostPositionJudgedVertices) {
     VertexTripleJudge judge(points, largest, accept);
     try_triples(points, largest, judge);
     return;

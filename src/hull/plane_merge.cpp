@@ -101,14 +101,15 @@ void PlaneMerger::add(const Plane& plane) {
   }
   assert(std::fabs(vector_length(plane_normal(plane)) - 1.0) < 0x1p-20);
   // Survivors only ever join the end, so the first absorber of a plane stays the first.
-  const std::uint32_t* known = recent_absorbers_.find(plane);
+  if (const std::uint32_t* known = recent_absorbers_.find(plane)) {
+    absorb(*known, plane);
+    return;
+  }
   const std::uint32_t cell = cell_of(plane);
-  const std::uint32_t absorber = known ? *known : first_absorber(plane, cell);
+  const std::uint32_t absorber = first_absorber(plane, cell);
   if (absorber != kNoSurvivor) {
-    Survivor& survivor = survivors_[absorber];
-    survivor.sum = add_fields(survivor.sum, plane);
-    ++survivor.absorbed;
-    if (!known) recent_absorbers_.store(plane, absorber);
+    absorb(absorber, plane);
+    recent_absorbers_.store(plane, absorber);
     return;
   }
   const auto index = static_cast<std::uint32_t>(survivors_.size());
@@ -116,6 +117,12 @@ void PlaneMerger::add(const Plane& plane) {
   file_survivor(index, cell);
   // A plane with a nonzero offset and a unit normal absorbs its own copies.
   recent_absorbers_.store(plane, index);
+}
+
+void PlaneMerger::absorb(std::uint32_t absorber, const Plane& plane) {
+  Survivor& survivor = survivors_[absorber];
+  survivor.sum = add_fields(survivor.sum, plane);
+  ++survivor.absorbed;
 }
 
 std::vector<Plane> PlaneMerger::merged_planes() const {

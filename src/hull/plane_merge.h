@@ -45,6 +45,7 @@ class PlaneMerger {
   };
 
   std::uint32_t first_absorber(const Plane& plane, std::uint32_t cell) const;
+  void absorb(std::uint32_t absorber, const Plane& plane);
   void file_survivor(std::uint32_t survivor, std::uint32_t cell);
 
   std::vector<Survivor> survivors_;

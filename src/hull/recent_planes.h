@@ -21,7 +21,9 @@ class RecentPlanes {
   // What was stored for a plane with the same bits in all four fields, or nothing.
   const Value* find(const Plane& plane) const {
     const Slot& slot = slots_[slot_of(plane)];
-    return slot.used && slot.bits == bits_of(plane) ? &slot.value : nullptr;
+    const Bits bits = bits_of(plane);
+    const bool same = slot.bits[0] == bits[0] && slot.bits[1] == bits[1] && slot.bits[2] == bits[2] && slot.bits[3] == bits[3];
+    return slot.used && same ? &slot.value : nullptr;
   }
 
   void store(const Plane& plane, const Value& value) { slots_[slot_of(plane)] = {bits_of(plane), true, value}; }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <tuple>
 
 namespace ombrix {
 
@@ -59,7 +58,7 @@ void PositionTripleJudge::record(const std::vector<std::uint32_t>& first, const 
   for (const std::uint32_t i : first) {
     for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {
       for (auto k = std::upper_bound(third.begin(), third.end(), *j); k != third.end(); ++k) {
-        by_first_vertex_[i].push_back({*j, *k, index});
+        by_first_vertex_[i].push_back(std::uint64_t{*j} << 48 | std::uint64_t{*k} << 32 | index);
         used = true;
       }
     }
@@ -88,10 +87,8 @@ void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
 
 void PositionTripleJudge::hand_on(const PlaneSink& accept) {
   for (std::vector<Accepted>& later : by_first_vertex_) {
-    std::sort(later.begin(), later.end(), [](const Accepted& left, const Accepted& right) {
-      return std::tie(left.second, left.third) < std::tie(right.second, right.third);
-    });
-    for (const Accepted& accepted : later) accept(planes_[accepted.plane]);
+    std::sort(later.begin(), later.end());
+    for (const Accepted accepted : later) accept(planes_[accepted & 0xffffffff]);
   }
 }
 

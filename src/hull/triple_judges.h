@@ -69,11 +69,9 @@ class PositionTripleJudge final : public TripleJudge {
   void hand_on(const PlaneSink& accept);
 
  private:
-  struct Accepted {
-    std::uint32_t second = 0;
-    std::uint32_t third = 0;
-    std::uint32_t plane = 0;  // index into planes_
-  };
+  // The second and third vertex and the index of the plane into planes_, packed so that sorting
+  // orders by the vertices.
+  using Accepted = std::uint64_t;
   void record(const std::vector<std::uint32_t>& first, const std::vector<std::uint32_t>& second,
               const std::vector<std::uint32_t>& third, const Plane& plane);
 
