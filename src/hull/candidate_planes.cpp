@@ -23,6 +23,7 @@
 
 #include "hull/candidate_pairs.h"
 #include "hull/exact_hull.h"
+#include "hull/pair_sweep.h"
 #include "hull/plane_side.h"
 #include "hull/rounding_margins.h"
 #include "hull/thin_model_triples.h"
@@ -136,6 +137,43 @@ std::vector<Vector> vertices_within(std::span<const Vector> points, const ExactH
   return near;
 }
 
+// Passes triples on to a judge, with their side when the sweep about their first two vertices
+// settles it. A pair is swept only once it has shown many partners, as a sweep costs a pass over
+// the deciders.
+class SweptTriples {
+ public:
+  SweptTriples(std::span<const Vector> points, std::span<const Vector> deciders, double largest, TripleJudge& judge)
+      : points_(points), sweep_(deciders, largest), judge_(judge) {}
+
+  void operator()(size_t i, size_t j, size_t k) {
+    if (i != first_ || j != second_) {
+      first_ = i;
+      second_ = j;
+      partners_ = 0;
+      swept_ = false;
+    }
+    if (++partners_ > kPartnersBeforeSweep) {
+      if (!swept_) sweep_.start(points_[i], points_[j]);
+      swept_ = true;
+      if (const std::optional<OffPlaneSide> side = sweep_.side_of(points_[k])) {
+        judge_.judged(i, j, k, *side);
+        return;
+      }
+    }
+    judge_(i, j, k);
+  }
+
+ private:
+  static constexpr size_t kPartnersBeforeSweep = 24;
+  std::span<const Vector> points_;
+  PairSweep sweep_;
+  TripleJudge& judge_;
+  size_t first_ = 0;
+  size_t second_ = 0;
+  size_t partners_ = 0;
+  bool swept_ = false;
+};
+
 void try_triples_near_the_boundary(std::span<const Vector> points, double largest, TripleJudge& judge) {
   const std::vector<char> larger = far_larger_vertices(points);
   double ordinary = 0.0;
@@ -160,7 +198,8 @@ void try_triples_near_the_boundary(std::span<const Vector> points, double larges
   // The midpoint lies within the band of some point of the true boundary, which lies within
   // the hull's error of a facet plane.
   const PairGraph graph = near_boundary_pairs(points, *hull, band + hull->error);
-  for_each_candidate_triple(graph, larger, judge);
+  SweptTriples swept(points, deciders, largest, judge);
+  for_each_candidate_triple(graph, larger, swept);
 }
 
 // Runs the first search that applies to `points`.

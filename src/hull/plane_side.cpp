@@ -112,6 +112,14 @@ OffPlaneSide PlaneSideTester::side_from_boxes(const Plane& candidate, VertexSide
   return sides.side();
 }
 
+std::optional<Plane> accepted_plane(OffPlaneSide side, const Vector& p1, const Vector& p2, const Vector& p3) {
+  if (side == OffPlaneSide::kNeither) return std::nullopt;
+  Plane candidate;
+  if (!plane_from_points(p1, p2, p3, candidate)) return std::nullopt;
+  if (side == OffPlaneSide::kNegative) return candidate;
+  return Plane{-candidate.a, -candidate.b, -candidate.c, -candidate.d};
+}
+
 std::optional<Plane> accepted_plane(PlaneSideTester& tester, const Vector& p1, const Vector& p2, const Vector& p3) {
   Plane candidate;
   if (!plane_from_points(p1, p2, p3, candidate)) return std::nullopt;

@@ -45,4 +45,7 @@ class PlaneSideTester {
 // vertices off it lie on its negative side; nothing for a degenerate or rejected triple.
 std::optional<Plane> accepted_plane(PlaneSideTester& tester, const Vector& p1, const Vector& p2, const Vector& p3);
 
+// The same for a triple whose side is already known.
+std::optional<Plane> accepted_plane(OffPlaneSide side, const Vector& p1, const Vector& p2, const Vector& p3);
+
 }  // namespace ombrix

@@ -17,6 +17,10 @@ void VertexTripleJudge::operator()(size_t i, size_t j, size_t k) {
   }
 }
 
+void VertexTripleJudge::judged(size_t i, size_t j, size_t k, OffPlaneSide side) {
+  if (const std::optional<Plane> plane = accepted_plane(side, vertices_[i], vertices_[j], vertices_[k])) accept_(*plane);
+}
+
 DistinctPositions distinct_positions(std::span<const Vector> vertices) {
   std::vector<std::uint32_t> order(vertices.size());
   std::iota(order.begin(), order.end(), 0u);
@@ -66,23 +70,46 @@ void PositionTripleJudge::record(const std::vector<std::uint32_t>& first, const 
   if (used) planes_.push_back(plane);
 }
 
-void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
+template <class Judge>
+void PositionTripleJudge::for_each_order(size_t a, size_t b, size_t c, Judge&& judge) {
   const std::array<size_t, 3> positions{a, b, c};
   std::array<int, 3> order{0, 1, 2};
+  bool odd = false;  // next_permutation's order alternates even and odd permutations by pairs
+  int step = 0;
   do {
-    const std::vector<std::uint32_t>& first = distinct_.members[positions[static_cast<size_t>(order[0])]];
-    const std::vector<std::uint32_t>& second = distinct_.members[positions[static_cast<size_t>(order[1])]];
-    const std::vector<std::uint32_t>& third = distinct_.members[positions[static_cast<size_t>(order[2])]];
+    odd = step == 1 || step == 2 || step == 5;
+    ++step;
+    const std::array<size_t, 3> ordered{positions[static_cast<size_t>(order[0])], positions[static_cast<size_t>(order[1])],
+                                        positions[static_cast<size_t>(order[2])]};
+    const std::vector<std::uint32_t>& first = distinct_.members[ordered[0]];
+    const std::vector<std::uint32_t>& second = distinct_.members[ordered[1]];
+    const std::vector<std::uint32_t>& third = distinct_.members[ordered[2]];
     // The order occurs when some vertex of the middle position lies between the first
     // position's first vertex and the third's last.
     const auto middle = std::upper_bound(second.begin(), second.end(), first.front());
     if (middle == second.end() || *middle >= third.back()) continue;
-    const std::optional<Plane> plane =
-        accepted_plane(tester(), distinct_.positions[positions[static_cast<size_t>(order[0])]],
-                       distinct_.positions[positions[static_cast<size_t>(order[1])]],
-                       distinct_.positions[positions[static_cast<size_t>(order[2])]]);
-    if (plane) record(first, second, third, *plane);
+    judge(ordered, odd);
   } while (std::next_permutation(order.begin(), order.end()));
+}
+
+void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
+  for_each_order(a, b, c, [&](const std::array<size_t, 3>& ordered, bool) {
+    const std::optional<Plane> plane = accepted_plane(tester(), distinct_.positions[ordered[0]],
+                                                      distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
+    if (plane) record(distinct_.members[ordered[0]], distinct_.members[ordered[1]], distinct_.members[ordered[2]], *plane);
+  });
+}
+
+// An odd order turns the candidate's normal, so the side found for (a, b, c) changes sign.
+void PositionTripleJudge::judged(size_t a, size_t b, size_t c, OffPlaneSide side) {
+  for_each_order(a, b, c, [&](const std::array<size_t, 3>& ordered, bool odd) {
+    OffPlaneSide own = side;
+    if (odd && side == OffPlaneSide::kNegative) own = OffPlaneSide::kPositive;
+    if (odd && side == OffPlaneSide::kPositive) own = OffPlaneSide::kNegative;
+    const std::optional<Plane> plane =
+        accepted_plane(own, distinct_.positions[ordered[0]], distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
+    if (plane) record(distinct_.members[ordered[0]], distinct_.members[ordered[1]], distinct_.members[ordered[2]], *plane);
+  });
 }
 
 void PositionTripleJudge::hand_on(const PlaneSink& accept) {

@@ -24,6 +24,8 @@ class TripleJudge {
   // vertices that never decide one. The span must outlive the judging.
   void set_deciders(std::span<const Vector> deciders) { deciders_ = deciders; }
   virtual void operator()(size_t i, size_t j, size_t k) = 0;
+  // The same with the side of the candidate of (i, j), k in that order already known.
+  virtual void judged(size_t i, size_t j, size_t k, OffPlaneSide side) = 0;
 
  protected:
   explicit TripleJudge(double largest) : largest_(largest) {}
@@ -42,6 +44,7 @@ class VertexTripleJudge final : public TripleJudge {
   VertexTripleJudge(std::span<const Vector> vertices, double largest, const PlaneSink& accept)
       : TripleJudge(largest), vertices_(vertices), accept_(accept) {}
   void operator()(size_t i, size_t j, size_t k) override;
+  void judged(size_t i, size_t j, size_t k, OffPlaneSide side) override;
 
  private:
   std::span<const Vector> vertices_;
@@ -66,12 +69,17 @@ class PositionTripleJudge final : public TripleJudge {
  public:
   PositionTripleJudge(const DistinctPositions& distinct, size_t vertex_count, double largest);
   void operator()(size_t a, size_t b, size_t c) override;
+  void judged(size_t a, size_t b, size_t c, OffPlaneSide side) override;
   void hand_on(const PlaneSink& accept);
 
  private:
   // The second and third vertex and the index of the plane into planes_, packed so that sorting
   // orders by the vertices.
   using Accepted = std::uint64_t;
+  // Calls judge(order, odd) for each order (positions of a, b, c first to last, `odd` when it is
+  // an odd permutation of them) in which their vertices occur.
+  template <class Judge>
+  void for_each_order(size_t a, size_t b, size_t c, Judge&& judge);
   void record(const std::vector<std::uint32_t>& first, const std::vector<std::uint32_t>& second,
               const std::vector<std::uint32_t>& third, const Plane& plane);
 
