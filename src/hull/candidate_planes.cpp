@@ -4,13 +4,19 @@
 //   triple is degenerate), every vertex sharing one coordinate (every plane value is exactly 0),
 //   or every vertex within 0.5 of every plane through three of them (a model smaller than the
 //   tolerance).
-// - A triple is tried only when each of its pairs may lie together near the boundary of the
-//   exact hull: an accepted candidate passes within rounding of its three vertices and has no
-//   vertex more than 0.5 beyond it, so the midpoint of any two of them lies within 0.5 plus
-//   rounding of the boundary. Rounding grows with the size of the coordinates, so triples with a
-//   vertex far larger than the rest of the model are all tried.
+// - Vertices at one position are taken once: a triple with two of them is degenerate, and the
+//   vertex triples of three positions share one candidate per order of the positions.
+// - A model that hugs a line or a plane tries only nearly collinear triples (see
+//   thin_model_triples.h).
+// - Otherwise a triple is tried only when each of its pairs may lie together near the boundary
+//   of the exact hull: an accepted candidate passes within rounding of its three vertices and
+//   has no vertex more than 0.5 beyond it, so the midpoint of any two of them lies within 0.5
+//   plus rounding of the boundary. A vertex far larger than the rest of the model brings so much
+//   rounding to the triples it starts that they are all tried.
 // - A vertex deep inside the hull never decides a side: the hull's extreme vertex along the
-//   candidate's normal lies farther on that side by more than rounding can undo.
+//   candidate's normal lies farther on that side by more than rounding can undo. The triples of
+//   a pair with many partners are mostly decided from the deciders' outline seen along the
+//   pair's line (see pair_sweep.h).
 // Every bound carries a margin for each rounding of plane_from_points and plane_value (see
 // rounding_margins.h), so the accepted candidates, their planes and their order are those of
 // trying every triple against every vertex.

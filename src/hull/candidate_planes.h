@@ -16,11 +16,8 @@ namespace ombrix {
 // so that those points lie on its negative side.
 //
 // Only triples that can be accepted are tried, and each against only the points that can
-// decide it, both found from the exact hull with a margin for every rounding. Cost: about the
-// vertex count times the hull's facet count, plus the triples near a common face of the hull,
-// which grow with the cube of the number of vertices near one face, plus the square of the
-// vertex count for each vertex far larger than the rest. When no exact hull can be made (a flat
-// or collinear model) every triple is tried.
+// decide it, with a margin for every rounding: see candidate_planes.cpp. Cost: as
+// build_internal_hull's.
 void for_each_accepted_plane(std::span<const Vector> points, const std::function<void(const Plane&)>& accept);
 
 }  // namespace ombrix
