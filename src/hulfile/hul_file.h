@@ -1,11 +1,15 @@
 // Writer of the game's collision hull file (.hul): main volumes' hulls, then the spheres.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "hulfile/collision_data.h"
 
 namespace ombrix {
+
+// The game reads every count as a signed 16-bit value: no list of the file is longer.
+inline constexpr size_t kHulMaxCount = 32767;
 
 enum class HulWriteResult {
   kWritten,
@@ -14,8 +18,13 @@ enum class HulWriteResult {
 };
 
 // Writes `data` to `path` (used unchanged, no extension added): the main volumes with their box,
-// offset, points, edges and planes, then the spheres; excluded volumes are left out. The file is written
-// beside the target and renamed over it, so a failure never leaves a damaged file. Logs nothing.
+// offset, points, edges and planes, then the spheres, then the trailing bytes; excluded volumes are
+// left out. The file is written beside the target and renamed over it, so a failure never leaves a
+// damaged file. Logs nothing.
 HulWriteResult write_hul_file(const std::string& path, const CollisionData& data);
+
+// The bytes write_hul_file writes for `data`, or nothing when a list is longer than the format's
+// signed 16-bit counts allow.
+std::optional<std::string> hul_file_bytes(const CollisionData& data);
 
 }  // namespace ombrix
