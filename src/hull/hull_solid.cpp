@@ -8,6 +8,7 @@
 
 #include "hull/chebyshev_centre.h"
 #include "hull/qhull_run.h"
+#include "hull/unit_plane.h"
 
 namespace ombrix {
 
@@ -33,17 +34,14 @@ std::optional<UnitPlanes> unit_planes(std::span<const Plane> planes) {
         !std::isfinite(plane.d)) {
       return std::nullopt;
     }
-    const double a = plane.a;
-    const double b = plane.b;
-    const double c = plane.c;
-    const double length = std::sqrt((a * a + b * b) + c * c);
-    if (length == 0.0) {
+    const std::optional<FacetPlane> unit_form = unit_plane(plane);
+    if (!unit_form) {  // a zero normal
       unit.empty = unit.empty || plane.d > 0.0f;
       continue;
     }
-    unit.planes.push_back({a / length, b / length, c / length, plane.d / length});
+    unit.planes.push_back(*unit_form);
     unit.sources.push_back(i);
-    unit.largest_offset = std::max(unit.largest_offset, std::fabs(plane.d / length));
+    unit.largest_offset = std::max(unit.largest_offset, std::fabs(unit_form->offset));
   }
   return unit;
 }
