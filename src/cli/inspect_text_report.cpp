@@ -46,7 +46,7 @@ std::string model_line(const ModelFit& fit, const std::string& path) {
     where = "no vertices";
   } else if (std::isinf(fit.farthest_out) && fit.farthest_out > 0) {
     where = joined({counted(fit.vertices, "vertex", "vertices"), "; no hull has usable planes"});
-  } else if (fit.farthest_out <= 0.0) {
+  } else if (fit.farthest_out < 0.0005) {  // nothing out at the thousandths the report shows
     where = joined({counted(fit.vertices, "vertex", "vertices"), "; every vertex lies inside the hulls"});
   } else {
     where = joined({counted(fit.vertices, "vertex", "vertices"), "; the farthest lies ", distance(fit.farthest_out),

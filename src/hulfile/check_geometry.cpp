@@ -78,19 +78,16 @@ void check_spheres(const CollisionData& data, const std::vector<std::optional<st
                    GeometryCheck& check, std::vector<Finding>& findings) {
   check.spheres.resize(data.spheres.size());
   double planes = 0.0;
-  bool measurable = false;
+  bool all_measurable = true;
   for (const auto& hull : hulls) {
     if (hull) planes += static_cast<double>(hull->size());
-    measurable = measurable || (hull && !hull->empty());
+    all_measurable = all_measurable && hull && !hull->empty();
   }
   if (planes * static_cast<double>(data.spheres.size()) > kPlaneTestLimit) {
     check.notes.push_back("where the spheres sit was not checked: too many spheres and planes");
     return;
   }
-  if (!measurable && !data.volumes.empty()) {
-    if (!data.spheres.empty()) check.notes.push_back("where the spheres sit was not checked: no hull has usable planes");
-    return;
-  }
+  bool unjudged = false;
   for (size_t i = 0; i < data.spheres.size(); ++i) {
     const Sphere& sphere = data.spheres[i];
     if (!std::isfinite(sphere.x) || !std::isfinite(sphere.y) || !std::isfinite(sphere.z) ||
@@ -99,6 +96,11 @@ void check_spheres(const CollisionData& data, const std::vector<std::optional<st
     }
     const std::string name = joined({"sphere ", number(i + 1)});
     const std::optional<NearestHull> nearest = nearest_hull(hulls, {sphere.x, sphere.y, sphere.z});
+    // Out of every hull that can be measured, it may still sit in one that cannot.
+    if (!all_measurable && (!nearest || nearest->distance_out > kOutsideTolerance)) {
+      unjudged = true;
+      continue;
+    }
     if (!nearest) {
       findings.push_back({"sphere-outside", joined({name, "'s centre lies outside every hull: the file has none"})});
       continue;
@@ -113,6 +115,10 @@ void check_spheres(const CollisionData& data, const std::vector<std::optional<st
       findings.push_back({"sphere-reach", joined({name, " reaches ", distance_text(fit.reach), " out of ",
                                                   hull_name(fit.hull)})});
     }
+  }
+  if (unjudged) {
+    check.notes.push_back("spheres outside every hull with usable planes were not judged: a hull's planes are "
+                          "missing or not finite");
   }
 }
 

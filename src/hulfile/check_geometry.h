@@ -31,7 +31,8 @@ struct GeometryCheck {
 // lie more than kOutsideTolerance out of its planes; then per sphere "sphere-outside" when its
 // centre lies more than kOutsideTolerance out of every hull, else "sphere-reach" when it reaches
 // more than kOutsideTolerance out of its hull. Distances are measured with unit normals. Hulls with
-// values that are not finite are left out (check_structure reports them).
+// values that are not finite, or no planes, are left out (check_structure and the solid report
+// them), and a sphere outside every other hull is then not judged.
 //
 // Bounded on any file: a check whose cost would pass about 4e8 plane tests, or hulls beyond 200000
 // planes in all for the solids, is left out with a note.

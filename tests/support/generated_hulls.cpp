@@ -65,7 +65,7 @@ CollisionData generated_oddities() {
   CollisionData data = generated_prisms(3);
   const float inf = std::numeric_limits<float>::infinity();
   Volume& first = data.volumes[0];
-  first.box.min_x = -0.0f;
+  first.box.max_x = -0.0f;
   first.offset = {std::bit_cast<float>(0x7fc01234u), std::bit_cast<float>(0xffbfffffu), -inf};
   first.points[0].x = std::numeric_limits<float>::denorm_min();
   first.points[1].y = -std::numeric_limits<float>::denorm_min();
@@ -74,7 +74,7 @@ CollisionData generated_oddities() {
   first.edges.push_back({-1, 32767});
   data.volumes[1].planes[1].a = inf;
   data.spheres[0].radius = 0.1f;
-  data.spheres[1].x = -0.0f;
+  data.volumes[2].planes[2].c = -0.0f;
   data.trailing = std::string("\0\x01\xff\x80tail", 8);
   return data;
 }
