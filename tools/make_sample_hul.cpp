@@ -72,10 +72,10 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  const FieldValues fields({{Field::kTargetSpheres, "8"},
+  const FieldValues fields({{Field::kTargetSpheres, "6"},
                             {Field::kGridResolution, "7.0"},
                             {Field::kSampleResolution, "21.0"},
-                            {Field::kOvershoot, "5.0"}});
+                            {Field::kOvershoot, "2.0"}});
   ResultList results;
   fill_spheres(data.spheres, data.volumes, fields, log, results);
   if (write_hul_file(argv[2], data) != HulWriteResult::kWritten) {
