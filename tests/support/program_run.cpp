@@ -8,8 +8,9 @@
 namespace ombrix::testing {
 
 ProgramRun run_program(const std::string& program, const std::filesystem::path& directory,
-                       const std::string& arguments) {
-  const std::string command = "cd '" + directory.string() + "' && '" + program + "' " + arguments + " 2>&1";
+                       const std::string& arguments, bool errors) {
+  const std::string command =
+      "cd '" + directory.string() + "' && '" + program + "' " + arguments + (errors ? " 2>&1" : "");
   ProgramRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
