@@ -1,13 +1,13 @@
 #include "cli/hul_command.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/output_file.h"
 #include "hulfile/hul_text_reader.h"
+#include "shared/file_bytes.h"
 
 namespace ombrix {
 
@@ -19,17 +19,13 @@ struct HulOptions {
 };
 
 int run_hul(const HulOptions& options) {
-  std::ifstream file(options.text_path, std::ios::binary);
-  if (!file) {
-    std::cerr << "ombrix-cli: can't read " << options.text_path << '\n';
+  std::string fault;
+  const std::optional<std::string> text = read_file_bytes(options.text_path, fault);
+  if (!text) {
+    std::cerr << "ombrix-cli: can't read " << options.text_path << ": " << fault << '\n';
     return 2;
   }
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) {
-    std::cerr << "ombrix-cli: can't read " << options.text_path << '\n';
-    return 2;
-  }
-  const HulTextReading reading = read_hul_text(text);
+  const HulTextReading reading = read_hul_text(*text);
   if (!reading.error.empty()) {
     std::cerr << "ombrix-cli: " << options.text_path << ": " << reading.error << "; nothing written\n";
     return 2;

@@ -1,12 +1,10 @@
 #include "hulfile/hul_file_reader.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <new>
-#include <system_error>
+#include <optional>
 
+#include "shared/file_bytes.h"
 #include "shared/joined.h"
 #include "shared/little_endian.h"
 
@@ -153,34 +151,14 @@ HulReading read_hul_bytes(std::string_view bytes) {
 }
 
 HulReading read_hul_file(const std::string& path) {
-  HulReading reading;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    reading.fault = std::filesystem::exists(path, error) ? "it is not a regular file" : "there is no such file";
+  std::string fault;
+  const std::optional<std::string> bytes = read_file_bytes(path, fault);
+  if (!bytes) {
+    HulReading reading;
+    reading.fault = fault;
     return reading;
   }
-  std::ifstream file(path, std::ios::binary);
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!file || error) {
-    reading.fault = "the file cannot be opened";
-    return reading;
-  }
-  std::string bytes;
-  try {
-    bytes.resize(static_cast<size_t>(size));
-  } catch (const std::bad_alloc&) {
-    reading.fault = joined({"the file is too large to read (", std::to_string(size), " bytes)"});
-    reading.file_size = size;
-    return reading;
-  }
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  // A file that shrank while it was read is read as far as it went.
-  bytes.resize(static_cast<size_t>(file.gcount()));
-  if (file.bad()) {
-    reading.fault = "the file cannot be read";
-    return reading;
-  }
-  return read_hul_bytes(bytes);
+  return read_hul_bytes(*bytes);
 }
 
 }  // namespace ombrix
