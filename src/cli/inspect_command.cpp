@@ -57,11 +57,16 @@ CliCommand add_inspect_command(CLI::App& app) {
       "Print what a hull file holds and what is wrong with it. Exit status: 0 nothing found, 1 something "
       "found, 2 the file cannot be read.");
   auto options = std::make_shared<InspectOptions>();
-  command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")->required()->type_name("FILE.hul");
-  options->model_option = command->add_option("--model", options->model_path,
-                      "The model (.prm or .m) the hulls were made for: how far its vertices stick out of the "
-                      "hulls, and how much of its box the spheres cover.")
-                                              ->type_name("MODEL.prm");
+  command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")
+      ->required()
+      ->type_name("FILE.hul");
+  options->model_option =
+      command
+          ->add_option(
+              "--model", options->model_path,
+              "The model (.prm or .m) the hulls were made for: how far its vertices stick out of the "
+              "hulls, and how much of its box the spheres cover.")
+          ->type_name("MODEL.prm");
   command->add_flag("--json", options->json, "Print one JSON document instead of lines.");
   return {command, [options] { return run_inspect(*options); }};
 }

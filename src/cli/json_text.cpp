@@ -14,9 +14,12 @@ size_t utf8_length(std::string_view text, size_t at) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(at);
   size_t length = 0;
-  if (lead >= 0xc2 && lead <= 0xdf) length = 2;
-  else if (lead >= 0xe0 && lead <= 0xef) length = 3;
-  else if (lead >= 0xf0 && lead <= 0xf4) length = 4;
+  if (lead >= 0xc2 && lead <= 0xdf)
+    length = 2;
+  else if (lead >= 0xe0 && lead <= 0xef)
+    length = 3;
+  else if (lead >= 0xf0 && lead <= 0xf4)
+    length = 4;
   if (length == 0 || at + length > text.size()) return 0;
   for (size_t i = 1; i < length; ++i) {
     if ((byte(at + i) & 0xc0) != 0x80) return 0;

@@ -22,8 +22,8 @@ struct SphereFit {
 
 struct GeometryCheck {
   std::vector<std::optional<SolidResult>> solids;  // per hull; nothing when not checked
-  std::vector<SphereFit> spheres;                   // per sphere
-  std::vector<std::string> notes;                   // checks left out, and why
+  std::vector<SphereFit> spheres;                  // per sphere
+  std::vector<std::string> notes;                  // checks left out, and why
 };
 
 // Appends to `findings`, per hull: "open-hull", "empty-hull" or "flat-hull" when its planes do

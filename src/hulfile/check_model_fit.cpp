@@ -24,8 +24,8 @@ struct CellRange {
 class CoverageGrid {
  public:
   explicit CoverageGrid(const BBox& box)
-      : low_{box.min_x, box.min_y, box.min_z}, size_{box.max_x - double(box.min_x), box.max_y - double(box.min_y),
-                                                    box.max_z - double(box.min_z)} {
+      : low_{box.min_x, box.min_y, box.min_z},
+        size_{box.max_x - double(box.min_x), box.max_y - double(box.min_y), box.max_z - double(box.min_z)} {
     for (int axis = 0; axis < 3; ++axis) cells_[axis] = size_[axis] > 0.0 ? kCoverageCells : 1;
     covered_.assign(static_cast<size_t>(cells_[0] * cells_[1] * cells_[2]), false);
   }
@@ -34,7 +34,8 @@ class CoverageGrid {
     const double centre[3] = {sphere.x, sphere.y, sphere.z};
     const double radius = sphere.radius;
     CellRange range[3];
-    for (int axis = 0; axis < 3; ++axis) range[axis] = cells_within(axis, centre[axis] - radius, centre[axis] + radius);
+    for (int axis = 0; axis < 3; ++axis)
+      range[axis] = cells_within(axis, centre[axis] - radius, centre[axis] + radius);
     for (int i = range[0].first; i <= range[0].last; ++i) {
       for (int j = range[1].first; j <= range[1].last; ++j) {
         for (int k = range[2].first; k <= range[2].last; ++k) {
@@ -99,15 +100,16 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
     const std::string farthest = std::isinf(fit.farthest_out)
                                      ? std::string("no hull has usable planes")
                                      : joined({"the farthest ", format_fixed(fit.farthest_out, 3), " out"});
-    findings.push_back({"model-outside", joined({std::to_string(fit.beyond_tolerance), " of the model's ",
-                                                 std::to_string(fit.vertices), " vertices lie more than ",
-                                                 format_fixed(kOutsideTolerance, 1),
-                                                 " out of the hulls (", farthest, ")"})});
+    findings.push_back({"model-outside",
+                        joined({std::to_string(fit.beyond_tolerance), " of the model's ",
+                                std::to_string(fit.vertices), " vertices lie more than ",
+                                format_fixed(kOutsideTolerance, 1), " out of the hulls (", farthest, ")"})});
   }
 
   CoverageGrid grid(box);
   for (const Sphere& sphere : data.spheres) {
-    if (std::isfinite(sphere.x) && std::isfinite(sphere.y) && std::isfinite(sphere.z) && std::isfinite(sphere.radius)) {
+    if (std::isfinite(sphere.x) && std::isfinite(sphere.y) && std::isfinite(sphere.z) &&
+        std::isfinite(sphere.radius)) {
       grid.cover(sphere);
     }
   }

@@ -55,9 +55,9 @@ void check_box(const BBox& box, const std::string& hull, std::vector<Finding>& f
   } axes[] = {{"x", box.min_x, box.max_x}, {"y", box.min_y, box.max_y}, {"z", box.min_z, box.max_z}};
   for (const auto& axis : axes) {
     if (axis.min > axis.max) {
-      findings.push_back({"box-inverted", joined({hull, ": its box's min ", axis.axis, " (", shortest_decimal(axis.min),
-                                                  ") is above its max ", axis.axis, " (",
-                                                  shortest_decimal(axis.max), ")"})});
+      findings.push_back({"box-inverted",
+                          joined({hull, ": its box's min ", axis.axis, " (", shortest_decimal(axis.min),
+                                  ") is above its max ", axis.axis, " (", shortest_decimal(axis.max), ")"})});
     }
   }
 }
@@ -65,8 +65,12 @@ void check_box(const BBox& box, const std::string& hull, std::vector<Finding>& f
 void check_values(const Volume& volume, const std::string& hull, std::vector<Finding>& findings) {
   ValueTally values;
   const BBox& box = volume.box;
-  values.check("its box's ", {{"min x", box.min_x}, {"max x", box.max_x}, {"min y", box.min_y},
-                              {"max y", box.max_y}, {"min z", box.min_z}, {"max z", box.max_z}});
+  values.check("its box's ", {{"min x", box.min_x},
+                              {"max x", box.max_x},
+                              {"min y", box.min_y},
+                              {"max y", box.max_y},
+                              {"min z", box.min_z},
+                              {"max z", box.max_z}});
   values.check("its offset's ", {{"x", volume.offset.x}, {"y", volume.offset.y}, {"z", volume.offset.z}});
   for (size_t i = 0; i < volume.points.size(); ++i) {
     const Vector& point = volume.points[i];
@@ -84,22 +88,25 @@ void check_normals(const Volume& volume, const std::string& hull, std::vector<Fi
   Tally normals;
   for (size_t i = 0; i < volume.planes.size(); ++i) {
     const Plane& plane = volume.planes[i];
-    const double length = std::sqrt((double(plane.a) * plane.a + double(plane.b) * plane.b) + double(plane.c) * plane.c);
+    const double length =
+        std::sqrt((double(plane.a) * plane.a + double(plane.b) * plane.b) + double(plane.c) * plane.c);
     if (std::isfinite(length) && std::fabs(length - 1.0) > kNormalLengthTolerance) {
-      normals.add(joined({"plane ", number(i + 1), ", length ", shortest_decimal(static_cast<float>(length))}));
+      normals.add(
+          joined({"plane ", number(i + 1), ", length ", shortest_decimal(static_cast<float>(length))}));
     }
   }
   if (normals.count() == 0) return;
-  findings.push_back({"normal-length", joined({hull, ": ", number(normals.count()), " of its ",
-                                               number(volume.planes.size()), " planes ",
-                                               normals.count() == 1 ? "has" : "have",
-                                               " a normal more than 1% off unit length (the first: ",
-                                               normals.first(), ")"})});
+  findings.push_back({"normal-length",
+                      joined({hull, ": ", number(normals.count()), " of its ", number(volume.planes.size()),
+                              " planes ", normals.count() == 1 ? "has" : "have",
+                              " a normal more than 1% off unit length (the first: ", normals.first(), ")"})});
 }
 
 void check_edges(const Volume& volume, const std::string& hull, std::vector<Finding>& findings) {
   Tally edges;
-  const auto outside = [&](std::int16_t index) { return index < 0 || static_cast<size_t>(index) >= volume.points.size(); };
+  const auto outside = [&](std::int16_t index) {
+    return index < 0 || static_cast<size_t>(index) >= volume.points.size();
+  };
   for (size_t i = 0; i < volume.edges.size(); ++i) {
     const Edge& edge = volume.edges[i];
     if (outside(edge.from) || outside(edge.to)) {
@@ -108,9 +115,10 @@ void check_edges(const Volume& volume, const std::string& hull, std::vector<Find
     }
   }
   if (edges.count() == 0) return;
-  findings.push_back({"edge-index", joined({hull, ": ", number(edges.count()), " of its ", number(volume.edges.size()),
-                                            " edges refer to points it does not have (the first: ", edges.first(),
-                                            "; it has ", number(volume.points.size()), " points)"})});
+  findings.push_back(
+      {"edge-index", joined({hull, ": ", number(edges.count()), " of its ", number(volume.edges.size()),
+                             " edges refer to points it does not have (the first: ", edges.first(),
+                             "; it has ", number(volume.points.size()), " points)"})});
 }
 
 }  // namespace
@@ -132,9 +140,9 @@ void check_structure(const CollisionData& data, std::vector<Finding>& findings) 
   }
   report_values(spheres, "spheres", findings);
   if (!data.trailing.empty()) {
-    findings.push_back({"trailing-bytes", joined({number(data.trailing.size()),
-                                                  data.trailing.size() == 1 ? " byte" : " bytes",
-                                                  " after the last sphere"})});
+    findings.push_back({"trailing-bytes",
+                        joined({number(data.trailing.size()), data.trailing.size() == 1 ? " byte" : " bytes",
+                                " after the last sphere"})});
   }
 }
 

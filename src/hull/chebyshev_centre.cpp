@@ -17,9 +17,11 @@ using Vector4 = std::array<double, 4>;
 using Matrix4 = std::array<Vector4, 4>;
 
 constexpr double kPivotTolerance = 1e-9;
-constexpr double kOptimalityTolerance = 1e-10;   // of the problem scaled to offsets within 1
+constexpr double kOptimalityTolerance = 1e-10;  // of the problem scaled to offsets within 1
 
-double dot4(const Vector4& u, const Vector4& v) { return ((u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]) + u[3] * v[3]; }
+double dot4(const Vector4& u, const Vector4& v) {
+  return ((u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]) + u[3] * v[3];
+}
 
 // Solves m·x = rhs by elimination with partial pivoting; false when m is singular.
 bool solve(Matrix4 m, Vector4 rhs, Vector4& x) {
@@ -79,7 +81,8 @@ class DepthProgram {
       }
       Vector4 weights{};
       Vector4 point{};
-      if (!solve(columns, {0.0, 0.0, 0.0, 1.0}, weights) || !solve(transposed, basis_bounds, point)) return false;
+      if (!solve(columns, {0.0, 0.0, 0.0, 1.0}, weights) || !solve(transposed, basis_bounds, point))
+        return false;
 
       const bool bland = step >= bland_after;
       size_t entering = rows_.size();
@@ -104,9 +107,9 @@ class DepthProgram {
       for (size_t k = 0; k < 4; ++k) {
         if (direction[k] <= kPivotTolerance) continue;
         const double ratio = std::max(weights[k], 0.0) / direction[k];
-        const bool better = leaving == 4 || ratio < best_ratio ||
-                            (ratio == best_ratio && (bland ? basis[k] < basis[leaving]
-                                                           : direction[k] > direction[leaving]));
+        const bool better =
+            leaving == 4 || ratio < best_ratio ||
+            (ratio == best_ratio && (bland ? basis[k] < basis[leaving] : direction[k] > direction[leaving]));
         if (better) {
           leaving = k;
           best_ratio = ratio;

@@ -1,9 +1,9 @@
 #include "hull/hull_solid.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <array>
 #include <optional>
 
 #include "hull/chebyshev_centre.h"
@@ -66,13 +66,14 @@ void order_counter_clockwise(std::vector<size_t>& corners, const std::vector<std
   }
   // u is perpendicular to the normal, v = normal x u, so angles grow counter-clockwise about it.
   const std::array<double, 3> n{normal.x, normal.y, normal.z};
-  const std::array<double, 3> axis = std::fabs(n[0]) < 0.9 ? std::array<double, 3>{1.0, 0.0, 0.0}
-                                                           : std::array<double, 3>{0.0, 1.0, 0.0};
+  const std::array<double, 3> axis =
+      std::fabs(n[0]) < 0.9 ? std::array<double, 3>{1.0, 0.0, 0.0} : std::array<double, 3>{0.0, 1.0, 0.0};
   std::array<double, 3> u{axis[1] * n[2] - axis[2] * n[1], axis[2] * n[0] - axis[0] * n[2],
                           axis[0] * n[1] - axis[1] * n[0]};
   const double length = std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]);
   for (double& value : u) value /= length;
-  const std::array<double, 3> v{n[1] * u[2] - n[2] * u[1], n[2] * u[0] - n[0] * u[2], n[0] * u[1] - n[1] * u[0]};
+  const std::array<double, 3> v{n[1] * u[2] - n[2] * u[1], n[2] * u[0] - n[0] * u[2],
+                                n[0] * u[1] - n[1] * u[0]};
   const auto angle = [&](size_t corner) {
     const std::array<double, 3>& p = points[corner];
     const double dx = p[0] - centre[0];
@@ -112,7 +113,8 @@ SolidResult intersect(const UnitPlanes& unit, const DeepestPoint& centre, double
   FORALLfacets {
     if (facet->offset >= -qh->MINdenom) return SolidResult::kUnbounded;  // a corner at infinity
     std::array<double, 3> point{};
-    for (size_t k = 0; k < 3; ++k) point[k] = (facet->normal[k] / -facet->offset + qh->feasible_point[k]) * scale;
+    for (size_t k = 0; k < 3; ++k)
+      point[k] = (facet->normal[k] / -facet->offset + qh->feasible_point[k]) * scale;
     FOREACHvertex_(facet->vertices) {
       const int id = qh_pointid(qh, vertex->point);
       if (id < 0) return SolidResult::kFlat;
@@ -134,7 +136,8 @@ SolidResult intersect(const UnitPlanes& unit, const DeepestPoint& centre, double
   }
   solid.corners.reserve(points.size());
   for (const auto& point : points) {
-    solid.corners.push_back({static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])});
+    solid.corners.push_back(
+        {static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])});
   }
   return SolidResult::kClosed;
 }
@@ -160,7 +163,8 @@ SolidResult solid_of_planes(std::span<const Plane> planes, HullSolid& solid) {
     solid = HullSolid{};
     return result;
   }
-  solid.inside = {static_cast<float>(centre->x), static_cast<float>(centre->y), static_cast<float>(centre->z)};
+  solid.inside = {static_cast<float>(centre->x), static_cast<float>(centre->y),
+                  static_cast<float>(centre->z)};
   solid.inside_depth = centre->depth;
   return SolidResult::kClosed;
 }

@@ -15,7 +15,8 @@ constexpr const char* kNullDevice = "/dev/null";
 }  // namespace
 
 QhullRun::QhullRun(int dimension, std::vector<coordT> coordinates, std::string command)
-    : message_sink_(std::fopen(kNullDevice, "w")), coordinates_(std::move(coordinates)),
+    : message_sink_(std::fopen(kNullDevice, "w")),
+      coordinates_(std::move(coordinates)),
       command_(std::move(command)) {
   if (!message_sink_) return;  // Qhull would write to the standard error stream instead
   const size_t count = coordinates_.size() / static_cast<size_t>(dimension);

@@ -26,7 +26,9 @@ class HulSubcommands : public ::testing::Test {
   testing::ProgramRun run(const std::string& arguments) {
     return testing::run_program(OMBRIX_CLI_PATH, dir.path(), arguments);
   }
-  void write_hul(const std::string& name, const CollisionData& data) { write_file(dir.file(name), *hul_file_bytes(data)); }
+  void write_hul(const std::string& name, const CollisionData& data) {
+    write_file(dir.file(name), *hul_file_bytes(data));
+  }
   bool exists(const std::string& name) const { return std::filesystem::exists(dir.path() / name); }
 
   testing::TempDir dir;
@@ -47,7 +49,8 @@ TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFound
     const char* line;
   } rows[] = {
       {"inspect sound.hul", 0, "no findings\n"},
-      {"inspect sound.hul --model body.prm", 0, "model body.prm: 8 vertices; every vertex lies inside the hulls"},
+      {"inspect sound.hul --model body.prm", 0,
+       "model body.prm: 8 vertices; every vertex lies inside the hulls"},
       {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refer to points it does not have"},
       {"inspect cut.hul", 2, "\nunreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
       {"inspect missing.hul", 2, "\nunreadable: there is no such file\n"},
@@ -88,7 +91,8 @@ TEST_F(HulSubcommands, InspectJsonHoldsTheFixedKeysWithValuesThatAreNotFiniteAsS
   EXPECT_EQ(hulls[2].toObject()["offset"].toArray()[0].toDouble(), 80.0);
   EXPECT_EQ(report["spheres"].toInt(), 6);
   std::vector<std::string> kinds;
-  for (const QJsonValue finding : report["findings"].toArray()) kinds.push_back(finding.toObject()["kind"].toString().toStdString());
+  for (const QJsonValue finding : report["findings"].toArray())
+    kinds.push_back(finding.toObject()["kind"].toString().toStdString());
   EXPECT_EQ(kinds, (std::vector<std::string>{"not-finite", "edge-index", "not-finite", "trailing-bytes"}));
 
   write_file(dir.file("cut.hul"), read_file(dir.file("odd.hul")).substr(0, 400));
@@ -98,7 +102,8 @@ TEST_F(HulSubcommands, InspectJsonHoldsTheFixedKeysWithValuesThatAreNotFiniteAsS
   EXPECT_EQ(unreadable["hulls"].toArray().size(), 1);  // the first hull was read whole
   const QJsonObject reason = unreadable["findings"].toArray()[0].toObject();
   EXPECT_EQ(reason["kind"].toString().toStdString(), "unreadable");
-  EXPECT_EQ(reason["message"].toString().toStdString(), "hull 2 of 3 is cut off after its 6th edge (12 announced)");
+  EXPECT_EQ(reason["message"].toString().toStdString(),
+            "hull 2 of 3 is cut off after its 6th edge (12 announced)");
 }
 
 TEST_F(HulSubcommands, TextThenHulGivesBackTheSameBytesAndATextWithAMistakeWritesNothing) {
@@ -110,7 +115,8 @@ TEST_F(HulSubcommands, TextThenHulGivesBackTheSameBytesAndATextWithAMistakeWrite
   std::string text = read_file(dir.file("odd.txt"));
   const size_t plane = text.find("\nplane ");
   text.replace(plane + 1, text.find('\n', plane + 1) - plane - 1, "plane 1 0 0");
-  const size_t line = static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<long>(plane) + 1, '\n')) + 1;
+  const size_t line =
+      static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<long>(plane) + 1, '\n')) + 1;
   write_file(dir.file("bad.txt"), text);
   const testing::ProgramRun bad = run("hul bad.txt --output back.hul");
   EXPECT_EQ(bad.status, 2);
@@ -133,7 +139,8 @@ TEST_F(HulSubcommands, AnOutputIsNeverTheInputUnlessOverwriteIsGiven) {
     SCOPED_TRACE(output);
     const testing::ProgramRun refused = run(std::string("scale in.hul 2 --output ") + output);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.out, std::string("ombrix-cli: ") + output + " is the input file; give --overwrite to replace it\n");
+    EXPECT_EQ(refused.out,
+              std::string("ombrix-cli: ") + output + " is the input file; give --overwrite to replace it\n");
     EXPECT_EQ(read_file(dir.file("in.hul")), before);
   }
   ASSERT_EQ(run("text in.hul > in.txt").status, 0);

@@ -38,7 +38,8 @@ void expect_same_record(const CollisionData& read, const CollisionData& made) {
     EXPECT_EQ(bits_of({a.offset.x, a.offset.y, a.offset.z}), bits_of({b.offset.x, b.offset.y, b.offset.z}));
     ASSERT_EQ(a.points.size(), b.points.size());
     for (size_t i = 0; i < a.points.size(); ++i) {
-      EXPECT_EQ(bits_of({a.points[i].x, a.points[i].y, a.points[i].z}), bits_of({b.points[i].x, b.points[i].y, b.points[i].z}));
+      EXPECT_EQ(bits_of({a.points[i].x, a.points[i].y, a.points[i].z}),
+                bits_of({b.points[i].x, b.points[i].y, b.points[i].z}));
     }
     ASSERT_EQ(a.edges.size(), b.edges.size());
     for (size_t i = 0; i < a.edges.size(); ++i) {
@@ -144,17 +145,24 @@ TEST(HulFileDamage, TheRefusalSaysWhereTheFileBroke) {
       {"a count far beyond the bytes", "\xff\x7f\x01\0", "hull 1 of 32767 is cut off in its counts", 0},
       {"inside the 18th plane", bytes.substr(0, planes_2 + 17 * 16 + 5),
        "hull 2 of 3 is cut off after its 17th plane (40 announced)", 1},
-      {"before the first plane", bytes.substr(0, planes_2 + 15), "hull 2 of 3 is cut off before its first plane (40 announced)", 1},
-      {"after the 12th plane", bytes.substr(0, planes_2 + 12 * 16), "hull 2 of 3 is cut off after its 12th plane (40 announced)", 1},
-      {"after the 22nd point", bytes.substr(0, points_2 + 22 * 12 - 1), "hull 2 of 3 is cut off after its 21st point (22 announced)", 1},
-      {"in the edges", bytes.substr(0, points_2 + 22 * 12 + 2 * 4 + 3), "hull 2 of 3 is cut off after its 2nd edge (12 announced)", 1},
+      {"before the first plane", bytes.substr(0, planes_2 + 15),
+       "hull 2 of 3 is cut off before its first plane (40 announced)", 1},
+      {"after the 12th plane", bytes.substr(0, planes_2 + 12 * 16),
+       "hull 2 of 3 is cut off after its 12th plane (40 announced)", 1},
+      {"after the 22nd point", bytes.substr(0, points_2 + 22 * 12 - 1),
+       "hull 2 of 3 is cut off after its 21st point (22 announced)", 1},
+      {"in the edges", bytes.substr(0, points_2 + 22 * 12 + 2 * 4 + 3),
+       "hull 2 of 3 is cut off after its 2nd edge (12 announced)", 1},
       {"in the box", bytes.substr(0, hull_2 + 6 + 23), "hull 2 of 3 is cut off in its box", 1},
       {"in the offset", bytes.substr(0, hull_2 + 30 + 11), "hull 2 of 3 is cut off in its offset", 1},
-      {"negative edge count", with_count(bytes, hull_2 + 2, -3), "hull 2 of 3 has a negative edge count (-3)", 1},
+      {"negative edge count", with_count(bytes, hull_2 + 2, -3), "hull 2 of 3 has a negative edge count (-3)",
+       1},
       {"before the sphere count", bytes.substr(0, spheres), "the file is cut off before its sphere count", 3},
       {"in the sphere count", bytes.substr(0, spheres + 1), "the file is cut off in its sphere count", 3},
-      {"negative sphere count", with_count(bytes, spheres, -32768), "the sphere count is negative (-32768)", 3},
-      {"after the 3rd sphere", bytes.substr(0, spheres + 2 + 3 * 16 + 15), "the file is cut off after its 3rd sphere (6 announced)", 3},
+      {"negative sphere count", with_count(bytes, spheres, -32768), "the sphere count is negative (-32768)",
+       3},
+      {"after the 3rd sphere", bytes.substr(0, spheres + 2 + 3 * 16 + 15),
+       "the file is cut off after its 3rd sphere (6 announced)", 3},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -39,25 +39,43 @@ TEST(HulFindings, EachDamageIsFoundAndNothingElse) {
     std::vector<std::string> kinds;
   } rows[] = {
       {"a sound file", [](CollisionData&) {}, {}},
-      {"an inverted box", [](CollisionData& d) { std::swap(d.volumes[1].box.min_z, d.volumes[1].box.max_z); },
+      {"an inverted box",
+       [](CollisionData& d) { std::swap(d.volumes[1].box.min_z, d.volumes[1].box.max_z); },
        {"box-inverted"}},
-      {"values that are not finite", [&](CollisionData& d) { d.volumes[0].points[2].y = nan; d.spheres[3].radius = nan; },
+      {"values that are not finite",
+       [&](CollisionData& d) {
+         d.volumes[0].points[2].y = nan;
+         d.spheres[3].radius = nan;
+       },
        {"not-finite", "not-finite"}},
-      {"a short normal", [](CollisionData& d) { d.volumes[2].planes[0].a *= 0.98f; d.volumes[2].planes[0].b *= 0.98f; },
+      {"a short normal",
+       [](CollisionData& d) {
+         d.volumes[2].planes[0].a *= 0.98f;
+         d.volumes[2].planes[0].b *= 0.98f;
+       },
        {"normal-length"}},
-      {"an edge to a point that does not exist", [](CollisionData& d) { d.volumes[1].edges[5].to = 8; }, {"edge-index"}},
+      {"an edge to a point that does not exist",
+       [](CollisionData& d) { d.volumes[1].edges[5].to = 8; },
+       {"edge-index"}},
       {"a negative edge index", [](CollisionData& d) { d.volumes[0].edges[0].from = -1; }, {"edge-index"}},
       {"bytes after the spheres", [](CollisionData& d) { d.trailing = "xy"; }, {"trailing-bytes"}},
-      {"a side plane missing", [](CollisionData& d) { d.volumes[0].planes.erase(d.volumes[0].planes.begin()); },
+      {"a side plane missing",
+       [](CollisionData& d) { d.volumes[0].planes.erase(d.volumes[0].planes.begin()); },
        {"open-hull"}},
       // Its top corners and both its spheres are then out of it as well.
-      {"a lid below the floor", [](CollisionData& d) { d.volumes[1].planes.back().d = 100.0f; },
+      {"a lid below the floor",
+       [](CollisionData& d) { d.volumes[1].planes.back().d = 100.0f; },
        {"empty-hull", "point-outside", "sphere-outside", "sphere-outside"}},
-      {"a lid on the floor", [](CollisionData& d) { d.volumes[1].planes.back().d = -(-12.5f - 15.0f); },
+      {"a lid on the floor",
+       [](CollisionData& d) { d.volumes[1].planes.back().d = -(-12.5f - 15.0f); },
        {"flat-hull", "point-outside", "sphere-outside", "sphere-outside"}},
       {"a corner moved out", [](CollisionData& d) { d.volumes[2].points[7].z += 2.0f; }, {"point-outside"}},
       {"a corner just within the tolerance", [](CollisionData& d) { d.volumes[2].points[7].z += 0.49f; }, {}},
-      {"a sphere between the hulls", [](CollisionData& d) { d.spheres[0].x = -10.0f; d.spheres[0].y = 200.0f; },
+      {"a sphere between the hulls",
+       [](CollisionData& d) {
+         d.spheres[0].x = -10.0f;
+         d.spheres[0].y = 200.0f;
+       },
        {"sphere-outside"}},
       {"a sphere too large", [](CollisionData& d) { d.spheres[5].radius = 40.0f; }, {"sphere-reach"}},
   };
@@ -76,12 +94,13 @@ TEST(HulFindings, AFileCutOffIsUnreadableFirstAndWhatWasReadIsStillChecked) {
   CollisionData data = generated_prisms(2);
   data.volumes[0].edges[0].to = 99;
   const std::string bytes = *hul_file_bytes(data);
-  const HulInspection inspection = inspect_hul(read_hul_bytes(std::string_view(bytes).substr(0, bytes.size() - 20)),
-                                               std::nullopt);
+  const HulInspection inspection =
+      inspect_hul(read_hul_bytes(std::string_view(bytes).substr(0, bytes.size() - 20)), std::nullopt);
   ASSERT_EQ(kinds_of(inspection.findings), (std::vector<std::string>{"unreadable", "edge-index"}));
   EXPECT_EQ(inspection.findings[0].message, "the file is cut off after its 2nd sphere (4 announced)");
   EXPECT_EQ(inspection.findings[1].message,
-            "hull 1: 1 of its 9 edges refer to points it does not have (the first: edge 1, from index 0 to index 99; "
+            "hull 1: 1 of its 9 edges refer to points it does not have (the first: edge 1, from index 0 to "
+            "index 99; "
             "it has 6 points)");
 }
 
@@ -93,7 +112,8 @@ TEST(HulFindings, SpheresSitInTheHullTheyReachOutOfLeast) {
   const std::vector<SphereFit>& fits = inspection.geometry.spheres;
   ASSERT_EQ(fits.size(), 2u);
   EXPECT_EQ(fits[0].hull, 1u);
-  EXPECT_NEAR(fits[0].reach, 10.0 - 21.0 * std::cos(std::numbers::pi / 4), 1e-4);  // the sides, nearer than the lids
+  EXPECT_NEAR(fits[0].reach, 10.0 - 21.0 * std::cos(std::numbers::pi / 4),
+              1e-4);  // the sides, nearer than the lids
   EXPECT_EQ(fits[1].hull, 0u);
   EXPECT_NEAR(fits[1].reach, 12.0 - 10.0, 1e-4);  // a triangle of radius 20 has its sides 10 from the centre
   EXPECT_EQ(kinds_of(inspection.findings), (std::vector<std::string>{"sphere-reach"}));

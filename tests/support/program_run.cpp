@@ -1,9 +1,9 @@
 #include "support/program_run.h"
 
+#include <sys/wait.h>
+
 #include <array>
 #include <cstdio>
-
-#include <sys/wait.h>
 
 namespace ombrix::testing {
 
