@@ -75,10 +75,11 @@ void check_points(const CollisionData& data, const std::vector<std::optional<std
     }
     if (outside == 0) continue;
     findings.push_back(
-        {"point-outside", joined({hull_name(h), ": ", number(outside), " of its ", number(points.size()),
-                                  " points lie more than ", format_fixed(kOutsideTolerance, 1),
-                                  " out of its planes (the farthest: point ", number(worst + 1), ", ",
-                                  distance_text(worst_distance), " out)"})});
+        {"point-outside",
+         joined({hull_name(h), ": ", number(outside), " of its ", number(points.size()),
+                 outside == 1 ? " points lies" : " points lie", " more than ",
+                 format_fixed(kOutsideTolerance, 1), " out of its planes (the farthest: point ",
+                 number(worst + 1), ", ", distance_text(worst_distance), " out)"})});
   }
 }
 

@@ -100,10 +100,11 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
     const std::string farthest = std::isinf(fit.farthest_out)
                                      ? std::string("no hull has usable planes")
                                      : joined({"the farthest ", format_fixed(fit.farthest_out, 3), " out"});
-    findings.push_back({"model-outside",
-                        joined({std::to_string(fit.beyond_tolerance), " of the model's ",
-                                std::to_string(fit.vertices), " vertices lie more than ",
-                                format_fixed(kOutsideTolerance, 1), " out of the hulls (", farthest, ")"})});
+    findings.push_back(
+        {"model-outside",
+         joined({std::to_string(fit.beyond_tolerance), " of the model's ", std::to_string(fit.vertices),
+                 fit.beyond_tolerance == 1 ? " vertices lies" : " vertices lie", " more than ",
+                 format_fixed(kOutsideTolerance, 1), " out of the hulls (", farthest, ")"})});
   }
 
   CoverageGrid grid(box);

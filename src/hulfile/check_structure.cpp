@@ -117,8 +117,9 @@ void check_edges(const Volume& volume, const std::string& hull, std::vector<Find
   if (edges.count() == 0) return;
   findings.push_back(
       {"edge-index", joined({hull, ": ", number(edges.count()), " of its ", number(volume.edges.size()),
-                             " edges refer to points it does not have (the first: ", edges.first(),
-                             "; it has ", number(volume.points.size()), " points)"})});
+                             edges.count() == 1 ? " edges refers" : " edges refer",
+                             " to points it does not have (the first: ", edges.first(), "; it has ",
+                             number(volume.points.size()), " points)"})});
 }
 
 }  // namespace

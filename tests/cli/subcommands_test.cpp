@@ -51,7 +51,7 @@ TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFound
       {"inspect sound.hul", 0, "no findings\n"},
       {"inspect sound.hul --model body.prm", 0,
        "model body.prm: 8 vertices; every vertex lies inside the hulls"},
-      {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refer to points it does not have"},
+      {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refers to points it does not have"},
       {"inspect cut.hul", 2, "\nunreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
       {"inspect missing.hul", 2, "\nunreadable: there is no such file\n"},
       {"inspect sound.hul --model junk.prm", 2, "can't use the model: File 'junk.prm' is truncated."},

@@ -99,7 +99,7 @@ TEST(HulFindings, AFileCutOffIsUnreadableFirstAndWhatWasReadIsStillChecked) {
   ASSERT_EQ(kinds_of(inspection.findings), (std::vector<std::string>{"unreadable", "edge-index"}));
   EXPECT_EQ(inspection.findings[0].message, "the file is cut off after its 2nd sphere (4 announced)");
   EXPECT_EQ(inspection.findings[1].message,
-            "hull 1: 1 of its 9 edges refer to points it does not have (the first: edge 1, from index 0 to "
+            "hull 1: 1 of its 9 edges refers to points it does not have (the first: edge 1, from index 0 to "
             "index 99; "
             "it has 6 points)");
 }
