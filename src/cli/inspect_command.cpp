@@ -15,7 +15,7 @@ namespace {
 struct InspectOptions {
   InspectedFiles files;
   std::string model_path;
-  CLI::Option* model_option = nullptr;
+  bool model_given = false;  // an empty name is a model too, and refused as one
   bool json = false;
 };
 
@@ -31,7 +31,7 @@ class KeptLog : public Log {
 
 int run_inspect(InspectOptions& options) {
   VertexList vertices;
-  if (options.model_option->count() > 0) {
+  if (options.model_given) {
     KeptLog log;
     if (!read_model_file(options.model_path, vertices, log)) {
       std::cerr << "ombrix-cli: can't use the model: " << log.last_line() << '\n';
@@ -60,13 +60,13 @@ CliCommand add_inspect_command(CLI::App& app) {
   command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")
       ->required()
       ->type_name("FILE.hul");
-  options->model_option =
-      command
-          ->add_option(
-              "--model", options->model_path,
-              "The model (.prm or .m) the hulls were made for: how far its vertices stick out of the "
-              "hulls, and how much of its box the spheres cover.")
-          ->type_name("MODEL.prm");
+  // The command line is gone when the command runs: what was given is noted while it is parsed.
+  command
+      ->add_option("--model", options->model_path,
+                   "The model (.prm or .m) the hulls were made for: how far its vertices stick out of the "
+                   "hulls, and how much of its box the spheres cover.")
+      ->type_name("MODEL.prm")
+      ->each([options](const std::string&) { options->model_given = true; });
   command->add_flag("--json", options->json, "Print one JSON document instead of lines.");
   return {command, [options] { return run_inspect(*options); }};
 }
