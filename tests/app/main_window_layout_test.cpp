@@ -30,6 +30,8 @@ class MainWindowLayoutTest : public QObject {
   void spin_fields_keep_their_ranges_and_align_right();
   void controls_are_created_in_number_order();
   void frame_does_not_cover_the_controls_inside_it();
+  void hull_choice_offers_qconvex_only_when_found_and_starts_on_the_default();
+  void new_choice_covers_no_other_control();
   void title_carries_the_release_tag();
   void start_up_lines_name_the_hull_procedure();
   void emblem_button_shows_the_decoded_picture();
@@ -65,8 +67,11 @@ QString caption_of(QWidget* widget) {
   return {};
 }
 
-MainWindow* make_window(Desktop& desktop, const TempDir& dir) {
-  return new MainWindow(desktop, [](auto&, auto, auto&) {}, dir.file("ombrix.ini"));
+MainWindow* make_window(Desktop& desktop, const TempDir& dir, bool qconvex_found = false) {
+  const HullBuilder no_hull = [](auto&, auto, auto&) {};
+  HullBuilders builders{no_hull, no_hull, std::nullopt};
+  if (qconvex_found) builders.qconvex = no_hull;
+  return new MainWindow(desktop, std::move(builders), dir.file("ombrix.ini"));
 }
 
 }  // namespace
@@ -115,6 +120,10 @@ void MainWindowLayoutTest::control_has_its_place_kind_caption_and_tooltip_data()
   row("22 copy toggle", 22, Kind::kToggle, {65, 160, 190, 20}, "Copy result to clipboard",
       "Fills clipboard with the tabulated log data. It can then be easily imported in any spreadsheet program "
       "(like eg. OOo's Calc).");
+  row("23 hull choice", 23, Kind::kButton, {5, 160, 55, 20}, "own",
+      "Hull procedure of the next runs, a click steps to the next one: own (the tool's own procedure), exact (the "
+      "planes qconvex gives, computed inside the tool: no program needed) or qconvex (the program, when found at "
+      "start-up).");
 }
 
 void MainWindowLayoutTest::control_has_its_place_kind_caption_and_tooltip() {
@@ -179,6 +188,30 @@ void MainWindowLayoutTest::frame_does_not_cover_the_controls_inside_it() {
   }
 }
 
+void MainWindowLayoutTest::hull_choice_offers_qconvex_only_when_found_and_starts_on_the_default() {
+  for (const bool found : {false, true}) {
+    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, found));
+    auto* choice = static_cast<QAbstractButton*>(window->control(Control::kHullChoice));
+    QStringList captions{choice->text()};
+    for (int click = 0; click < 3; ++click) {
+      QTest::mouseClick(choice, Qt::LeftButton);
+      captions.append(choice->text());
+    }
+    QCOMPARE(captions, (found ? QStringList{"qconvex", "own", "exact", "qconvex"}
+                              : QStringList{"own", "exact", "own", "exact"}));
+  }
+}
+
+void MainWindowLayoutTest::new_choice_covers_no_other_control() {
+  std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
+  const QRect choice = window->control(Control::kHullChoice)->geometry();
+  for (int number = 0; number < kControlCount; ++number) {
+    if (number == static_cast<int>(Control::kHullChoice)) continue;
+    QVERIFY2(!window->control(static_cast<Control>(number))->geometry().intersects(choice),
+             qPrintable(QString::number(number)));
+  }
+}
+
 void MainWindowLayoutTest::title_carries_the_release_tag() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   QCOMPARE(window->windowTitle(), QString("ombrix - Rel.10-10-15"));
@@ -186,8 +219,8 @@ void MainWindowLayoutTest::title_carries_the_release_tag() {
 
 void MainWindowLayoutTest::start_up_lines_name_the_hull_procedure() {
   for (const bool external : {false, true}) {
-    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
-    window->log_start_up_lines(external);
+    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, external));
+    window->log_start_up_lines();
     const QStringList lines = log_lines(*window);
     QCOMPARE(lines.size(), 4);
     QVERIFY(ombrix::testing::is_stamped(lines[0]));
