@@ -164,7 +164,8 @@ TEST_F(RunPipeline, AHullTooLargeForTheFileGetsNoSpheresAndItsRefusalNamesTheWay
   const std::string planes = middle[2].substr(count_prefix.size());
   EXPECT_GT(std::stol(planes), 32767);
   EXPECT_EQ(middle[3], "Creating spheres.");
-  EXPECT_EQ(middle[4], "    No spheres for this volume: its hull has more than 32767 planes, too many for a hull file.");
+  EXPECT_EQ(middle[4],
+            "    No spheres for this volume: its hull has more than 32767 planes, too many for a hull file.");
   EXPECT_EQ(middle[5], "Can't write file: " + dir.prefix() + "out.hul (a hull has " + planes +
                            " planes, more than the 32767 a hull file holds; choose the exact hull procedure, "
                            "which gives each flat side one plane).");
