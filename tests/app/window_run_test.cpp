@@ -44,7 +44,6 @@ class WindowRunTest : public QObject {
   void settings_fill_the_fields_and_closing_saves_them();
   void hull_choice_from_settings_to_run_to_settings_data();
   void hull_choice_from_settings_to_run_to_settings();
-  void screenshot_after_a_run();
 
  private:
   void make_window(bool qconvex_found = false);
@@ -342,19 +341,6 @@ void WindowRunTest::hull_choice_from_settings_to_run_to_settings() {
   const QStringList lines = QString::fromStdString(read_file(ini)).split("\r\n");
   const QStringList kept_lines = lines.filter(QRegularExpression("^hull_procedure = "));
   QCOMPARE(kept_lines, (saved.isEmpty() ? QStringList{} : QStringList{"hull_procedure = " + saved}));
-}
-
-void WindowRunTest::screenshot_after_a_run() {
-  // Run from the models' folder with an empty working directory, as a user would.
-  const QString previous = QDir::currentPath();
-  QVERIFY(QDir::setCurrent(QString::fromStdString(dir_->path().string())));
-  make_window();
-  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
-  const QImage picture = window_->grab().toImage();
-  QVERIFY(QDir::setCurrent(previous));
-
-  QCOMPARE(picture.size(), QSize(500, 400) * picture.devicePixelRatio());
-  QVERIFY(picture.save(QStringLiteral(OMBRIX_SCREENSHOT_PATH)));
 }
 
 QTEST_MAIN(WindowRunTest)
