@@ -33,7 +33,6 @@ class MainWindowLayoutTest : public QObject {
   void spin_fields_keep_their_ranges_and_align_right();
   void controls_are_created_in_number_order();
   void frame_does_not_cover_the_controls_inside_it();
-  void hull_choice_offers_qconvex_only_when_found_and_starts_on_the_default();
   void title_carries_the_release_tag();
   void start_up_lines_name_the_hull_procedure();
   void emblem_button_shows_the_decoded_picture();
@@ -172,20 +171,6 @@ void MainWindowLayoutTest::frame_does_not_cover_the_controls_inside_it() {
     const QPoint middle = window->control(control)->geometry().center();
     QWidget* hit = window->childAt(middle);
     QVERIFY(hit == window->control(control) || window->control(control)->isAncestorOf(hit));
-  }
-}
-
-void MainWindowLayoutTest::hull_choice_offers_qconvex_only_when_found_and_starts_on_the_default() {
-  for (const bool found : {false, true}) {
-    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, found));
-    auto* choice = static_cast<QAbstractButton*>(window->control(Control::kHullChoice));
-    QStringList captions{choice->text()};
-    for (int click = 0; click < 3; ++click) {
-      QTest::mouseClick(choice, Qt::LeftButton);
-      captions.append(choice->text());
-    }
-    QCOMPARE(captions, (found ? QStringList{"qconvex", "own", "exact", "qconvex"}
-                              : QStringList{"own", "exact", "own", "exact"}));
   }
 }
 

@@ -302,10 +302,7 @@ void WindowRunTest::hull_choice_from_settings_to_run_to_settings_data() {
   QTest::newRow("older file, no program: own") << "" << false << "" << "own" << false << "";
   QTest::newRow("older file, program found: qconvex") << "" << true << "" << "qconvex" << false << "";
   QTest::newRow("kept exact wins over the program") << "Exact" << true << "" << "exact" << true << "exact";
-  QTest::newRow("kept own wins over the program") << "own" << true << "" << "own" << true << "own";
-  QTest::newRow("kept qconvex with the program") << "qconvex" << true << "" << "qconvex" << false << "qconvex";
   QTest::newRow("kept qconvex without it stays kept") << "qconvex" << false << "" << "own" << false << "qconvex";
-  QTest::newRow("unknown value stays as it was") << "fast" << false << "" << "own" << false << "fast";
   QTest::newRow("picked in the window") << "" << false << "exact" << "exact" << false << "exact";
   QTest::newRow("picking the default keeps it") << "" << true << "qconvex" << "qconvex" << false << "qconvex";
 }

@@ -154,20 +154,10 @@ TEST(SettingsFileRewrite, StoredKeysAreReplacedInPlaceKeepingTheirCase) {
 
 TEST(SettingsFileHullProcedure, IsReadAsTextAndAnEmptyOneLeavesTheKeyAsItStands) {
   TempDir dir;
-  EXPECT_EQ(load_text(dir, "files = a.prm\r\n").hull_procedure, "");
   EXPECT_EQ(load_text(dir, "Hull_Procedure =  exact \t\r\n").hull_procedure, "exact");
-
-  // An older file gains no key; a kept one stays where it is, whatever it says.
-  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);
+  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);  // an older file gains no key
   EXPECT_EQ(save_over(dir, "hull_procedure = qconvex\r\n"),
             std::string("hull_procedure = qconvex\r\n") + kSomeSettingsLines);
-
-  FieldSettings chosen = some_settings();
-  chosen.hull_procedure = "own";
-  write_file(dir.file("ombrix.ini"), "[group]\r\n");
-  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), chosen));
-  EXPECT_EQ(read_file(dir.file("ombrix.ini")),
-            std::string(kSomeSettingsLines) + "hull_procedure = own\r\n[group]\r\n");
 }
 
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {
