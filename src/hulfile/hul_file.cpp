@@ -13,10 +13,12 @@ namespace ombrix {
 namespace {
 
 bool fits_the_format(const CollisionData& data) {
-  if (data.volumes.size() > kHulMaxCount || data.spheres.size() > kHulMaxCount) return false;
+  if (data.volumes.size() > kMostHullFileEntries || data.spheres.size() > kMostHullFileEntries) {
+    return false;
+  }
   for (const Volume& volume : data.volumes) {
-    if (volume.points.size() > kHulMaxCount || volume.edges.size() > kHulMaxCount ||
-        volume.planes.size() > kHulMaxCount) {
+    if (volume.points.size() > kMostHullFileEntries || volume.edges.size() > kMostHullFileEntries ||
+        volume.planes.size() > kMostHullFileEntries) {
       return false;
     }
   }

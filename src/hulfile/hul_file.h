@@ -8,9 +8,6 @@
 
 namespace ombrix {
 
-// The game reads every count as a signed 16-bit value: no list of the file is longer.
-inline constexpr size_t kHulMaxCount = 32767;
-
 enum class HulWriteResult {
   kWritten,
   kCannotWrite,  // the file could not be created or written; an earlier file at `path` is intact

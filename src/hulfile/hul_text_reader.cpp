@@ -140,7 +140,7 @@ class TextParser {
     if (stage_ == Stage::kSpheres) return "'hull' after the spheres: every hull comes before them";
     if (stage_ == Stage::kTrailing) return "'hull' after 'trailing': the trailing bytes come last";
     if (!values.empty()) return "'hull' takes nothing after it: its records follow on their own lines";
-    if (data_.volumes.size() == kHulMaxCount) return "more than 32767 hulls";
+    if (data_.volumes.size() == kMostHullFileEntries) return "more than 32767 hulls";
     data_.volumes.emplace_back();
     stage_ = Stage::kBox;
     return {};
@@ -172,20 +172,20 @@ class TextParser {
     Volume& volume = data_.volumes.back();
     const std::string too_many = joined({"hull ", hull_number(), " has more than 32767 ", keyword, "s"});
     if (keyword == "point") {
-      if (volume.points.size() == kHulMaxCount) return too_many;
+      if (volume.points.size() == kMostHullFileEntries) return too_many;
       Vector point;
       std::string problem = read_values(keyword, values, {&point.x, &point.y, &point.z});
       if (problem.empty()) volume.points.push_back(point);
       return problem;
     }
     if (keyword == "plane") {
-      if (volume.planes.size() == kHulMaxCount) return too_many;
+      if (volume.planes.size() == kMostHullFileEntries) return too_many;
       Plane plane;
       std::string problem = read_values(keyword, values, {&plane.a, &plane.b, &plane.c, &plane.d});
       if (problem.empty()) volume.planes.push_back(plane);
       return problem;
     }
-    if (volume.edges.size() == kHulMaxCount) return too_many;
+    if (volume.edges.size() == kMostHullFileEntries) return too_many;
     if (values.size() != 2)
       return joined({"'edge' takes 2 point indices, found ", std::to_string(values.size())});
     Edge edge;
@@ -197,7 +197,7 @@ class TextParser {
 
   std::string take_sphere(std::span<const std::string_view> values) {
     if (stage_ == Stage::kTrailing) return "'sphere' after 'trailing': the trailing bytes come last";
-    if (data_.spheres.size() == kHulMaxCount) return "more than 32767 spheres";
+    if (data_.spheres.size() == kMostHullFileEntries) return "more than 32767 spheres";
     Sphere sphere;
     std::string problem = read_values("sphere", values, {&sphere.x, &sphere.y, &sphere.z, &sphere.radius});
     if (!problem.empty()) return problem;

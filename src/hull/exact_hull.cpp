@@ -8,6 +8,17 @@
 
 namespace ombrix {
 
+namespace {
+
+std::vector<coordT> coordinates_of(std::span<const Vector> points) {
+  std::vector<coordT> coordinates;
+  coordinates.reserve(points.size() * 3);
+  for (const Vector& point : points) coordinates.insert(coordinates.end(), {point.x, point.y, point.z});
+  return coordinates;
+}
+
+}  // namespace
+
 double facet_distance(const FacetPlane& facet, const Vector& point) {
   return ((facet.x * point.x + facet.y * point.y) + facet.z * point.z) + facet.offset;
 }
@@ -16,11 +27,8 @@ std::optional<ExactHull> compute_exact_hull(std::span<const Vector> points) {
   if (points.size() < 4 || points.size() > static_cast<size_t>(std::numeric_limits<int>::max() / 3)) {
     return std::nullopt;
   }
-  std::vector<coordT> coordinates;
-  coordinates.reserve(points.size() * 3);
-  for (const Vector& point : points) coordinates.insert(coordinates.end(), {point.x, point.y, point.z});
   // Plain "qhull": merges coplanar facets, so a flat face of the model is one facet.
-  QhullRun run(3, std::move(coordinates), "qhull");
+  QhullRun run(coordinates_of(points), "qhull");
   if (!run.succeeded()) return std::nullopt;
   qhT* qh = run.qh();
 

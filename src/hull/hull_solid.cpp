@@ -100,7 +100,7 @@ SolidResult intersect(const UnitPlanes& unit, const DeepestPoint& centre, double
   char command[160];
   std::snprintf(command, sizeof command, "qhull H%.17g,%.17g,%.17g", centre.x / scale, centre.y / scale,
                 centre.z / scale);
-  QhullRun run(4, std::move(halfspaces), command);
+  QhullRun run(std::move(halfspaces), command, 4);
   if (!run.succeeded()) return SolidResult::kFlat;
   qhT* qh = run.qh();
 
