@@ -3,7 +3,7 @@
 #include "hull/internal_hull.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 
 namespace ombrix::bench {
 
@@ -15,9 +15,9 @@ constexpr int kFastRuns = 5;
 
 StageResult run_hull_stage(const VertexList& vertices, const BenchSettings& /*settings*/) {
   std::vector<Plane> literal_planes;
-  testing::RecordingLog literal_log;
+  reference::RecordingLog literal_log;
   std::vector<Plane> fast_planes;
-  testing::RecordingLog fast_log;
+  reference::RecordingLog fast_log;
 
   StageResult result;
   result.literal_seconds = seconds_of([&] { reference::build_literal_hull(literal_planes, vertices, literal_log); });

@@ -1,10 +1,12 @@
 #include "sphere_stage.h"
 
+#include "hulfile/collision_data.h"
 #include "hull/internal_hull.h"
+#include "model/vertex_box.h"
 #include "reference/literal_spheres.h"
 #include "reference/sphere_comparison.h"
 #include "spheres/fill_spheres.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 
 namespace ombrix::bench {
 
@@ -15,14 +17,14 @@ constexpr int kFastRuns = 5;
 struct Filling {
   CollisionData data;
   ResultList results;
-  testing::RecordingLog log;
+  reference::RecordingLog log;
 };
 
 FieldValues sphere_fields(const BenchSettings& settings) {
-  return FieldValues({{Control::kGridResolution, settings.grid.value_or("7.0")},
-                      {Control::kSampleResolution, settings.samples.value_or("21.0")},
-                      {Control::kTargetSpheres, "11"},
-                      {Control::kOvershoot, "0.0"}});
+  return FieldValues({{Field::kGridResolution, settings.grid.value_or("7.0")},
+                      {Field::kSampleResolution, settings.samples.value_or("21.0")},
+                      {Field::kTargetSpheres, "11"},
+                      {Field::kOvershoot, "0.0"}});
 }
 
 bool same_filling(const Filling& literal, const Filling& fast) {
@@ -37,7 +39,7 @@ StageResult run_sphere_stage(const VertexList& vertices, const BenchSettings& se
   CollisionData hulled;
   Volume& volume = hulled.volumes.emplace_back();
   bbox_of_vertices(volume.box, vertices);
-  testing::RecordingLog hull_log;
+  reference::RecordingLog hull_log;
   build_internal_hull(volume.planes, vertices, hull_log);
   const FieldValues fields = sphere_fields(settings);
 
@@ -45,11 +47,11 @@ StageResult run_sphere_stage(const VertexList& vertices, const BenchSettings& se
   Filling fast;
   StageResult result;
   result.literal_seconds =
-      seconds_of([&] { reference::fill_spheres_literal(literal.data, fields, literal.log, literal.results); });
+      seconds_of([&] { reference::fill_spheres_literal(literal.data.spheres, literal.data.volumes, fields, literal.log, literal.results); });
   result.fast_seconds = median_seconds_of(
       [&] {
         fast = Filling{hulled, {}, {}};
-        fill_spheres(fast.data, fields, fast.log, fast.results);
+        fill_spheres(fast.data.spheres, fast.data.volumes, fields, fast.log, fast.results);
       },
       kFastRuns);
   result.identical = same_filling(literal, fast);

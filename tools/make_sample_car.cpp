@@ -2,13 +2,15 @@
 // cabin, flat sides and floor, and four wheel arches cut into the lower edge of the sides.
 //
 //   build/make-sample-car samples/car/body.prm
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
+#include <string>
 #include <vector>
+
+#include "shared/little_endian.h"
 
 namespace {
 
@@ -56,17 +58,6 @@ std::vector<Point> cross_section(float x) {
   };
 }
 
-void put_int16(std::ofstream& out, int value) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  out.put(static_cast<char>(bits & 0xff)).put(static_cast<char>(bits >> 8));
-}
-
-void put_int32(std::ofstream& out, std::uint32_t bits) {
-  for (int shift = 0; shift < 32; shift += 8) out.put(static_cast<char>((bits >> shift) & 0xff));
-}
-
-void put_float(std::ofstream& out, float value) { put_int32(out, std::bit_cast<std::uint32_t>(value)); }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,20 +93,22 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  put_int16(out, static_cast<int>(quads.size()));
-  put_int16(out, static_cast<int>(points.size()));
+  std::string bytes;
+  ombrix::append_int16(bytes, static_cast<int>(quads.size()));
+  ombrix::append_int16(bytes, static_cast<int>(points.size()));
   for (const Quad& quad : quads) {
-    put_int16(out, 1);  // type: quad
-    put_int16(out, 0);  // texture page
-    for (int index : {quad.a, quad.b, quad.c, quad.d}) put_int16(out, index);
-    for (int corner = 0; corner < 4; ++corner) put_int32(out, 0xff808080u);  // grey
-    for (int uv = 0; uv < 8; ++uv) put_float(out, 0.0f);
+    ombrix::append_int16(bytes, 1);  // type: quad
+    ombrix::append_int16(bytes, 0);  // texture page
+    for (int index : {quad.a, quad.b, quad.c, quad.d}) ombrix::append_int16(bytes, index);
+    for (int corner = 0; corner < 4; ++corner) ombrix::append_uint32(bytes, 0xff808080u);  // grey
+    for (int uv = 0; uv < 8; ++uv) ombrix::append_float32(bytes, 0.0f);
   }
   for (const Point& p : points) {
     // Re-Volt's y axis points down; the model's origin sits inside the body, as a car's does.
-    for (float value : {p.x, kCentreHeight - p.y, p.z, 0.0f, 0.0f, 0.0f}) put_float(out, value);
+    for (float value : {p.x, kCentreHeight - p.y, p.z, 0.0f, 0.0f, 0.0f}) ombrix::append_float32(bytes, value);
   }
+  std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) {
     std::fprintf(stderr, "make-sample-car: can't write %s\n", argv[1]);

@@ -7,6 +7,37 @@
 
 namespace ombrix {
 
+// Every control of the main window by its number, the order in which the window creates them.
+enum class Control : int {
+  kInputSelect = 0,
+  kOutputSelect = 1,
+  kInputFiles = 2,
+  kOutputFile = 3,
+  kGridResolution = 4,
+  kSampleResolution = 5,
+  kTargetSpheres = 6,
+  kProceed = 7,
+  kGridResolutionLabel = 8,
+  kSampleResolutionLabel = 9,
+  kTargetSpheresLabel = 10,
+  kLogBox = 11,
+  kAdvancedFrame = 12,
+  kWorkingDir = 13,
+  kWorkingDirSelect = 14,
+  kWorkingDirLabel = 15,
+  kInputFilesLabel = 16,
+  kOutputFileLabel = 17,
+  kDeriveOutput = 18,
+  kEmblem = 19,
+  kOvershootLabel = 20,
+  kOvershoot = 21,
+  kCopyToggle = 22,
+  kHullChoice = 23,
+};
+
+// The control that holds the text of a field a run reads.
+Control control_of(Field field);
+
 enum class ControlKind {
   kButton,
   kTextField,
@@ -27,7 +58,7 @@ struct ControlLayout {
   const char* tooltip;      // empty: none
 };
 
-inline constexpr int kControlCount = 23;
+inline constexpr int kControlCount = 24;
 
 // The window's client size when opened, and its limits: the width never changes.
 inline constexpr int kWindowWidth = 500;

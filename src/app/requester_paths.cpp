@@ -1,9 +1,10 @@
 #include "app/requester_paths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "shared/text.h"
 
 namespace ombrix {
 
@@ -13,12 +14,6 @@ bool is_valid_file_name(std::string_view name) {
   constexpr std::string_view kForbidden = "\"\\/:*?<>|";
   return std::ranges::none_of(name, [&](char c) {
     return static_cast<unsigned char>(c) < 32 || kForbidden.find(c) != std::string_view::npos;
-  });
-}
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
   });
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "pipeline/input_list.h"
+#include "shared/paths.h"
 
 namespace ombrix {
 

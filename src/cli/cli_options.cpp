@@ -3,50 +3,51 @@
 #include <CLI/CLI.hpp>
 #include <map>
 
-#include "app/settings_file.h"
+#include "cli/cli_command.h"
+#include "settings/settings_file.h"
 
 namespace ombrix {
 
 namespace {
 
 struct FieldOption {
-  Control control;
+  Field field;
   const char* name;
   const char* help;
 };
 
 constexpr FieldOption kFieldOptions[] = {
-    {Control::kWorkingDir, "--workdir",
+    {Field::kWorkingDir, "--workdir",
      "Working directory: the folder the input and output names are relative to. Default: empty, "
      "the current directory."},
-    {Control::kInputFiles, "--input",
+    {Field::kInputFiles, "--input",
      "Model files (.prm or .m): \"|\" separates main volumes, \"*\" adds an excluded volume "
      "(a region the spheres keep out of) to the volume before it. Default: body.prm"},
-    {Control::kOutputFile, "--output", "Name of the .hul file to write. Default: hull.hul"},
-    {Control::kTargetSpheres, "--spheres",
+    {Field::kOutputFile, "--output", "Name of the .hul file to write. Default: hull.hul"},
+    {Field::kTargetSpheres, "--spheres",
      "Target number of collision spheres over all main volumes. Default: 11"},
-    {Control::kGridResolution, "--grid",
+    {Field::kGridResolution, "--grid",
      "Sphere grid resolution: about how many sphere centres are tried across the smallest side "
      "of each volume's box. Default: 7.0"},
-    {Control::kSampleResolution, "--samples",
+    {Field::kSampleResolution, "--samples",
      "Sphere sampling resolution: about how many sample points measure the smallest side. "
      "Default: 21.0"},
-    {Control::kOvershoot, "--overshoot",
+    {Field::kOvershoot, "--overshoot",
      "Allowed overshoot in percent of the smallest side: lets spheres reach beyond the hull. "
      "Default: 0.0"},
 };
 
-std::map<Control, std::string> default_texts(bool from_settings_file) {
+std::map<Field, std::string> default_texts(bool from_settings_file) {
   const FieldSettings settings =
       from_settings_file ? load_settings_file(kSettingsFileName) : FieldSettings{};
   return {
-      {Control::kWorkingDir, ""},
-      {Control::kInputFiles, settings.files},
-      {Control::kOutputFile, settings.file_save},
-      {Control::kTargetSpheres, settings.target_sphere_n},
-      {Control::kGridResolution, settings.grid_resolution_val},
-      {Control::kSampleResolution, settings.sample_sphere_resolution_val},
-      {Control::kOvershoot, settings.sphere_overshot_val},
+      {Field::kWorkingDir, ""},
+      {Field::kInputFiles, settings.files},
+      {Field::kOutputFile, settings.file_save},
+      {Field::kTargetSpheres, settings.target_sphere_n},
+      {Field::kGridResolution, settings.grid_resolution_val},
+      {Field::kSampleResolution, settings.sample_sphere_resolution_val},
+      {Field::kOvershoot, settings.sphere_overshot_val},
   };
 }
 
@@ -60,16 +61,17 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
       "reads it.",
       "ombrix-cli"};
 
-  std::map<Control, std::string> given;
+  std::map<Field, std::string> given;
   for (const FieldOption& option : kFieldOptions) {
-    app.add_option(option.name, given[option.control], option.help)->type_name("TEXT");
+    app.add_option(option.name, given[option.field], option.help)->type_name("TEXT");
   }
   std::string hull = "auto";
   app.add_option("--hull", hull,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "
-                 "in the current directory, else the tool's own), internal, or external.")
-      ->check(CLI::IsMember({"auto", "internal", "external"}))
-      ->type_name("auto|internal|external");
+                 "in the current directory, else the tool's own), internal, external, or exact "
+                 "(qconvex's planes computed inside the tool, no program needed).")
+      ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
+      ->type_name("auto|internal|external|exact");
   std::string table;
   CLI::Option* table_option = app.add_option(
       "--table", table,
@@ -80,6 +82,9 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
                "Take the defaults of the field options from ombrix.ini in the current "
                "directory, as the window does at start-up; options given here still win.");
 
+  const std::vector<CliCommand> commands = add_subcommands(app);
+  app.require_subcommand(0, 1);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -87,13 +92,21 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
     return status == 0 ? 0 : 2;
   }
 
-  std::map<Control, std::string> defaults = default_texts(from_settings);
+  for (const CliCommand& command : commands) {
+    if (command.subcommand->parsed()) {
+      options.command = command.run;
+      return std::nullopt;
+    }
+  }
+
+  std::map<Field, std::string> defaults = default_texts(from_settings);
   for (const FieldOption& option : kFieldOptions) {
     const bool typed = app.get_option(option.name)->count() > 0;
-    options.fields.set(option.control, typed ? given[option.control] : defaults[option.control]);
+    options.fields.set(option.field, typed ? given[option.field] : defaults[option.field]);
   }
   options.hull = hull == "internal"   ? HullChoice::kInternal
                  : hull == "external" ? HullChoice::kExternal
+                 : hull == "exact"    ? HullChoice::kExact
                                       : HullChoice::kAuto;
   if (table_option->count() > 0) options.table_path = table;
   return std::nullopt;

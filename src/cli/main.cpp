@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "hull/exact_procedure.h"
 #include "hull/external_hull.h"
 #include "hull/internal_hull.h"
 #include "pipeline/run_pipeline.h"
@@ -14,6 +15,7 @@ namespace {
 using namespace ombrix;
 
 HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
+  if (choice == HullChoice::kExact) return build_exact_hull;
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
     external = external_hull_program_present();
@@ -40,6 +42,7 @@ bool write_table(const std::string& path, const std::string& table) {
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto status = parse_command_line(argc, argv, options)) return *status;
+  if (options.command) return options.command();
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });

@@ -1,9 +1,7 @@
-// The axis-aligned box around a model's vertices.
+// The axis-aligned box around a set of points.
 #pragma once
 
-#include <span>
-
-#include "model/mesh_vertex.h"
+#include "geometry/vector.h"
 
 namespace ombrix {
 
@@ -17,8 +15,7 @@ struct BBox {
   float max_z = 0.0f;
 };
 
-// Sets `box` around the positions of `vertices`. Returns false, leaving `box` untouched, when
-// there are no vertices.
-bool bbox_of_vertices(BBox& box, std::span<const MeshVertex> vertices);
+// The absolute extents of `box` on x, y and z, each rounded to single precision.
+Vector box_extents(const BBox& box);
 
 }  // namespace ombrix

@@ -156,28 +156,34 @@ class SweptTriples {
       first_ = i;
       second_ = j;
       partners_ = 0;
-      swept_ = false;
+      unsettled_ = 0;
     }
-    if (++partners_ > kPartnersBeforeSweep) {
-      if (!swept_) sweep_.start(points_[i], points_[j]);
-      swept_ = true;
+    ++partners_;
+    // A sweep that settles nothing among its first partners (rounding too large for the pair)
+    // is given up.
+    const bool sweeping = partners_ > kPartnersBeforeSweep && unsettled_ < kUnsettledBeforeGivingUp;
+    if (sweeping && partners_ == kPartnersBeforeSweep + 1) sweep_.start(points_[i], points_[j]);
+    if (sweeping) {
       if (const std::optional<OffPlaneSide> side = sweep_.side_of(points_[k])) {
+        unsettled_ = 0;
         judge_.judged(i, j, k, *side);
         return;
       }
+      ++unsettled_;
     }
     judge_(i, j, k);
   }
 
  private:
   static constexpr size_t kPartnersBeforeSweep = 24;
+  static constexpr size_t kUnsettledBeforeGivingUp = 16;
   std::span<const Vector> points_;
   PairSweep sweep_;
   TripleJudge& judge_;
   size_t first_ = 0;
   size_t second_ = 0;
   size_t partners_ = 0;
-  bool swept_ = false;
+  size_t unsettled_ = 0;  // partners in a row the sweep did not settle
 };
 
 void try_triples_near_the_boundary(std::span<const Vector> points, double largest, TripleJudge& judge) {

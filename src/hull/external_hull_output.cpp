@@ -1,17 +1,11 @@
 #include "hull/external_hull_output.h"
 
 #include "shared/number_text.h"
+#include "shared/text.h"
 
 namespace ombrix {
 
 namespace {
-
-std::string_view trim_spaces(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 Plane read_plane_line(std::string_view line) {
   std::string_view rest = trim_spaces(line);
@@ -43,6 +37,10 @@ std::vector<std::string> split_output_lines(std::string_view output) {
 void append_output_planes(std::vector<Plane>& planes, const std::vector<std::string>& lines) {
   if (lines.size() < 2 || trim_spaces(lines[0]) != "4") return;
   for (size_t i = 2; i < lines.size(); ++i) planes.push_back(read_plane_line(lines[i]));
+}
+
+std::string plane_count_line(size_t count) {
+  return "    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(count));
 }
 
 }  // namespace ombrix

@@ -42,7 +42,10 @@ void PairSweep::start(const Vector& p, const Vector& q) {
   const Point3 pq = difference(q, origin_);
   length_ = std::sqrt(dot3(pq, pq));
   outline_.clear();
-  if (!(length_ > 0.0)) return;
+  outline_x_.clear();
+  outline_y_.clear();
+  // Too short a pair for its candidates' normals to be pinned across the line: see side_of.
+  if (!(length_ > 8.0 * vertex_error_)) return;
   axis_ = unit(pq);
   int least = 0;
   for (int k = 1; k < 3; ++k) {
@@ -117,7 +120,10 @@ std::optional<OffPlaneSide> PairSweep::side_of(const Vector& r) const {
   const double distance = std::sqrt(squared);
   highest /= distance;
   lowest /= distance;
+  // Where rounding can tilt the normal along the line by more than a little (a short pair, or
+  // coordinates so large that rounding dwarfs it), nothing is settled.
   const double shortest = 1.0 - kNormalLengthError - 2.0 * vertex_error_ / length_;
+  if (!(shortest > 0.5)) return std::nullopt;
   const double longest = 1.0 + kNormalLengthError;
   const double sine = 2.0 * vertex_error_ * (1.0 + std::fabs(along) / length_) / (shortest * distance);
   if (!(sine < 0.5)) return std::nullopt;

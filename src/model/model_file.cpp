@@ -1,12 +1,12 @@
 #include "model/model_file.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <span>
 
+#include "shared/little_endian.h"
 #include "shared/number_text.h"
 
 namespace ombrix {
@@ -17,20 +17,8 @@ constexpr std::streamsize kHeaderBytes = 4;
 constexpr std::streamsize kPolygonBytes = 60;
 constexpr std::streamsize kVertexBytes = 24;
 
-std::int16_t int16_at(const unsigned char* bytes) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)));
-}
-
-float float_at(const unsigned char* bytes) {
-  const std::uint32_t bits = static_cast<std::uint32_t>(bytes[0]) |
-                             (static_cast<std::uint32_t>(bytes[1]) << 8) |
-                             (static_cast<std::uint32_t>(bytes[2]) << 16) |
-                             (static_cast<std::uint32_t>(bytes[3]) << 24);
-  return std::bit_cast<float>(bits);
-}
-
 Vector vector_at(const unsigned char* bytes) {
-  return {float_at(bytes), float_at(bytes + 4), float_at(bytes + 8)};
+  return {float32_at(bytes), float32_at(bytes + 4), float32_at(bytes + 8)};
 }
 
 bool is_finite(const Vector& v) {

@@ -1,14 +1,10 @@
 #include "pipeline/input_list.h"
 
+#include "shared/text.h"
+
 namespace ombrix {
 
 namespace {
-
-std::string_view trim_spaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
@@ -22,12 +18,6 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
 }
 
 }  // namespace
-
-std::string with_trailing_separator(std::string_view path, char separator) {
-  std::string result(path);
-  if (!result.empty() && result.back() != separator) result += separator;
-  return result;
-}
 
 std::vector<InputEntry> parse_input_list(std::string_view input, std::string_view directory_prefix) {
   std::vector<InputEntry> entries;

@@ -7,19 +7,10 @@
 
 namespace ombrix {
 
-#if defined(_WIN32)
-inline constexpr char kNativeSeparator = '\\';
-#else
-inline constexpr char kNativeSeparator = '/';
-#endif
-
 struct InputEntry {
   std::string path;       // directory prefix followed directly by the name as typed
   bool excluded = false;  // true for a name after "*": an excluded volume of the main volume before it
 };
-
-// `path` with `separator` appended when it is not empty and does not already end with one.
-std::string with_trailing_separator(std::string_view path, char separator = kNativeSeparator);
 
 // Splits `input` at "|" into groups and each group at "*" into names, trimming spaces (not TABs)
 // around each; the first name of a group is a main volume, the others its excluded volumes.

@@ -5,11 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "geometry/bbox.h"
+#include "model/vertex_box.h"
 #include "hulfile/hul_file.h"
 #include "model/model_file.h"
-#include "pipeline/collision_data.h"
+#include "hulfile/collision_data.h"
 #include "pipeline/input_list.h"
+#include "shared/paths.h"
 #include "shared/number_text.h"
 #include "spheres/fill_spheres.h"
 
@@ -31,7 +32,7 @@ bool names_a_file(const std::string& path) {
 }
 
 std::string directory_prefix(const Fields& fields) {
-  return with_trailing_separator(fields.field_text(Control::kWorkingDir));
+  return with_trailing_separator(fields.field_text(Field::kWorkingDir));
 }
 
 // Reads every entry into `data`; a file that cannot be read is skipped with the reader's message.
@@ -55,8 +56,26 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
   }
 }
 
+std::string count_text(size_t count) { return format_whole(static_cast<std::int64_t>(count)); }
+
+// Why `data` does not fit a hull file, and the way out. A run fills only the main volumes'
+// planes and the spheres, never points or edges.
+std::string too_large_reason(const CollisionData& data) {
+  const std::string limit = ", more than the " + count_text(kMostHullFileEntries) + " a hull file holds; ";
+  for (const Volume& volume : data.volumes) {
+    if (volume.planes.size() > kMostHullFileEntries) {
+      return "a hull has " + count_text(volume.planes.size()) + " planes" + limit +
+             "choose the exact hull procedure, which gives each flat side one plane";
+    }
+  }
+  if (data.spheres.size() > kMostHullFileEntries) {
+    return count_text(data.spheres.size()) + " spheres" + limit + "ask for fewer spheres";
+  }
+  return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
+}
+
 bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
-  const std::string path = directory_prefix(fields) + fields.field_text(Control::kOutputFile);
+  const std::string path = directory_prefix(fields) + fields.field_text(Field::kOutputFile);
   if (data.volumes.empty()) {
     log.log_message("Nothing to write: no model could be read.", true);
     return false;
@@ -68,7 +87,7 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
       log.log_message("Can't write file: " + path, true);
       return false;
     case HulWriteResult::kTooLarge:
-      log.log_message("Can't write file: " + path + " (more than 32767 planes or spheres).", true);
+      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", true);
       return false;
   }
   return false;
@@ -82,7 +101,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   log.log_message("start", true);
 
   const std::vector<InputEntry> entries =
-      parse_input_list(fields.field_text(Control::kInputFiles), directory_prefix(fields));
+      parse_input_list(fields.field_text(Field::kInputFiles), directory_prefix(fields));
   for (const InputEntry& entry : entries) {
     if (!names_a_file(entry.path)) {
       log.log_message("Aborting. Can't find the file: " + entry.path, true);
@@ -94,7 +113,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   const std::uint32_t start = tick_count();
   CollisionData data;
   read_volumes(entries, build_hull, data, log);
-  fill_spheres(data, fields, log, results);
+  fill_spheres(data.spheres, data.volumes, fields, log, results);
   const bool written = write_output(fields, data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);

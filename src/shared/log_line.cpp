@@ -1,8 +1,9 @@
 #include "shared/log_line.h"
 
 #include <array>
-#include <cctype>
 #include <ctime>
+
+#include "shared/text.h"
 
 namespace ombrix {
 
@@ -14,14 +15,6 @@ std::string two_digits(int value) {
 }
 
 std::string four_digits(int value) { return two_digits(value / 100) + two_digits(value % 100); }
-
-bool starts_with_ignoring_case(std::string_view text, std::string_view token) {
-  if (text.size() < token.size()) return false;
-  for (size_t i = 0; i < token.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != token[i]) return false;
-  }
-  return true;
-}
 
 }  // namespace
 

@@ -6,10 +6,10 @@ namespace ombrix {
 
 FillParameters read_fill_parameters(const Fields& fields) {
   FillParameters parameters;
-  parameters.grid_resolution_val = read_decimal(fields.field_text(Control::kGridResolution));
-  parameters.sample_sphere_resolution_val = read_decimal(fields.field_text(Control::kSampleResolution));
-  parameters.target_sphere_n = read_whole(fields.field_text(Control::kTargetSpheres));
-  parameters.sphere_overshot_val = read_decimal(fields.field_text(Control::kOvershoot));
+  parameters.grid_resolution = read_decimal(fields.field_text(Field::kGridResolution));
+  parameters.sample_resolution = read_decimal(fields.field_text(Field::kSampleResolution));
+  parameters.target_spheres = read_whole(fields.field_text(Field::kTargetSpheres));
+  parameters.overshoot_percent = read_decimal(fields.field_text(Field::kOvershoot));
   return parameters;
 }
 

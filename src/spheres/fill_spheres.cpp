@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "geometry/bbox.h"
 #include "shared/number_text.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/sphere_share.h"
@@ -29,11 +30,15 @@ std::string_view unusable_input(const Volume& volume, const FillParameters& para
     return "its box is flat or not finite.";
   }
   if (volume.planes.empty()) return "its hull has no planes.";
-  if (!above_zero_and_finite(parameters.grid_resolution_val) ||
-      !above_zero_and_finite(parameters.sample_sphere_resolution_val)) {
+  // The run cannot write such a hull: filling it would be time spent for nothing.
+  if (volume.planes.size() > kMostHullFileEntries) {
+    return "its hull has more than 32767 planes, too many for a hull file.";
+  }
+  if (!above_zero_and_finite(parameters.grid_resolution) ||
+      !above_zero_and_finite(parameters.sample_resolution)) {
     return "the grid and sampling resolutions must be finite and above 0.";
   }
-  if (!std::isfinite(parameters.sphere_overshot_val)) return "the overshoot must be finite.";
+  if (!std::isfinite(parameters.overshoot_percent)) return "the overshoot must be finite.";
   return {};
 }
 
@@ -64,13 +69,13 @@ std::string grid_size(const VolumeGrid& grid) {
 
 }  // namespace
 
-void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results,
-                  const SphereStages& stages) {
+void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
+                  Log& log, ResultList& results, const SphereStages& stages) {
   log.log_message("Creating spheres.", true);
   const FillParameters parameters = read_fill_parameters(fields);
-  const float volume_sum = box_volume_sum(data.volumes);
+  const float volume_sum = box_volume_sum(volumes);
 
-  for (const Volume& volume : data.volumes) {
+  for (const Volume& volume : volumes) {
     std::string_view refusal = unusable_input(volume, parameters);
     VolumeGrid grid;
     if (refusal.empty()) {
@@ -94,10 +99,10 @@ void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultLis
                         " (Grid is " + grid_size(grid) + ").",
                     true);
 
-    const std::vector<Sphere> spheres =
-        stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_sphere_n),
+    const std::vector<Sphere> placed =
+        stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_spheres),
                       box_extents(volume.box), results, log);
-    data.spheres.insert(data.spheres.end(), spheres.begin(), spheres.end());
+    spheres.insert(spheres.end(), placed.begin(), placed.end());
   }
 }
 

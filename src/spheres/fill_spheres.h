@@ -5,12 +5,13 @@
 #include <span>
 #include <vector>
 
-#include "pipeline/collision_data.h"
+#include "hull/volume.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/lay_out_candidates.h"
 #include "spheres/place_spheres.h"
 #include "spheres/sample_hull.h"
+#include "spheres/sphere.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix {
@@ -23,8 +24,8 @@ struct SphereStages {
   std::function<decltype(place_spheres)> place = place_spheres;
 };
 
-// Appends to `data.spheres` the spheres of every main volume of `data.volumes`, volume after
-// volume, and one row per sphere to `results` (neither is cleared first). Logs
+// Appends to `spheres` the spheres of every main volume of `volumes`, volume after volume, and
+// one row per sphere to `results` (neither is cleared first). Logs
 // "Creating spheres." and then reads the grid, sampling, target and overshoot fields once.
 //
 // The target is shared among the main volumes by box volume, each getting at least 1. For each
@@ -36,7 +37,7 @@ struct SphereStages {
 // parameters are unusable (resolutions not finite or not above 0, overshoot not finite, more
 // than 64000000 sample points or 8000000 candidates) gets one line "    No spheres for this
 // volume: <reason>" and no spheres; its box still counts in the sharing. Every line is stamped.
-void fill_spheres(CollisionData& data, const Fields& fields, Log& log, ResultList& results,
-                  const SphereStages& stages = {});
+void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
+                  Log& log, ResultList& results, const SphereStages& stages = {});
 
 }  // namespace ombrix

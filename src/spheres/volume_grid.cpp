@@ -29,12 +29,6 @@ double as_single(double value) { return static_cast<float>(value); }
 
 }  // namespace
 
-Vector box_extents(const BBox& box) {
-  return {static_cast<float>(std::fabs(static_cast<double>(box.max_x) - box.min_x)),
-          static_cast<float>(std::fabs(static_cast<double>(box.max_y) - box.min_y)),
-          static_cast<float>(std::fabs(static_cast<double>(box.max_z) - box.min_z))};
-}
-
 VolumeGrid volume_grid(const BBox& box, const FillParameters& parameters) {
   VolumeGrid grid;
   const Vector extents = box_extents(box);
@@ -49,15 +43,15 @@ VolumeGrid volume_grid(const BBox& box, const FillParameters& parameters) {
                 static_cast<double>(extents.z) * extents.z) /
       2.0);
 
-  grid.nominal_spacing = static_cast<float>(m / parameters.grid_resolution_val);
+  grid.nominal_spacing = static_cast<float>(m / parameters.grid_resolution);
   const double half_count = std::round(as_single((m / 2.0) / grid.nominal_spacing - 0.5));
   grid.half_count = to_count(half_count);
   const double a = static_cast<float>((m / 2.0) / (half_count + 0.5));
   grid.candidate_spacing = static_cast<float>(a);
   grid.candidate_clearance = static_cast<float>((a / 2.0) * kCandidateClearance);
-  grid.overshoot = static_cast<float>(m * static_cast<float>(parameters.sphere_overshot_val / 100.0));
+  grid.overshoot = static_cast<float>(m * static_cast<float>(parameters.overshoot_percent / 100.0));
 
-  const double u = static_cast<float>(m / parameters.sample_sphere_resolution_val);
+  const double u = static_cast<float>(m / parameters.sample_resolution);
   grid.sample_spacing = static_cast<float>(u);
   grid.sample_clearance = static_cast<float>((u / 2.0) * kSampleClearance);
 

@@ -10,9 +10,6 @@
 
 namespace ombrix {
 
-// The absolute extents of `box` on x, y and z, each rounded to single precision.
-Vector box_extents(const BBox& box);
-
 // One axis of the grids. Counts are whole numbers; a negative count is an empty row.
 struct GridAxis {
   float extent = 0.0f;

@@ -53,7 +53,9 @@ class FieldBehaviourTest : public QObject {
 void FieldBehaviourTest::init() {
   dir_ = std::make_unique<TempDir>();
   desktop_ = std::make_unique<FakeDesktop>();
-  window_ = std::make_unique<MainWindow>(*desktop_, [](auto&, auto, auto&) {}, dir_->file("ombrix.ini"));
+  const HullBuilder no_hull = [](auto&, auto, auto&) {};
+  window_ = std::make_unique<MainWindow>(*desktop_, HullBuilders{no_hull, no_hull, std::nullopt},
+                                         dir_->file("ombrix.ini"));
 }
 
 void FieldBehaviourTest::cleanup() {
@@ -154,7 +156,7 @@ void FieldBehaviourTest::typing_into_a_spin_field_is_left_alone() {
   field->set_text("");
   QTest::keyClicks(field->editor(), "abc 12,5");
   QCOMPARE(field->text(), QString("abc 12,5"));
-  QCOMPARE(window_->field_text(Control::kGridResolution), std::string("abc 12,5"));
+  QCOMPARE(window_->control_text(Control::kGridResolution), std::string("abc 12,5"));
 }
 
 void FieldBehaviourTest::chosen_input_files_come_back_relative_to_the_working_dir() {

@@ -1,12 +1,11 @@
 // The command line as scripts use it: options, output lines, exit status.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
+#include "support/program_run.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -18,24 +17,12 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using CliRun = testing::ProgramRun;
 
-// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output.
-CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments) {
-  const std::string command =
-      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + " 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> buffer{};
-  size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), read);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output
+// unless `errors` is false.
+CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments, bool errors = true) {
+  return testing::run_program(OMBRIX_CLI_PATH, directory, arguments, errors);
 }
 
 // The output's lines with the time stamps ("HH:MM:SS." and a TAB) taken off.
@@ -51,6 +38,10 @@ std::vector<std::string> unstamped_lines(const std::string& out) {
     start = end + 1;
   }
   return lines;
+}
+
+bool has_line(const std::vector<std::string>& lines, const std::string& text) {
+  return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
 class OmbrixCli : public ::testing::Test {
@@ -81,6 +72,17 @@ TEST_F(OmbrixCli, AForcedHullChoiceLogsNoProgramLine) {
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_EQ(unstamped_lines(run.out)[0], "");
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "car" / "c.hul"));
+}
+
+TEST_F(OmbrixCli, ExactHullWritesAFileWhereTheOwnProcedureHasTooManyPlanes) {
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  EXPECT_EQ(run_cli(dir.path(), "--hull internal --input roof.prm").status, 1);
+  const CliRun exact = run_cli(dir.path(), "--hull exact --input roof.prm");
+  EXPECT_EQ(exact.status, 0) << exact.out;
+  const std::vector<std::string> lines = unstamped_lines(exact.out);
+  ASSERT_GE(lines.size(), 4u) << exact.out;
+  EXPECT_EQ(lines[0], "");  // a chosen procedure: no line about the program, and no "Creating Hull."
+  EXPECT_EQ(lines[3].rfind("    Number of planes for the Hull: ", 0), 0u) << lines[3];
 }
 
 TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
@@ -122,6 +124,29 @@ TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
 
   // Without --settings the file is not read: the default body.prm is missing here.
   EXPECT_EQ(run_cli(dir.path(), "--hull internal").status, 1);
+}
+
+TEST_F(OmbrixCli, LinkToTheProgramInTheCurrentDirectoryMakesTheRunUseIt) {
+  const std::filesystem::path installed = "/usr/bin/qconvex";
+  if (!std::filesystem::exists(installed)) GTEST_SKIP() << "qconvex is not installed";
+  std::filesystem::create_symlink(installed, dir.path() / "qconvex");
+  const CliRun run = run_cli(dir.path(), "--hull auto 2>errors.txt", false);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "'qconvex' found. It will be used to compute Hull.");
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  EXPECT_TRUE(has_line(lines, "    Number of planes for the Hull: 6"));
+  EXPECT_EQ(read_file(dir.file("errors.txt")), "") << "Qt must not warn when no event loop runs";
+}
+
+TEST_F(OmbrixCli, ForcedProgramThatIsMissingIsReportedAndTheRunGoesOn) {
+  const CliRun run = run_cli(dir.path(), "--hull external");
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  EXPECT_TRUE(has_line(lines, "Can't start qconvex."));
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_TRUE(lines.back().starts_with("end ("));
 }
 
 }  // namespace

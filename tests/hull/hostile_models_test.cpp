@@ -16,7 +16,7 @@
 #include "model/model_file.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -48,7 +48,7 @@ std::vector<Vector> cloud(size_t count, double half, std::uint32_t seed) {
 
 std::vector<Vector> body_with(float odd, std::uint32_t seed) {
   ModelRandom random(seed);
-  std::vector<Vector> points = testing::car_like_body(random, 90, 30.0);
+  std::vector<Vector> points = testing::car_like_body(random, 150, 30.0);
   points[7].x = odd;
   return points;
 }
@@ -116,6 +116,7 @@ TEST(HostileModels, GiveTheLiteralPlanesOrTheKnownCountAndOnlyFiniteUnitPlanes) 
       {"200 vertices on a slanted line 2000 times longer", [] { return line(200, 2000.0, false, 5); }},
       {"a body with one coordinate at 1.2e-16", [] { return body_with(1.2e-16f, 6); }},
       {"a body with one coordinate at 2e12", [] { return body_with(2e12f, 7); }},
+      {"a body with one coordinate at 5e9", [] { return body_with(5e9f, 4); }},
       {"a body with one coordinate at -1e18", [] { return body_with(-1e18f, 8); }},
       {"80 vertices within 0.5 of a slanted plane", [] { return slab(80, 0.5, 9); }},
       {"150 vertices on a slanted plane", [] { return slab(150, 0.0, 10); }},
@@ -124,11 +125,11 @@ TEST(HostileModels, GiveTheLiteralPlanesOrTheKnownCountAndOnlyFiniteUnitPlanes) 
     SCOPED_TRACE(model.name);
     const VertexList vertices = testing::vertices_of(model.make());
     std::vector<Plane> planes;
-    testing::RecordingLog log;
+    reference::RecordingLog log;
     build_internal_hull(planes, vertices, log);
     if (model.planes == kCompareWithLiteral) {
       std::vector<Plane> literal;
-      testing::RecordingLog literal_log;
+      reference::RecordingLog literal_log;
       reference::build_literal_hull(literal, vertices, literal_log);
       EXPECT_EQ(reference::first_plane_difference(literal, planes), "");
     } else {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/model_file.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -17,8 +17,8 @@ namespace {
 using testing::box_corners;
 using testing::vertices_of;
 
-std::vector<Plane> hull_of(const std::vector<Vector>& points, testing::RecordingLog* log = nullptr) {
-  testing::RecordingLog local;
+std::vector<Plane> hull_of(const std::vector<Vector>& points, reference::RecordingLog* log = nullptr) {
+  reference::RecordingLog local;
   std::vector<Plane> planes;
   build_internal_hull(planes, vertices_of(points), log ? *log : local);
   return planes;
@@ -61,7 +61,7 @@ TEST(InternalHullShapes, CubeCornersMergeIntoSixUnitFacePlanes) {  // merge miss
 }
 
 TEST(InternalHullShapes, FacesThroughTheOriginAreNeverMerged) {  // relative offset test made absolute
-  testing::RecordingLog log;
+  reference::RecordingLog log;
   const auto planes = hull_of(box_corners({0, 0, 0}, {10, 10, 10}), &log);
   EXPECT_EQ(planes.size(), 15u);
   EXPECT_EQ(log.lines.back().text, "    Number of planes for the Hull: 15");
@@ -100,7 +100,7 @@ TEST(InternalHullMerge, MergedNormalIsAveragedNotRescaled) {  // stray normalize
 }
 
 TEST(InternalHullDegenerate, FewerThanThreeVerticesOrAFlatModelGiveNoPlanes) {
-  testing::RecordingLog log;
+  reference::RecordingLog log;
   EXPECT_TRUE(hull_of({{0, 0, 0}, {1, 1, 1}}, &log).empty());
   EXPECT_TRUE(hull_of({}, &log).empty());
   EXPECT_TRUE(hull_of({{0, 0, 0}, {10, 0, 0}, {0, 10, 0}, {10, 10, 0}, {3, 4, 0}}, &log).empty());
@@ -119,7 +119,7 @@ TEST(InternalHullSamples, EveryVertexIsOnTheInnerSideOfEveryPlane) {  // orienta
   const std::string path = std::string(OMBRIX_SAMPLES_DIR) + "/car/body.prm";
   SCOPED_TRACE(path);
   VertexList vertices;
-  testing::RecordingLog log;
+  reference::RecordingLog log;
   ASSERT_TRUE(read_model_file(path, vertices, log));
   std::vector<Plane> planes;
   build_internal_hull(planes, vertices, log);
@@ -134,16 +134,16 @@ TEST(InternalHullSamples, EveryVertexIsOnTheInnerSideOfEveryPlane) {  // orienta
 }
 
 TEST(InternalHullLog, ReportsStartAndFinalPlaneCountStamped) {  // count logged before merging
-  testing::RecordingLog log;
+  reference::RecordingLog log;
   hull_of(box_corners({-5, -5, -5}, {5, 5, 5}), &log);
-  const std::vector<testing::LoggedLine> expected{{"Creating Hull.", true},
+  const std::vector<reference::LoggedLine> expected{{"Creating Hull.", true},
                                                   {"    Number of planes for the Hull: 6", true}};
   EXPECT_EQ(log.lines, expected);
 }
 
 TEST(InternalHullLog, AppendsWithoutClearing) {
   std::vector<Plane> planes{{9, 9, 9, 9}};
-  testing::RecordingLog log;
+  reference::RecordingLog log;
   build_internal_hull(planes, vertices_of(box_corners({-5, -5, -5}, {5, 5, 5})), log);
   ASSERT_EQ(planes.size(), 7u);
   expect_plane(planes[0], 9, 9, 9, 9);

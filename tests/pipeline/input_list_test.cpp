@@ -45,13 +45,5 @@ TEST(InputListSplit, NamesAreJoinedAsTextEvenWhenAbsolute) {
   expect_entries(parse_input_list("/abs/a.prm", "w/"), {{"w//abs/a.prm", false}});
 }
 
-TEST(TrailingSeparator, AddedOnlyWhenMissingAndNeverToAnEmptyPath) {
-  EXPECT_EQ(with_trailing_separator("E:\\models", '\\'), "E:\\models\\");
-  EXPECT_EQ(with_trailing_separator("E:\\models\\", '\\'), "E:\\models\\");
-  EXPECT_EQ(with_trailing_separator("E:/models/", '\\'), "E:/models/\\");  // only the platform's separator counts
-  EXPECT_EQ(with_trailing_separator("", '\\'), "");
-  EXPECT_EQ(with_trailing_separator("models", '/'), "models/");
-}
-
 }  // namespace
 }  // namespace ombrix

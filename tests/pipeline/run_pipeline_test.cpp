@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "hull/exact_procedure.h"
 #include "hull/internal_hull.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -17,7 +18,7 @@ namespace {
 using testing::box_corners;
 using testing::model_file_bytes;
 using testing::read_file;
-using testing::RecordingLog;
+using reference::RecordingLog;
 using testing::TempDir;
 using testing::write_file;
 
@@ -26,14 +27,14 @@ const std::vector<Vector> kTetrahedron{{0, 0, 0}, {10, 0, 0}, {0, 10, 0}, {0, 0,
 class RunPipeline : public ::testing::Test {
  protected:
   RunPipeline() {
-    fields.set(Control::kWorkingDir, dir.path().string());
-    fields.set(Control::kOutputFile, "out.hul");
+    fields.set(Field::kWorkingDir, dir.path().string());
+    fields.set(Field::kOutputFile, "out.hul");
     write_file(dir.file("cube.prm"), model_file_bytes(box_corners({-5, -5, -5}, {5, 5, 5})));
     write_file(dir.file("tet.m"), model_file_bytes(kTetrahedron));
   }
 
   RunOutcome run(const std::string& input) {
-    fields.set(Control::kInputFiles, input);
+    fields.set(Field::kInputFiles, input);
     return run_pipeline(fields, log, build_internal_hull, results);
   }
 
@@ -106,7 +107,7 @@ TEST_F(RunPipeline, AnExcludedVolumeWithNoMainVolumeBeforeItIsSkipped) {
 
 TEST_F(RunPipeline, AMissingFileAbortsBeforeAnythingIsRead) {
   EXPECT_EQ(run("cube.prm | missing.prm"), RunOutcome::kAborted);
-  const std::vector<testing::LoggedLine> expected{
+  const std::vector<reference::LoggedLine> expected{
       {"", false},
       {"start", true},
       {"Aborting. Can't find the file: " + dir.prefix() + "missing.prm", true},
@@ -126,7 +127,7 @@ TEST_F(RunPipeline, AFolderOrATrailingBarIsNotAFile) {
 }
 
 TEST_F(RunPipeline, AnEmptyInputWithNoWorkingDirectoryNamesNothing) {
-  fields.set(Control::kWorkingDir, "");
+  fields.set(Field::kWorkingDir, "");
   EXPECT_EQ(run(""), RunOutcome::kAborted);
   EXPECT_EQ(log.lines[2].text, "Aborting. Can't find the file: ");
 }
@@ -143,9 +144,30 @@ TEST_F(RunPipeline, NoReadableModelWritesNothingAndKeepsTheOldFile) {
 }
 
 TEST_F(RunPipeline, AnUnwritableOutputIsLoggedAndTheRunStillEnds) {
-  fields.set(Control::kOutputFile, "no/such/folder/out.hul");
+  fields.set(Field::kOutputFile, "no/such/folder/out.hul");
   EXPECT_EQ(run("tet.m"), RunOutcome::kNotWritten);
   EXPECT_EQ(middle_lines().back(), "Can't write file: " + dir.prefix() + "no/such/folder/out.hul");
+}
+
+TEST_F(RunPipeline, AHullTooLargeForTheFileGetsNoSpheresAndItsRefusalNamesTheWayOut) {
+  // The roof lies at offset 0: the tool's own procedure keeps its triples' planes unmerged.
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  fields.set(Field::kGridResolution, "4");
+  fields.set(Field::kSampleResolution, "8");
+  EXPECT_EQ(run("roof.prm"), RunOutcome::kNotWritten);
+  const std::vector<std::string> middle = middle_lines();
+  ASSERT_EQ(middle.size(), 6u);
+  const std::string planes = middle[2].substr(middle[2].rfind(' ') + 1);
+  EXPECT_GT(std::stol(planes), 32767);
+  EXPECT_EQ(middle[4],
+            "    No spheres for this volume: its hull has more than 32767 planes, too many for a hull file.");
+  EXPECT_EQ(middle[5], "Can't write file: " + dir.prefix() + "out.hul (a hull has " + planes +
+                           " planes, more than the 32767 a hull file holds; choose the exact hull procedure, "
+                           "which gives each flat side one plane).");
+
+  log.lines.clear();
+  EXPECT_EQ(run_pipeline(fields, log, build_exact_hull, results), RunOutcome::kWritten);
+  EXPECT_FALSE(results.empty());
 }
 
 // A field source whose working directory changes after its first read, like a user typing
@@ -154,9 +176,9 @@ class ChangingFields : public Fields {
  public:
   ChangingFields(FieldValues first, std::string later_dir)
       : first_(std::move(first)), later_dir_(std::move(later_dir)) {}
-  std::string field_text(Control control) const override {
-    if (control == Control::kWorkingDir && working_dir_reads_++ > 0) return later_dir_;
-    return first_.field_text(control);
+  std::string field_text(Field field) const override {
+    if (field == Field::kWorkingDir && working_dir_reads_++ > 0) return later_dir_;
+    return first_.field_text(field);
   }
 
  private:
@@ -167,7 +189,7 @@ class ChangingFields : public Fields {
 
 TEST_F(RunPipeline, TheWorkingDirectoryIsReadAgainForTheOutput) {
   TempDir other;
-  fields.set(Control::kInputFiles, "tet.m");
+  fields.set(Field::kInputFiles, "tet.m");
   ChangingFields changing(fields, other.path().string());
   EXPECT_EQ(run_pipeline(changing, log, build_internal_hull, results), RunOutcome::kWritten);
   EXPECT_TRUE(std::filesystem::exists(other.file("out.hul")));

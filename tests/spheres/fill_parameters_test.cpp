@@ -9,18 +9,18 @@ namespace ombrix {
 namespace {
 
 FillParameters read(const char* grid, const char* sampling, const char* target, const char* overshoot) {
-  return read_fill_parameters(FieldValues({{Control::kGridResolution, grid},
-                                           {Control::kSampleResolution, sampling},
-                                           {Control::kTargetSpheres, target},
-                                           {Control::kOvershoot, overshoot}}));
+  return read_fill_parameters(FieldValues({{Field::kGridResolution, grid},
+                                           {Field::kSampleResolution, sampling},
+                                           {Field::kTargetSpheres, target},
+                                           {Field::kOvershoot, overshoot}}));
 }
 
 void expect_parameters(const FillParameters& parameters, float grid, float sampling, int target,
                        float overshoot) {
-  EXPECT_EQ(parameters.grid_resolution_val, grid);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, sampling);
-  EXPECT_EQ(parameters.target_sphere_n, target);
-  EXPECT_EQ(parameters.sphere_overshot_val, overshoot);
+  EXPECT_EQ(parameters.grid_resolution, grid);
+  EXPECT_EQ(parameters.sample_resolution, sampling);
+  EXPECT_EQ(parameters.target_spheres, target);
+  EXPECT_EQ(parameters.overshoot_percent, overshoot);
 }
 
 TEST(FillParameters, EachFieldFeedsItsOwnParameter) {
@@ -43,9 +43,9 @@ TEST(FillParameters, DecimalPointWhateverTheLocale) {
   const testing::CommaLocale comma;
   if (!comma.active()) GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/install-deps makes it)";
   const FillParameters parameters = read("7.5", "21,5", "11", "-0.25");
-  EXPECT_EQ(parameters.grid_resolution_val, 7.5f);
-  EXPECT_EQ(parameters.sample_sphere_resolution_val, 21.0f);  // the comma ends the number
-  EXPECT_EQ(parameters.sphere_overshot_val, -0.25f);
+  EXPECT_EQ(parameters.grid_resolution, 7.5f);
+  EXPECT_EQ(parameters.sample_resolution, 21.0f);  // the comma ends the number
+  EXPECT_EQ(parameters.overshoot_percent, -0.25f);
 }
 
 }  // namespace

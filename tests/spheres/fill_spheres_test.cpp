@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "hulfile/collision_data.h"
 #include "hull/internal_hull.h"
+#include "model/vertex_box.h"
 #include "support/box_volume.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -16,14 +18,14 @@ namespace {
 
 using testing::box_volume;
 using testing::centred_cube;
-using testing::RecordingLog;
+using reference::RecordingLog;
 
 FieldValues fields(const char* grid = "7.0", const char* sampling = "21.0", const char* target = "11",
                    const char* overshoot = "0.0") {
-  return FieldValues({{Control::kGridResolution, grid},
-                      {Control::kSampleResolution, sampling},
-                      {Control::kTargetSpheres, target},
-                      {Control::kOvershoot, overshoot}});
+  return FieldValues({{Field::kGridResolution, grid},
+                      {Field::kSampleResolution, sampling},
+                      {Field::kTargetSpheres, target},
+                      {Field::kOvershoot, overshoot}});
 }
 
 struct Filling {
@@ -33,7 +35,7 @@ struct Filling {
 };
 
 void fill(Filling& filling, const FieldValues& values) {
-  fill_spheres(filling.data, values, filling.log, filling.results);
+  fill_spheres(filling.data.spheres, filling.data.volumes, values, filling.log, filling.results);
 }
 
 size_t count_lines_starting(const RecordingLog& log, const std::string& prefix) {
@@ -45,7 +47,7 @@ size_t count_lines_starting(const RecordingLog& log, const std::string& prefix) 
 TEST(FillSpheresLog, NoVolumesLogsOnlyTheStart) {
   Filling filling;
   fill(filling, fields());
-  EXPECT_EQ(filling.log.lines, (std::vector<testing::LoggedLine>{{"Creating spheres.", true}}));
+  EXPECT_EQ(filling.log.lines, (std::vector<reference::LoggedLine>{{"Creating spheres.", true}}));
   EXPECT_TRUE(filling.data.spheres.empty());
 }
 
@@ -154,10 +156,14 @@ TEST(FillSpheresRefusal, EachRefusalHasItsLineAndTheRunGoesOnWithTheNextVolume) 
   huge.box.min_x = -3e38f;
   huge.box.max_x = 3e38f;
   const Volume cube = centred_cube(10.0f);
+  Volume unwritable = centred_cube(10.0f);  // one plane more than a hull file can count
+  while (unwritable.planes.size() < 32768) unwritable.planes.push_back(cube.planes[unwritable.planes.size() % 6]);
   const std::vector<RefusalCase> cases{
       {"flat box", flat, fields(), "its box is flat or not finite.", false},
       {"box wider than single precision", huge, fields(), "its box is flat or not finite.", false},
       {"no planes", no_planes, fields(), "its hull has no planes.", false},
+      {"more planes than a hull file holds", unwritable, fields(),
+       "its hull has more than 32767 planes, too many for a hull file.", false},
       {"grid resolution 0", cube, fields("0"), "the grid and sampling resolutions must be finite and above 0.", true},
       {"negative sampling resolution", cube, fields("7", "-21"),
        "the grid and sampling resolutions must be finite and above 0.", true},

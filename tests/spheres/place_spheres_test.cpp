@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 
 namespace ombrix {
 namespace {
 
-using testing::RecordingLog;
+using reference::RecordingLog;
 
 SampleSphere sample(float x, float y, float z, float weight) { return {{x, y, z}, weight}; }
 SpherePosition candidate(float x, float y, float z, float radius) { return {0.0f, {x, y, z}, radius}; }

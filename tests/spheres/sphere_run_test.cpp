@@ -5,8 +5,6 @@
 // from its centre; its 64 samples at -7.5, -2.5, 2.5 and 7.5. The middle candidate (radius 10)
 // covers the 32 samples within 10 of the centre. Then the 12 edge candidates (radius 3.33) tie,
 // covering two corner-row samples each, and the first of them in grid order wins.
-#include <bit>
-#include <cstdint>
 #include <regex>
 #include <string>
 #include <vector>
@@ -15,27 +13,22 @@
 
 #include "hull/internal_hull.h"
 #include "pipeline/run_pipeline.h"
+#include "shared/little_endian.h"
 #include "spheres/result_table.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
-using testing::LoggedLine;
-using testing::RecordingLog;
+using reference::LoggedLine;
+using reference::RecordingLog;
 
 class HulBytes {
  public:
-  void count(int value) {
-    bytes_ += static_cast<char>(value & 0xff);
-    bytes_ += static_cast<char>((value >> 8) & 0xff);
-  }
+  void count(int value) { append_int16(bytes_, value); }
   void reals(std::initializer_list<float> values) {
-    for (const float value : values) {
-      const auto bits = std::bit_cast<std::uint32_t>(value);
-      for (int shift = 0; shift < 32; shift += 8) bytes_ += static_cast<char>((bits >> shift) & 0xff);
-    }
+    for (const float value : values) append_float32(bytes_, value);
   }
   // A volume with no points or edges, a zero offset, and the planes the hull builder gives.
   void volume(const std::vector<Vector>& corners) {
@@ -63,13 +56,13 @@ TEST(SphereRun, TwoCubesGiveTheExpectedLogTableAndFile) {
   testing::write_file(dir.file("near.prm"), testing::model_file_bytes(near));
   testing::write_file(dir.file("far.prm"), testing::model_file_bytes(far));
 
-  const FieldValues fields({{Control::kWorkingDir, dir.path().string()},
-                            {Control::kInputFiles, "near.prm | far.prm"},
-                            {Control::kOutputFile, "cubes.hul"},
-                            {Control::kGridResolution, "3"},
-                            {Control::kSampleResolution, "4"},
-                            {Control::kTargetSpheres, "3"},
-                            {Control::kOvershoot, "0"}});
+  const FieldValues fields({{Field::kWorkingDir, dir.path().string()},
+                            {Field::kInputFiles, "near.prm | far.prm"},
+                            {Field::kOutputFile, "cubes.hul"},
+                            {Field::kGridResolution, "3"},
+                            {Field::kSampleResolution, "4"},
+                            {Field::kTargetSpheres, "3"},
+                            {Field::kOvershoot, "0"}});
   RecordingLog log;
   ResultList results{SphereResult{}};  // a previous run's row
   ASSERT_EQ(run_pipeline(fields, log, build_internal_hull, results), RunOutcome::kWritten);

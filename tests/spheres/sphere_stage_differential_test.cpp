@@ -13,20 +13,21 @@
 #include <tuple>
 #include <vector>
 
-#include "geometry/bbox.h"
+#include "model/vertex_box.h"
+#include "hulfile/collision_data.h"
 #include "hull/internal_hull.h"
 #include "reference/literal_spheres.h"
 #include "reference/sphere_comparison.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
 #include "support/box_volume.h"
-#include "support/recording_log.h"
+#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
-using testing::RecordingLog;
+using reference::RecordingLog;
 
 // std::mt19937's sequence is fixed by the standard, the library's distributions are not.
 double uniform(std::mt19937& random, double low, double high) {
@@ -134,18 +135,18 @@ SphereCase generated_case(std::mt19937& random, size_t number) {
     if (random() % 12 == 0) add_plane_out_of_range(random, volume.planes);
     result.data.volumes.push_back(std::move(volume));
   }
-  result.fields = FieldValues({{Control::kGridResolution, pick(random, kGrids)},
-                               {Control::kSampleResolution, pick(random, kSamplings)},
-                               {Control::kTargetSpheres, pick(random, kTargets)},
-                               {Control::kOvershoot, pick(random, kOvershoots)}});
+  result.fields = FieldValues({{Field::kGridResolution, pick(random, kGrids)},
+                               {Field::kSampleResolution, pick(random, kSamplings)},
+                               {Field::kTargetSpheres, pick(random, kTargets)},
+                               {Field::kOvershoot, pick(random, kOvershoots)}});
   return result;
 }
 
 std::string describe(const SphereCase& sphere_case) {
   std::string text = std::to_string(sphere_case.data.volumes.size()) + " volumes, fields";
-  for (Control control :
-       {Control::kGridResolution, Control::kSampleResolution, Control::kTargetSpheres, Control::kOvershoot}) {
-    text += " '" + sphere_case.fields.field_text(control) + "'";
+  for (Field field :
+       {Field::kGridResolution, Field::kSampleResolution, Field::kTargetSpheres, Field::kOvershoot}) {
+    text += " '" + sphere_case.fields.field_text(field) + "'";
   }
   return text;
 }
@@ -174,11 +175,11 @@ void expect_same_filling(const SphereCase& sphere_case) {
   CollisionData literal_data = sphere_case.data;
   ResultList literal_results;
   RecordingLog literal_log;
-  reference::fill_spheres_literal(literal_data, sphere_case.fields, literal_log, literal_results);
+  reference::fill_spheres_literal(literal_data.spheres, literal_data.volumes, sphere_case.fields, literal_log, literal_results);
   CollisionData fast_data = sphere_case.data;
   ResultList fast_results;
   RecordingLog fast_log;
-  fill_spheres(fast_data, sphere_case.fields, fast_log, fast_results);
+  fill_spheres(fast_data.spheres, fast_data.volumes, sphere_case.fields, fast_log, fast_results);
 
   EXPECT_EQ(reference::first_sphere_difference(literal_data.spheres, fast_data.spheres), "");
   EXPECT_EQ(reference::first_row_difference(literal_results, fast_results), "");

@@ -51,9 +51,9 @@ TEST(VolumeGridCounts, BoxOffTheOriginWithSwappedBoundsGivesPositiveExtents) {
 
 TEST(VolumeGridCounts, EvenGridResolutionGivesTheNextOddCount) {
   FillParameters eight = defaults();
-  eight.grid_resolution_val = 8.0f;
+  eight.grid_resolution = 8.0f;
   FillParameters nine = defaults();
-  nine.grid_resolution_val = 9.0f;
+  nine.grid_resolution = 9.0f;
   const VolumeGrid even = volume_grid(kBox100x50x80, eight);
   const VolumeGrid odd = volume_grid(kBox100x50x80, nine);
 

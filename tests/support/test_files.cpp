@@ -1,30 +1,18 @@
 #include "support/test_files.h"
 
 #include <atomic>
-#include <bit>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <system_error>
 
 #include <unistd.h>
 
+#include "shared/little_endian.h"
+
 namespace ombrix::testing {
-
-namespace {
-
-void append_int16(std::string& bytes, int value) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  bytes += static_cast<char>(bits & 0xff);
-  bytes += static_cast<char>(bits >> 8);
-}
-
-void append_float(std::string& bytes, float value) {
-  const auto bits = std::bit_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((bits >> shift) & 0xff);
-}
-
-}  // namespace
 
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
@@ -47,7 +35,7 @@ std::string model_file_bytes(std::span<const Vector> points, int polygon_count) 
   append_int16(bytes, static_cast<int>(points.size()));
   bytes.append(static_cast<size_t>(60 * std::max(polygon_count, 0)), '\0');
   for (const Vector& point : points) {
-    for (float value : {point.x, point.y, point.z, 0.0f, 0.0f, 0.0f}) append_float(bytes, value);
+    for (float value : {point.x, point.y, point.z, 0.0f, 0.0f, 0.0f}) append_float32(bytes, value);
   }
   return bytes;
 }
@@ -76,6 +64,21 @@ std::vector<Vector> box_corners(const Vector& low, const Vector& high) {
     }
   }
   return corners;
+}
+
+std::vector<Vector> roof_at_zero_body() {
+  std::vector<Vector> points;
+  for (int i = 0; i < 9; ++i) {
+    for (int j = 0; j < 9; ++j) points.push_back({-40.0f + 10.0f * i, 0.0f, -80.0f + 20.0f * j});
+  }
+  for (int step = 0; step < 40; ++step) {  // the belt, an ellipse wider than the roof
+    const double angle = 2.0 * std::numbers::pi * step / 40;
+    points.push_back({static_cast<float>(60.0 * std::cos(angle)), 25.0f, static_cast<float>(120.0 * std::sin(angle))});
+  }
+  for (int i = 0; i < 8; ++i) {
+    for (int j = 0; j < 8; ++j) points.push_back({-50.0f + 100.0f * i / 7, 50.0f, -100.0f + 200.0f * j / 7});
+  }
+  return points;
 }
 
 }  // namespace ombrix::testing

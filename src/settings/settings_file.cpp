@@ -1,16 +1,17 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "shared/text.h"
 
 namespace ombrix {
 
@@ -35,17 +36,6 @@ bool is_blank(char c) { return c == ' ' || c == '\t'; }
 std::string_view skip_leading_blanks(std::string_view text) {
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
   return text;
-}
-
-std::string_view drop_trailing_blanks(std::string_view text) {
-  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-bool same_key(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 // Values in a file with the byte order mark are UTF-8; the fields hold the system's 8-bit text,
@@ -79,7 +69,7 @@ Entry entry_of_line(std::string_view line) {
     return {Entry::Kind::kGroup, std::string(line.substr(0, line.find(']'))), {}};
   }
   const size_t equals = line.find('=');
-  const std::string_view key = drop_trailing_blanks(line.substr(0, equals));
+  const std::string_view key = trim_blanks(line.substr(0, equals));
   const std::string_view value =
       equals == std::string_view::npos ? std::string_view() : skip_leading_blanks(line.substr(equals + 1));
   return {Entry::Kind::kKey, std::string(key), std::string(value)};
@@ -131,7 +121,7 @@ std::vector<Entry>::iterator top_level_end(SettingsDocument& document) {
 Entry* find_key(SettingsDocument& document, std::string_view key) {
   const auto end = top_level_end(document);
   const auto found = std::find_if(document.entries.begin(), end, [&](const Entry& entry) {
-    return entry.kind == Entry::Kind::kKey && same_key(entry.name, key);
+    return entry.kind == Entry::Kind::kKey && equal_ignoring_case(entry.name, key);
   });
   return found == end ? nullptr : &*found;
 }
@@ -139,7 +129,7 @@ Entry* find_key(SettingsDocument& document, std::string_view key) {
 std::optional<std::string> read_text(SettingsDocument& document, std::string_view key) {
   const Entry* entry = find_key(document, key);
   if (entry == nullptr) return std::nullopt;
-  return field_text_from_file(drop_trailing_blanks(entry->value), document.utf8);
+  return field_text_from_file(trim_blanks(entry->value), document.utf8);
 }
 
 // Only whether the leading signed decimal number is zero matters, so no value can overflow.
@@ -177,6 +167,7 @@ constexpr TextKey kTextKeys[] = {
 };
 
 constexpr std::string_view kClipboardKey = "update_clipboard";
+constexpr std::string_view kHullProcedureKey = "hull_procedure";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -205,8 +196,9 @@ FieldSettings load_settings_file(const std::string& path) {
     if (auto text = read_text(document, text_key.key)) settings.*text_key.field = std::move(*text);
   }
   if (const Entry* entry = find_key(document, kClipboardKey)) {
-    settings.update_clipboard = leading_integer_is_nonzero(drop_trailing_blanks(entry->value));
+    settings.update_clipboard = leading_integer_is_nonzero(trim_blanks(entry->value));
   }
+  if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
   return settings;
 }
 
@@ -218,6 +210,7 @@ bool save_settings_file(const std::string& path, const FieldSettings& settings) 
   SettingsDocument document = parse_settings(*bytes);
   for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
   write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+  if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
 
   const std::string text = settings_text(document);
   QSaveFile file(qt_path(path));

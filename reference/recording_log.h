@@ -1,4 +1,4 @@
-// A Log that keeps every call, so tests can compare lines without their time stamps.
+// A Log that keeps every call, so that two runs can be compared line by line without time stamps.
 #pragma once
 
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "shared/log.h"
 
-namespace ombrix::testing {
+namespace ombrix::reference {
 
 struct LoggedLine {
   std::string text;
@@ -29,4 +29,4 @@ class RecordingLog : public Log {
   std::vector<LoggedLine> lines;
 };
 
-}  // namespace ombrix::testing
+}  // namespace ombrix::reference

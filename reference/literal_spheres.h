@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "geometry/plane.h"
-#include "pipeline/collision_data.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/fill_spheres.h"
@@ -28,6 +27,7 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
                                           std::size_t target, const Vector& extents, ResultList& results, Log& log);
 
 // fill_spheres with the three literal steps above.
-void fill_spheres_literal(CollisionData& data, const Fields& fields, Log& log, ResultList& results);
+void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
+                          Log& log, ResultList& results);
 
 }  // namespace ombrix::reference

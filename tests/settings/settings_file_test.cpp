@@ -1,6 +1,6 @@
 // The settings file read and rewritten as text: defaults, key lookup, kept entries, the byte
 // order mark, and saves that must not damage a file.
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +150,14 @@ TEST(SettingsFileRewrite, StoredKeysAreReplacedInPlaceKeepingTheirCase) {
             "sample_sphere_resolution_val = 22.0\r\n"
             "sphere_overshot_val = 0.5\r\n"
             "update_clipboard = 1\r\n");
+}
+
+TEST(SettingsFileHullProcedure, IsReadAsTextAndAnEmptyOneLeavesTheKeyAsItStands) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "Hull_Procedure =  exact \t\r\n").hull_procedure, "exact");
+  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);  // an older file gains no key
+  EXPECT_EQ(save_over(dir, "hull_procedure = qconvex\r\n"),
+            std::string("hull_procedure = qconvex\r\n") + kSomeSettingsLines);
 }
 
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {

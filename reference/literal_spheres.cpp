@@ -132,8 +132,9 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
   return spheres;
 }
 
-void fill_spheres_literal(CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
-  fill_spheres(data, fields, log, results,
+void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
+                          Log& log, ResultList& results) {
+  fill_spheres(spheres, volumes, fields, log, results,
                {sample_hull_literal, lay_out_candidates_literal, place_spheres_literal});
 }
 
