@@ -238,7 +238,7 @@ void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& ac
     try_triples(points, largest, judge);
     return;
   }
-  PositionTripleJudge judge(distinct, points.size(), largest);
+  PositionTripleJudge judge(distinct, largest);
   try_triples(distinct.positions, largest, judge);
   judge.hand_on(accept);
 }

@@ -53,6 +53,13 @@ bool absorbs(const Plane& first, const Plane& other) {
   return near_offset && dot(plane_normal(first), plane_normal(other)) > kMergeNormalCosine;
 }
 
+bool same_bits(const Plane& left, const Plane& right) {
+  return std::bit_cast<std::uint32_t>(left.a) == std::bit_cast<std::uint32_t>(right.a) &&
+         std::bit_cast<std::uint32_t>(left.b) == std::bit_cast<std::uint32_t>(right.b) &&
+         std::bit_cast<std::uint32_t>(left.c) == std::bit_cast<std::uint32_t>(right.c) &&
+         std::bit_cast<std::uint32_t>(left.d) == std::bit_cast<std::uint32_t>(right.d);
+}
+
 Plane add_fields(const Plane& sum, const Plane& other) {
   return {static_cast<float>(static_cast<double>(sum.a) + other.a),
           static_cast<float>(static_cast<double>(sum.b) + other.b),
@@ -100,8 +107,15 @@ void PlaneMerger::add(const Plane& plane) {
     return;
   }
   assert(std::fabs(vector_length(plane_normal(plane)) - 1.0) < 0x1p-20);
-  // Survivors only ever join the end, so the first absorber of a plane stays the first.
+  // Survivors only ever join the end, so the first absorber of a plane stays the first: the
+  // last plane's, or a recent one's.
+  if (same_bits(plane, last_plane_)) {
+    absorb(last_absorber_, plane);
+    return;
+  }
+  last_plane_ = plane;
   if (const std::uint32_t* known = recent_absorbers_.find(plane)) {
+    last_absorber_ = *known;
     absorb(*known, plane);
     return;
   }
@@ -110,6 +124,7 @@ void PlaneMerger::add(const Plane& plane) {
   if (absorber != kNoSurvivor) {
     absorb(absorber, plane);
     recent_absorbers_.store(plane, absorber);
+    last_absorber_ = absorber;
     return;
   }
   const auto index = static_cast<std::uint32_t>(survivors_.size());
@@ -117,6 +132,7 @@ void PlaneMerger::add(const Plane& plane) {
   file_survivor(index, cell);
   // A plane with a nonzero offset and a unit normal absorbs its own copies.
   recent_absorbers_.store(plane, index);
+  last_absorber_ = index;
 }
 
 void PlaneMerger::absorb(std::uint32_t absorber, const Plane& plane) {

@@ -55,6 +55,10 @@ class PlaneMerger {
   std::vector<std::uint32_t> filled_around_;
   // The survivor that absorbs a plane with these very bits.
   RecentPlanes<std::uint32_t> recent_absorbers_;
+  // The last plane that could be absorbed, and the survivor that absorbs it. Its offset is
+  // never 0, so the all-zero start matches no plane that reaches the comparison.
+  Plane last_plane_;
+  std::uint32_t last_absorber_ = 0;
 };
 
 }  // namespace ombrix

@@ -51,24 +51,8 @@ DistinctPositions distinct_positions(std::span<const Vector> vertices) {
   return distinct;
 }
 
-PositionTripleJudge::PositionTripleJudge(const DistinctPositions& distinct, size_t vertex_count, double largest)
-    : TripleJudge(largest), distinct_(distinct), by_first_vertex_(vertex_count) {}
-
-// Every vertex triple i < j < k with i at `first`, j at `second` and k at `third`.
-void PositionTripleJudge::record(const std::vector<std::uint32_t>& first, const std::vector<std::uint32_t>& second,
-                                 const std::vector<std::uint32_t>& third, const Plane& plane) {
-  const auto index = static_cast<std::uint32_t>(planes_.size());
-  bool used = false;
-  for (const std::uint32_t i : first) {
-    for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {
-      for (auto k = std::upper_bound(third.begin(), third.end(), *j); k != third.end(); ++k) {
-        by_first_vertex_[i].push_back(std::uint64_t{*j} << 48 | std::uint64_t{*k} << 32 | index);
-        used = true;
-      }
-    }
-  }
-  if (used) planes_.push_back(plane);
-}
+PositionTripleJudge::PositionTripleJudge(const DistinctPositions& distinct, double largest)
+    : TripleJudge(largest), distinct_(distinct), accepted_by_first_(distinct.positions.size()) {}
 
 template <class Judge>
 void PositionTripleJudge::for_each_order(size_t a, size_t b, size_t c, Judge&& judge) {
@@ -96,7 +80,7 @@ void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
   for_each_order(a, b, c, [&](const std::array<size_t, 3>& ordered, bool) {
     const std::optional<Plane> plane = accepted_plane(tester(), distinct_.positions[ordered[0]],
                                                       distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
-    if (plane) record(distinct_.members[ordered[0]], distinct_.members[ordered[1]], distinct_.members[ordered[2]], *plane);
+    if (plane) accepted_by_first_[ordered[0]].push_back({static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
   });
 }
 
@@ -108,14 +92,36 @@ void PositionTripleJudge::judged(size_t a, size_t b, size_t c, OffPlaneSide side
     if (odd && side == OffPlaneSide::kPositive) own = OffPlaneSide::kNegative;
     const std::optional<Plane> plane =
         accepted_plane(own, distinct_.positions[ordered[0]], distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
-    if (plane) record(distinct_.members[ordered[0]], distinct_.members[ordered[1]], distinct_.members[ordered[2]], *plane);
+    if (plane) accepted_by_first_[ordered[0]].push_back({static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
   });
 }
 
+// Vertex by vertex, the accepted orders that start at its position give its triples: every
+// j after it at the second position and k after j at the third, sorted.
 void PositionTripleJudge::hand_on(const PlaneSink& accept) {
-  for (std::vector<Accepted>& later : by_first_vertex_) {
+  std::vector<std::uint32_t> position_of;
+  for (size_t position = 0; position < distinct_.members.size(); ++position) {
+    for (const std::uint32_t vertex : distinct_.members[position]) {
+      if (vertex >= position_of.size()) position_of.resize(vertex + 1);
+      position_of[vertex] = static_cast<std::uint32_t>(position);
+    }
+  }
+  // (j, k, order) packed so that sorting orders by j, then k.
+  std::vector<std::uint64_t> later;
+  for (std::uint32_t i = 0; i < position_of.size(); ++i) {
+    const std::vector<AcceptedOrder>& orders = accepted_by_first_[position_of[i]];
+    later.clear();
+    for (size_t order = 0; order < orders.size(); ++order) {
+      const std::vector<std::uint32_t>& second = distinct_.members[orders[order].second];
+      const std::vector<std::uint32_t>& third = distinct_.members[orders[order].third];
+      for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {
+        for (auto k = std::upper_bound(third.begin(), third.end(), *j); k != third.end(); ++k) {
+          later.push_back(std::uint64_t{*j} << 48 | std::uint64_t{*k} << 32 | order);
+        }
+      }
+    }
     std::sort(later.begin(), later.end());
-    for (const Accepted accepted : later) accept(planes_[accepted & 0xffffffff]);
+    for (const std::uint64_t triple : later) accept(orders[triple & 0xffffffff].plane);
   }
 }
 

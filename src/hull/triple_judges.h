@@ -67,25 +67,25 @@ DistinctPositions distinct_positions(std::span<const Vector> vertices);
 // the lexicographic order of the vertex triples.
 class PositionTripleJudge final : public TripleJudge {
  public:
-  PositionTripleJudge(const DistinctPositions& distinct, size_t vertex_count, double largest);
+  PositionTripleJudge(const DistinctPositions& distinct, double largest);
   void operator()(size_t a, size_t b, size_t c) override;
   void judged(size_t a, size_t b, size_t c, OffPlaneSide side) override;
   void hand_on(const PlaneSink& accept);
 
  private:
-  // The second and third vertex and the index of the plane into planes_, packed so that sorting
-  // orders by the vertices.
-  using Accepted = std::uint64_t;
+  // An accepted order: the positions of the first, second and third vertex, and its plane.
+  struct AcceptedOrder {
+    std::uint32_t second = 0;
+    std::uint32_t third = 0;
+    Plane plane;
+  };
   // Calls judge(order, odd) for each order (positions of a, b, c first to last, `odd` when it is
   // an odd permutation of them) in which their vertices occur.
   template <class Judge>
   void for_each_order(size_t a, size_t b, size_t c, Judge&& judge);
-  void record(const std::vector<std::uint32_t>& first, const std::vector<std::uint32_t>& second,
-              const std::vector<std::uint32_t>& third, const Plane& plane);
 
   const DistinctPositions& distinct_;
-  std::vector<std::vector<Accepted>> by_first_vertex_;
-  std::vector<Plane> planes_;
+  std::vector<std::vector<AcceptedOrder>> accepted_by_first_;  // per position
 };
 
 }  // namespace ombrix
