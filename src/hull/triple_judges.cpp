@@ -57,6 +57,17 @@ PositionTripleJudge::PositionTripleJudge(const DistinctPositions& distinct, doub
 template <class Judge>
 void PositionTripleJudge::for_each_order(size_t a, size_t b, size_t c, Judge&& judge) {
   const std::array<size_t, 3> positions{a, b, c};
+  const auto single = [&](size_t position) { return distinct_.members[position].size() == 1; };
+  if (single(a) && single(b) && single(c)) {
+    // One vertex each: the one order is that of the vertices, odd when they come inverted an
+    // odd number of times.
+    const auto vertex = [&](size_t position) { return distinct_.members[position][0]; };
+    std::array<size_t, 3> ordered = positions;
+    const int inversions = (vertex(a) > vertex(b)) + (vertex(a) > vertex(c)) + (vertex(b) > vertex(c));
+    std::sort(ordered.begin(), ordered.end(), [&](size_t p, size_t q) { return vertex(p) < vertex(q); });
+    judge(ordered, inversions % 2 == 1);
+    return;
+  }
   std::array<int, 3> order{0, 1, 2};
   bool odd = false;  // next_permutation's order alternates even and odd permutations by pairs
   int step = 0;
@@ -114,6 +125,10 @@ void PositionTripleJudge::hand_on(const PlaneSink& accept) {
     for (size_t order = 0; order < orders.size(); ++order) {
       const std::vector<std::uint32_t>& second = distinct_.members[orders[order].second];
       const std::vector<std::uint32_t>& third = distinct_.members[orders[order].third];
+      if (second.size() == 1 && third.size() == 1) {  // the common case, without searching
+        if (i < second[0] && second[0] < third[0]) later.push_back(std::uint64_t{second[0]} << 48 | std::uint64_t{third[0]} << 32 | order);
+        continue;
+      }
       for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {
         for (auto k = std::upper_bound(third.begin(), third.end(), *j); k != third.end(); ++k) {
           later.push_back(std::uint64_t{*j} << 48 | std::uint64_t{*k} << 32 | order);
