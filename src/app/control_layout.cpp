@@ -51,6 +51,9 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
     {C::kCopyToggle, K::kToggleButton, 65, 160, 190, 20, "Copy result to clipboard", 0, 0,
      "Fills clipboard with the tabulated log data. It can then be easily imported in any spreadsheet "
      "program (like eg. OOo's Calc)."},
+    // In the free corner left of the clipboard button, below the emblem.
+    {C::kView, K::kButton, 5, 160, 55, 20, "View", 0, 0,
+     "Show the models, hulls and spheres of the last run in the viewer window."},
 }};
 
 Control control_of(Field field) {

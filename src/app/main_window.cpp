@@ -19,6 +19,7 @@
 #include "app/qt_text.h"
 #include "app/requester_paths.h"
 #include "app/spin_field.h"
+#include "app/viewer_window.h"
 #include "hull/external_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log_line.h"
@@ -169,6 +170,9 @@ void MainWindow::dispatch(Control control, SpinArrow arrow) {
     case Control::kCopyToggle:
       toggle_copy();
       break;
+    case Control::kView:
+      show_viewer();
+      break;
     default:
       break;
   }
@@ -218,13 +222,25 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  run_pipeline(*this, *this, build_hull_, results_);
+  run_pipeline(*this, *this, build_hull_, results_, &last_run_);
+  has_run_ = true;
+  if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
 }
 
 void MainWindow::toggle_copy() {
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
+}
+
+void MainWindow::show_viewer() {
+  if (!viewer_) {
+    viewer_ = new ViewerWindow(desktop_, this);
+    if (has_run_) viewer_->show_run(last_run_, results_);
+  }
+  viewer_->show();
+  viewer_->raise();
+  viewer_->activateWindow();
 }
 
 void MainWindow::load_settings() {
@@ -256,6 +272,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   save_settings();
+  if (viewer_) viewer_->close();  // the tool ends with its main window
   event->accept();
 }
 

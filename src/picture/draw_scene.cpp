@@ -265,7 +265,7 @@ void draw_scene(QPainter& painter, const QRectF& area, const PictureScene& scene
   const Direction light = light_direction();
   Pieces pieces;
   if (layers.model) {
-    for (const ModelMesh& model : scene.models) add_model(pieces, model, projection, light);
+    for (const SceneModel& model : scene.models) add_model(pieces, model.mesh, projection, light);
   }
   if (layers.hulls) {
     for (const HullShape& hull : scene.hulls) add_hull(pieces, hull, projection, light);

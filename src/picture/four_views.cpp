@@ -54,14 +54,15 @@ void paint_view_name(QPainter& painter, const QRectF& cell, StandardView view) {
 
 }  // namespace
 
-PictureLegend describe_scene(const PictureScene& scene, const std::vector<std::string>& model_names,
-                             const std::string& hull_name) {
+PictureLegend describe_scene(const PictureScene& scene) {
   PictureLegend legend;
   std::size_t vertices = 0, polygons = 0, left_out = 0;
-  for (const ModelMesh& model : scene.models) {
-    vertices += model.vertices.size();
-    polygons += model.polygons.size() + model.polygons_out_of_range;
-    left_out += model.polygons_out_of_range;
+  std::vector<std::string> model_names;
+  for (const SceneModel& model : scene.models) {
+    model_names.push_back(model.name);
+    vertices += model.mesh.vertices.size();
+    polygons += model.mesh.polygons.size() + model.mesh.polygons_out_of_range;
+    left_out += model.mesh.polygons_out_of_range;
   }
   legend.model = "Model: none";
   if (!scene.models.empty()) {
@@ -76,8 +77,8 @@ PictureLegend describe_scene(const PictureScene& scene, const std::vector<std::s
     if (!hull.not_closed.empty()) ++open;
   }
   legend.hull = "Hull: none";
-  if (!hull_name.empty() || !scene.hulls.empty()) {
-    legend.hull = "Hull: " + (hull_name.empty() ? std::string() : hull_name + ", ") +
+  if (!scene.hull_file.empty() || !scene.hulls.empty()) {
+    legend.hull = "Hull: " + (scene.hull_file.empty() ? std::string() : scene.hull_file + ", ") +
                   counted(main_hulls, "hull", "hulls");
     if (excluded > 0) legend.hull += ", " + counted(excluded, "excluded volume", "excluded volumes");
     if (open > 0) legend.hull += ", " + format_whole(static_cast<std::int64_t>(open)) + " not closed";

@@ -18,11 +18,9 @@ struct PictureLegend {
   std::string spheres;  // "Spheres: 11"
 };
 
-// The legend of `scene`, naming the files it was read from (the models in scene order; an empty
-// hull name when no hull file was read). Polygons left out of the models, excluded volumes and
-// hulls that do not close are counted in their lines.
-PictureLegend describe_scene(const PictureScene& scene, const std::vector<std::string>& model_names,
-                             const std::string& hull_name);
+// The legend of `scene`, naming the files it was read from. Polygons left out of the models,
+// excluded volumes and hulls that do not close are counted in their lines.
+PictureLegend describe_scene(const PictureScene& scene);
 
 // The smallest and largest picture sizes the four views are drawn at.
 inline constexpr QSize kSmallestPicture{160, 120};

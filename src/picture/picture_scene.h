@@ -22,10 +22,16 @@ struct SceneSphere {
   int number = 0;  // the number the run's log gives it ("Sphere N coordinates")
 };
 
+struct SceneModel {
+  std::string name;  // the model file's name, for the legend
+  ModelMesh mesh;
+};
+
 struct PictureScene {
-  std::vector<ModelMesh> models;
+  std::vector<SceneModel> models;
   std::vector<HullShape> hulls;
   std::vector<SceneSphere> spheres;
+  std::string hull_file;  // the name of the hull file the hulls and spheres come from; empty: none
 };
 
 }  // namespace ombrix

@@ -10,6 +10,7 @@ namespace ombrix {
 namespace {
 
 constexpr double kMarginShare = 0.06;  // of the area's width and height, on each side
+constexpr double kDegreesPerPixel = 0.4;
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
@@ -64,6 +65,13 @@ const char* standard_view_name(StandardView view) {
   return "";
 }
 
+ViewAngle turned(const ViewAngle& angle, double dx, double dy) {
+  // Dragging to the right brings the model's front round to the right: the viewer moves left.
+  const double yaw = std::remainder(angle.yaw - dx * kDegreesPerPixel, 360.0);
+  const double pitch = std::clamp(angle.pitch + dy * kDegreesPerPixel, -90.0, 90.0);
+  return {yaw, pitch};
+}
+
 ViewAxes view_axes(const ViewAngle& angle) {
   const double yaw = radians(angle.yaw);
   const double pitch = radians(angle.pitch);
@@ -91,8 +99,8 @@ ViewCamera framed_camera(const PictureScene& scene, const ViewAngle& angle, cons
   ViewCamera camera{angle, {}, 1.0};
   const ViewProjection unit(camera, QRectF());
   Extent extent;
-  for (const ModelMesh& model : scene.models) {
-    for (const MeshVertex& vertex : model.vertices) extent.add(unit.project(vertex.position));
+  for (const SceneModel& model : scene.models) {
+    for (const MeshVertex& vertex : model.mesh.vertices) extent.add(unit.project(vertex.position));
   }
   for (const HullShape& hull : scene.hulls) {
     for (const auto& face : hull.faces) {

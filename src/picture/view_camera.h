@@ -27,6 +27,10 @@ inline constexpr std::array<StandardView, 4> kStandardViews{StandardView::kFront
 ViewAngle standard_angle(StandardView view);
 const char* standard_view_name(StandardView view);  // "Front", "Side", "Top", "Three-quarter"
 
+// `angle` turned by a drag of `dx`, `dy` pixels, as if the model were held: sideways turns it
+// about its up axis, up and down tilts it, never past straight above or straight below.
+ViewAngle turned(const ViewAngle& angle, double dx, double dy);
+
 struct ScenePoint {
   double x = 0.0;
   double y = 0.0;
