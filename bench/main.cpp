@@ -1,13 +1,16 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
-// model and stage: "stage model vertices literal_s fast_s ratio identical".
+// model and stage: "stage model vertices literal_s fast_s ratio identical"; then how long a
+// picture of each model takes to draw: "picture model polygons spheres size draw_s".
 #include <iostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <CLI/CLI.hpp>
+#include <QGuiApplication>
 
 #include "hull_stage.h"
+#include "picture_stage.h"
 #include "sphere_stage.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
@@ -32,6 +35,25 @@ std::string result_line(const std::string& stage, const std::string& model, size
          (result.identical ? "yes" : "NO");
 }
 
+// Draws each model and prints how long it took; false when a model could not be read.
+bool time_pictures(const std::vector<std::string>& models) {
+  bool all_read = true;
+  std::cout << "picture model polygons spheres size draw_s\n" << std::flush;
+  for (const std::string& model : models) {
+    std::string refusal;
+    const std::optional<PictureTiming> timing = time_picture(model, refusal);
+    if (!timing) {
+      std::cerr << refusal << '\n';
+      all_read = false;
+      continue;
+    }
+    std::cout << "picture " << model << " " << timing->polygons << " " << timing->spheres << " " << kPictureWidth
+              << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
+              << std::flush;
+  }
+  return all_read;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,14 +63,19 @@ int main(int argc, char** argv) {
   app.add_option("MODEL", models, "model files (.prm or .m)")->required();
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
+  bool pictures_only = false;
+  app.add_flag("--pictures-only", pictures_only, "time only the drawing of each model, not the stages");
   CLI11_PARSE(app, argc, argv);
+  // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
 
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
   bool all_identical = true;
-  std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
-  for (const std::string& model : models) {
+  if (!pictures_only) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  for (const std::string& model : pictures_only ? std::vector<std::string>() : models) {
     VertexList vertices;
     reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
@@ -62,5 +89,6 @@ int main(int argc, char** argv) {
       std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
     }
   }
-  return all_identical ? 0 : 1;
+  const bool all_drawn = time_pictures(models);
+  return all_identical && all_drawn ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,18 +26,18 @@ constexpr const char* kModelPatterns =
     "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
 
 // The key of each standard view, also shown on its button's tooltip.
-const char* view_key(StandardView view) {
+Qt::Key view_key(StandardView view) {
   switch (view) {
     case StandardView::kFront:
-      return "F";
+      return Qt::Key_F;
     case StandardView::kSide:
-      return "S";
+      return Qt::Key_S;
     case StandardView::kTop:
-      return "T";
+      return Qt::Key_T;
     case StandardView::kThreeQuarter:
-      return "Q";
+      return Qt::Key_Q;
   }
-  return "";
+  return Qt::Key_unknown;
 }
 
 QCheckBox* layer_switch(const char* caption, QWidget* parent) {
@@ -59,18 +61,18 @@ ViewerWindow::ViewerWindow(Desktop& desktop, QWidget* parent) : QWidget(parent, 
 }
 
 void ViewerWindow::build_controls() {
-  auto* open_button = new QPushButton(QStringLiteral("Open..."), this);
-  open_button->setToolTip(QStringLiteral("Show a model file."));
-  connect(open_button, &QPushButton::clicked, this, &ViewerWindow::open);
+  open_button_ = new QPushButton(QStringLiteral("Open..."), this);
+  open_button_->setToolTip(QStringLiteral("Show a model file."));
+  connect(open_button_, &QPushButton::clicked, this, &ViewerWindow::open);
 
   auto* bar = new QHBoxLayout;
-  bar->addWidget(open_button);
+  bar->addWidget(open_button_);
   bar->addSpacing(12);
   scene_view_ = new SceneView(this);
   for (const StandardView view : kStandardViews) {
     auto* button = new QPushButton(QString::fromLatin1(standard_view_name(view)), this);
-    button->setShortcut(QKeySequence(QString::fromLatin1(view_key(view))));
-    button->setToolTip(QStringLiteral("%1 view (%2)").arg(standard_view_name(view), view_key(view)));
+    button->setToolTip(QStringLiteral("%1 view (key %2)")
+                           .arg(QString::fromLatin1(standard_view_name(view)), QKeySequence(view_key(view)).toString()));
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, view] { scene_view_->look_from(view); });
     view_buttons_.push_back(button);
@@ -149,6 +151,16 @@ void ViewerWindow::open() {
   if (model.empty()) return;
   last_folder_ = folder_of(model);
   show_files(model);
+}
+
+void ViewerWindow::keyPressEvent(QKeyEvent* event) {
+  for (const StandardView view : kStandardViews) {
+    if (event->key() == view_key(view) && event->modifiers() == Qt::NoModifier) {
+      scene_view_->look_from(view);
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ViewerWindow::switch_layers() {

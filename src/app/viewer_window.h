@@ -34,6 +34,7 @@ class ViewerWindow : public QWidget {
   void show_files(const std::string& model_path);
 
   SceneView* scene_view() const { return scene_view_; }
+  QPushButton* open_button() const { return open_button_; }
   QPushButton* view_button(StandardView view) const;
   QCheckBox* model_switch() const { return model_switch_; }
   QCheckBox* hull_switch() const { return hull_switch_; }
@@ -42,6 +43,10 @@ class ViewerWindow : public QWidget {
   QString legend_text() const;
   QString problem_text() const;
 
+ protected:
+  // F, S, T and Q look from the front, the side, the top and three quarters.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void build_controls();
   void open();
@@ -49,6 +54,7 @@ class ViewerWindow : public QWidget {
   void show_scene(PictureScene scene, const std::vector<std::string>& problems);
 
   Desktop& desktop_;
+  QPushButton* open_button_ = nullptr;
   SceneView* scene_view_ = nullptr;
   std::vector<QPushButton*> view_buttons_;  // in the order of kStandardViews
   QCheckBox* model_switch_ = nullptr;
