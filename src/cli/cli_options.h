@@ -18,6 +18,7 @@ struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
   HullChoice hull = HullChoice::kAuto;
   std::optional<std::string> table_path;  // "-" for standard output
+  std::optional<std::string> picture_path;
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop

@@ -113,6 +113,42 @@ TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
 }
 
+// The width and height a PNG's header gives, or zeros when `bytes` is not a PNG.
+std::pair<unsigned, unsigned> png_size(const std::string& bytes) {
+  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+  const auto big_endian = [&](size_t at) {
+    unsigned value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  return {big_endian(16), big_endian(20)};
+}
+
+TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
+  const CliRun plain = run_cli(dir.path(), "--hull internal --output plain.hul");
+  const CliRun pictured = run_cli(dir.path(), "--hull internal --output pictured.hul --picture view.png", false);
+  EXPECT_EQ(pictured.status, 0) << pictured.out;
+  std::vector<std::string> plain_lines = unstamped_lines(plain.out);
+  std::vector<std::string> pictured_lines = unstamped_lines(pictured.out);
+  ASSERT_EQ(plain_lines.size(), pictured_lines.size());
+  plain_lines.pop_back();  // the end lines carry the run's time
+  pictured_lines.pop_back();
+  EXPECT_EQ(plain_lines, pictured_lines);
+  EXPECT_EQ(read_file(dir.file("plain.hul")), read_file(dir.file("pictured.hul")));
+  EXPECT_EQ(png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
+}
+
+TEST_F(OmbrixCli, PictureThatCannotBeWrittenOrRunThatWroteNothingExitsWithOne) {
+  const CliRun unwritable = run_cli(dir.path(), "--picture no/such/dir/view.png");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.out.find("ombrix-cli: can't write the picture to no/such/dir/view.png"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(dir.file("hull.hul")));  // the run itself went through
+
+  const CliRun nothing_read = run_cli(dir.path(), "--input missing.prm --picture view.png");
+  EXPECT_EQ(nothing_read.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("view.png")));
+}
+
 TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
   std::filesystem::rename(dir.file("body.prm"), dir.file("cube.prm"));
   write_file(dir.file("ombrix.ini"), "FILES = cube.prm\r\nfile_save = saved.hul\r\ntarget_sphere_n = 2\r\n");
