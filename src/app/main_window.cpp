@@ -13,6 +13,7 @@
 
 #include "app/copy_result_table.h"
 #include "app/emblem.h"
+#include "app/file_patterns.h"
 #include "app/image_button.h"
 #include "app/log_box.h"
 #include "app/output_name.h"
@@ -33,10 +34,6 @@ constexpr const char* kTitleMask = " - Rel.%yy-%mm-%dd";
 constexpr LocalTime kReleaseDate{2010, 10, 15, 2, 41, 47};
 
 constexpr double kControlFontPoints = 7.5;
-
-constexpr const char* kModelPatterns =
-    "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
-constexpr const char* kHullPatterns = "Hul (*.hul)|*.hul|All files (*.*)|*.*";
 
 QString window_title() { return to_qstring("ombrix" + expand_date(kTitleMask, kReleaseDate)); }
 

@@ -11,19 +11,18 @@
 #include <utility>
 
 #include "app/desktop.h"
+#include "app/file_patterns.h"
 #include "app/qt_text.h"
 #include "app/scene_view.h"
 #include "shared/paths.h"
 #include "picture/four_views.h"
 #include "picture/run_scene.h"
+#include "picture/scene_files.h"
 #include "picture/view_camera.h"
 
 namespace ombrix {
 
 namespace {
-
-constexpr const char* kModelPatterns =
-    "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
 
 // The key of each standard view, also shown on its button's tooltip.
 Qt::Key view_key(StandardView view) {
@@ -125,13 +124,7 @@ void ViewerWindow::show_run(const RunProduct& product, const ResultList& rows) {
 void ViewerWindow::show_files(const std::string& model_path) {
   std::vector<std::string> problems;
   PictureScene scene;
-  SceneModel model{std::filesystem::path(model_path).filename().string(), {}};
-  std::string refusal;
-  if (read_model_mesh(model_path, model.mesh, refusal)) {
-    scene.models.push_back(std::move(model));
-  } else {
-    problems.push_back(refusal);
-  }
+  add_model_file(scene, model_path, problems);
   show_scene(std::move(scene), problems);
 }
 

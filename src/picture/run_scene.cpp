@@ -1,6 +1,6 @@
 #include "picture/run_scene.h"
 
-#include <filesystem>
+#include "picture/scene_files.h"
 
 namespace ombrix {
 
@@ -16,15 +16,7 @@ std::vector<SceneSphere> numbered_spheres(const std::vector<Sphere>& spheres, co
 
 PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& problems) {
   PictureScene scene;
-  for (const std::string& path : product.model_paths) {
-    SceneModel model{std::filesystem::path(path).filename().string(), {}};
-    std::string refusal;
-    if (read_model_mesh(path, model.mesh, refusal)) {
-      scene.models.push_back(std::move(model));
-    } else {
-      problems.push_back(refusal);
-    }
-  }
+  for (const std::string& path : product.model_paths) add_model_file(scene, path, problems);
   scene.spheres = numbered_spheres(product.data.spheres, rows);
   return scene;
 }
