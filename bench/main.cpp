@@ -1,6 +1,8 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
-// model and stage: "stage model vertices literal_s fast_s ratio identical"; then how long a
+// model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
+// the literal form is the external program, which its planes must equal. Then how long a
 // picture of each model takes to draw: "picture model polygons spheres size draw_s".
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -9,6 +11,7 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 
+#include "exact_stage.h"
 #include "hull_stage.h"
 #include "picture_stage.h"
 #include "sphere_stage.h"
@@ -21,10 +24,11 @@ namespace {
 using namespace ombrix;
 using namespace ombrix::bench;
 
-// In the order a run calls them.
+// In the order a run calls them; the exact hull, another procedure for the hull, comes last.
 const std::vector<std::pair<std::string, Stage>> kStages = {
     {"hull", run_hull_stage},
     {"spheres", run_sphere_stage},
+    {"exact", run_exact_stage},
 };
 
 std::string result_line(const std::string& stage, const std::string& model, size_t vertices,
@@ -33,6 +37,10 @@ std::string result_line(const std::string& stage, const std::string& model, size
   return stage + " " + model + " " + std::to_string(vertices) + " " + format_fixed(result.literal_seconds, 3) +
          " " + format_fixed(result.fast_seconds, 4) + " " + format_fixed(ratio, 1) + " " +
          (result.identical ? "yes" : "NO");
+}
+
+bool chosen(const std::vector<std::string>& chosen_stages, const std::string& name) {
+  return chosen_stages.empty() || std::ranges::find(chosen_stages, name) != chosen_stages.end();
 }
 
 // Draws each model and prints how long it took; false when a model could not be read.
@@ -63,8 +71,13 @@ int main(int argc, char** argv) {
   app.add_option("MODEL", models, "model files (.prm or .m)")->required();
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
-  bool pictures_only = false;
-  app.add_flag("--pictures-only", pictures_only, "time only the drawing of each model, not the stages");
+  app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
+      ->capture_default_str();
+  std::vector<std::string> chosen_stages;
+  app.add_option("--stage", chosen_stages,
+                 "only this stage (hull, spheres, exact or picture; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture"}))
+      ->allow_extra_args(false);
   CLI11_PARSE(app, argc, argv);
   // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -74,8 +87,9 @@ int main(int argc, char** argv) {
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
   bool all_identical = true;
-  if (!pictures_only) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
-  for (const std::string& model : pictures_only ? std::vector<std::string>() : models) {
+  const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
+  if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
     VertexList vertices;
     reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
@@ -84,11 +98,12 @@ int main(int argc, char** argv) {
       continue;
     }
     for (const auto& [name, stage] : kStages) {
+      if (!chosen(chosen_stages, name)) continue;
       const StageResult result = stage(vertices, settings);
       all_identical = all_identical && result.identical;
       std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
     }
   }
-  const bool all_drawn = time_pictures(models);
+  const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
   return all_identical && all_drawn ? 0 : 1;
 }

@@ -1,11 +1,11 @@
 // ombrix-cli: one run of the tool from the command line, logging as the window's log box does.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
-#include <filesystem>
-
 #include "cli/cli_options.h"
 #include "cli/picture_output.h"
+#include "hull/exact_procedure.h"
 #include "hull/external_hull.h"
 #include "hull/internal_hull.h"
 #include "picture/run_scene.h"
@@ -18,6 +18,7 @@ namespace {
 using namespace ombrix;
 
 HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
+  if (choice == HullChoice::kExact) return build_exact_hull;
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
     external = external_hull_program_present();

@@ -167,6 +167,7 @@ constexpr TextKey kTextKeys[] = {
 };
 
 constexpr std::string_view kClipboardKey = "update_clipboard";
+constexpr std::string_view kHullProcedureKey = "hull_procedure";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -197,6 +198,7 @@ FieldSettings load_settings_file(const std::string& path) {
   if (const Entry* entry = find_key(document, kClipboardKey)) {
     settings.update_clipboard = leading_integer_is_nonzero(trim_blanks(entry->value));
   }
+  if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
   return settings;
 }
 
@@ -208,6 +210,7 @@ bool save_settings_file(const std::string& path, const FieldSettings& settings) 
   SettingsDocument document = parse_settings(*bytes);
   for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
   write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+  if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
 
   const std::string text = settings_text(document);
   QSaveFile file(qt_path(path));

@@ -62,7 +62,8 @@ void ViewerWindowTest::init() {
   desktop_ = std::make_unique<FakeDesktop>();
   write_box_model(dir_->file("body.prm"), {-100, -40, -200}, {100, 0, 200});
   write_box_model(dir_->file("crate.prm"), {-30, -30, -30}, {30, 30, 30});
-  window_ = std::make_unique<MainWindow>(*desktop_, build_internal_hull, dir_->file("ombrix.ini"));
+  window_ = std::make_unique<MainWindow>(*desktop_, HullBuilders{build_internal_hull, build_internal_hull, std::nullopt},
+                                         dir_->file("ombrix.ini"));
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
