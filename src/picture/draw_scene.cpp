@@ -41,7 +41,7 @@ Direction cross(const Direction& u, const Direction& v) {
 
 double dot(const Direction& u, const Direction& v) { return u[0] * v[0] + u[1] * v[1] + u[2] * v[2]; }
 
-// How brightly a face with `normal` is lit, 0 to 1, whichever side faces the light; negative
+// How brightly a face with `normal` is lit, kAmbient to 1, whichever side faces the light; negative
 // for a face with no area.
 double brightness(const Direction& normal, const Direction& light) {
   const double length = std::sqrt(dot(normal, normal));
