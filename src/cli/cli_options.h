@@ -1,6 +1,7 @@
 // The command line of ombrix-cli: window field texts given as options.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@ struct CliOptions {
   HullChoice hull = HullChoice::kAuto;
   std::optional<std::string> table_path;  // "-" for standard output
   std::optional<std::string> picture_path;
+  std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop
