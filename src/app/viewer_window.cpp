@@ -56,12 +56,12 @@ ViewerWindow::ViewerWindow(Desktop& desktop, QWidget* parent) : QWidget(parent, 
   setWindowTitle(QStringLiteral("ombrix viewer"));
   build_controls();
   scene_view_->set_empty_text(
-      QStringLiteral("Nothing to show yet: press Proceed in the main window, or Open... a model."));
+      QStringLiteral("Nothing to show yet: press Proceed in the main window, or Open... a hull file."));
 }
 
 void ViewerWindow::build_controls() {
   open_button_ = new QPushButton(QStringLiteral("Open..."), this);
-  open_button_->setToolTip(QStringLiteral("Show a model file."));
+  open_button_->setToolTip(QStringLiteral("Show a hull file, then, if you choose one, its model."));
   connect(open_button_, &QPushButton::clicked, this, &ViewerWindow::open);
 
   auto* bar = new QHBoxLayout;
@@ -121,10 +121,11 @@ void ViewerWindow::show_run(const RunProduct& product, const ResultList& rows) {
   show_scene(std::move(scene), problems);
 }
 
-void ViewerWindow::show_files(const std::string& model_path) {
+void ViewerWindow::show_files(const std::string& hul_path, const std::string& model_path) {
   std::vector<std::string> problems;
   PictureScene scene;
-  add_model_file(scene, model_path, problems);
+  if (!model_path.empty()) add_model_file(scene, model_path, problems);
+  add_hull_file(scene, hul_path, problems);
   show_scene(std::move(scene), problems);
 }
 
@@ -139,11 +140,13 @@ void ViewerWindow::show_scene(PictureScene scene, const std::vector<std::string>
 }
 
 void ViewerWindow::open() {
-  const std::string model =
-      desktop_.choose_file_to_open("Open a model", RequesterStart{last_folder_, {}}, kModelPatterns);
-  if (model.empty()) return;
-  last_folder_ = folder_of(model);
-  show_files(model);
+  const std::string hul =
+      desktop_.choose_file_to_open("Open a hull file", RequesterStart{last_folder_, {}}, kHullPatterns);
+  if (hul.empty()) return;
+  last_folder_ = folder_of(hul);
+  const std::string model = desktop_.choose_file_to_open("Its model (Cancel: none)",
+                                                         RequesterStart{last_folder_, {}}, kModelPatterns);
+  show_files(hul, model);
 }
 
 void ViewerWindow::keyPressEvent(QKeyEvent* event) {

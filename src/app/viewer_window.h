@@ -29,9 +29,9 @@ class ViewerWindow : public QWidget {
 
   // Shows what a run built, framed whole from the current angle.
   void show_run(const RunProduct& product, const ResultList& rows);
-  // Shows the model file at `model_path`. A file that cannot be read is left out and its reason
-  // shown under the picture.
-  void show_files(const std::string& model_path);
+  // Shows the hull file at `hul_path` with the model file at `model_path` (empty: none). What
+  // cannot be read is left out and its reason shown under the picture.
+  void show_files(const std::string& hul_path, const std::string& model_path);
 
   SceneView* scene_view() const { return scene_view_; }
   QPushButton* open_button() const { return open_button_; }

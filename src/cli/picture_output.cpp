@@ -10,10 +10,17 @@ namespace ombrix {
 
 namespace {
 
+// Qt's notes about its platform (a missing runtime folder and the like) mean nothing to someone
+// asking for a picture; only what stops the drawing is worth a line.
+void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "ombrix-cli: " << message.toStdString() << '\n';
+}
+
 // Text needs fonts and fonts need a GUI application: one on the offscreen platform, so that no
 // display is needed, for as long as the drawing lasts.
 std::unique_ptr<QGuiApplication> offscreen_application() {
   if (QGuiApplication::instance()) return nullptr;
+  qInstallMessageHandler(quiet_qt_messages);
   static int argc = 3;
   static char name[] = "ombrix-cli";
   static char platform_option[] = "-platform";

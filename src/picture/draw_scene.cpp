@@ -19,6 +19,7 @@ namespace {
 constexpr double kAmbient = 0.38;
 constexpr double kDiffuse = 0.62;
 constexpr double kHullEdgeWidth = 1.2;
+constexpr int kFarEdgeAlpha = 70;
 constexpr double kSmallestNumberedRadius = 6.0;  // pixels: a smaller disc has no room for its number
 constexpr int kNoteFontPixels = 12;
 
@@ -64,6 +65,7 @@ struct Piece {
   double tie = 0.0;
   PieceKind kind = PieceKind::kTriangle;
   bool excluded = false;
+  bool far_side = false;  // a hull face turned away from the viewer
   std::uint32_t first = 0;  // into the points (triangles, faces) or the discs (spheres)
   std::uint32_t count = 0;
   QColor colour;
@@ -162,6 +164,7 @@ void add_hull(Pieces& pieces, const HullShape& hull, const ViewProjection& proje
     Piece piece;
     piece.kind = PieceKind::kHullFace;
     piece.excluded = hull.excluded;
+    piece.far_side = !towards_viewer;
     piece.order = centre.depth + (towards_viewer ? reach : -reach);
     piece.tie = face_centre.depth;
     piece.colour = shaded(hull.excluded ? kExcludedHullColour : kHullColour, light_share);
@@ -225,12 +228,16 @@ void paint_pieces(QPainter& painter, const Pieces& pieces) {
         painter.setBrush(piece.colour);
         painter.drawConvexPolygon(pieces.points.data() + piece.first, static_cast<int>(piece.count));
         break;
-      case PieceKind::kHullFace:
+      case PieceKind::kHullFace: {
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(QColor(piece.excluded ? kExcludedHullEdgeColour : kHullEdgeColour), kHullEdgeWidth));
+        // Edges behind the solid are fainter, so its near side reads at once.
+        QColor edge(piece.excluded ? kExcludedHullEdgeColour : kHullEdgeColour);
+        if (piece.far_side) edge.setAlpha(kFarEdgeAlpha);
+        painter.setPen(QPen(edge, kHullEdgeWidth));
         painter.setBrush(piece.colour);
         painter.drawPolygon(pieces.points.data() + piece.first, static_cast<int>(piece.count));
         break;
+      }
       case PieceKind::kSphere:
         paint_disc(painter, pieces.discs[piece.first]);
         break;

@@ -1,5 +1,6 @@
 #include "picture/run_scene.h"
 
+#include "picture/hull_shapes.h"
 #include "picture/scene_files.h"
 
 namespace ombrix {
@@ -17,6 +18,7 @@ std::vector<SceneSphere> numbered_spheres(const std::vector<Sphere>& spheres, co
 PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& problems) {
   PictureScene scene;
   for (const std::string& path : product.model_paths) add_model_file(scene, path, problems);
+  add_hulls(scene, product.data);
   scene.spheres = numbered_spheres(product.data.spheres, rows);
   return scene;
 }

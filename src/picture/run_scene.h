@@ -14,8 +14,9 @@ namespace ombrix {
 // 1) when `rows` holds one row per sphere, else 1, 2, 3... in list order.
 std::vector<SceneSphere> numbered_spheres(const std::vector<Sphere>& spheres, const ResultList& rows);
 
-// The models of the run's main volumes, read again for their polygons, and its spheres. A model
-// that can no longer be read is left out and its refusal appended to `problems`.
+// The models of the run's main volumes, read again for their polygons, its hulls with their
+// excluded volumes, and its spheres. A model that can no longer be read is left out and its
+// refusal appended to `problems`.
 PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& problems);
 
 }  // namespace ombrix

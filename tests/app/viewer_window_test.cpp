@@ -1,6 +1,6 @@
 // The viewer as a user meets it: opened by View on the last run, kept up to date by each run,
-// turned by the mouse and the view keys, its layers switched, files opened, and files that cannot
-// be read said in words.
+// turned by the mouse and the view keys, its layers switched, hull files and models opened, and
+// files that cannot be read said in words.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +12,10 @@
 #include "app/spin_field.h"
 #include "app/viewer_window.h"
 #include "fake_desktop.h"
+#include "hulfile/hul_file.h"
 #include "hull/internal_hull.h"
 #include "picture/picture_pixels.h"
+#include "support/box_volume.h"
 #include "support/test_files.h"
 
 using namespace ombrix;
@@ -34,7 +36,7 @@ class ViewerWindowTest : public QObject {
   void view_buttons_and_keys_look_from_the_usual_sides();
   void dragging_turns_and_the_wheel_zooms();
   void switching_spheres_off_takes_their_colour_away();
-  void opened_model_is_shown_and_an_unreadable_one_says_why();
+  void opened_hull_file_is_drawn_with_its_model_and_damage_is_said();
   void closing_the_main_window_closes_the_viewer();
 
  private:
@@ -189,21 +191,52 @@ void ViewerWindowTest::switching_spheres_off_takes_their_colour_away() {
   QVERIFY(count_pixels(picture_in(viewer), is_sphere) > 500);
 }
 
-void ViewerWindowTest::opened_model_is_shown_and_an_unreadable_one_says_why() {
+void ViewerWindowTest::opened_hull_file_is_drawn_with_its_model_and_damage_is_said() {
   ViewerWindow* viewer = open_viewer();
   QVERIFY(viewer);
-  const std::string cut = dir_->file("cut.prm");
-  write_file(cut, read_file(dir_->file("body.prm")).substr(0, 100));
+  CollisionData data;
+  data.volumes.push_back(centred_cube(30));
+  data.spheres = {{0, 0, 0, 20}, {10, 0, 0, 5}};
+  const std::string hul = dir_->file("crate.hul");
+  QCOMPARE(write_hul_file(hul, data), HulWriteResult::kWritten);
+
+  desktop_->open_choices = {hul, dir_->file("crate.prm")};
+  viewer->open_button()->click();
+  QCOMPARE(desktop_->open_titles, (std::vector<std::string>{"Open a hull file", "Its model (Cancel: none)"}));
+  QCOMPARE(desktop_->starts.back().folder, dir_->prefix());  // the model is looked for beside the hull file
+  QVERIFY(viewer->problem_text().isEmpty());
+  const PictureScene& scene = viewer->scene_view()->scene();
+  QCOMPARE(scene.models.size(), size_t{1});
+  QCOMPARE(scene.hulls.size(), size_t{1});
+  QCOMPARE(scene.hulls[0].faces.size(), size_t{6});
+  QCOMPARE(scene.spheres.size(), size_t{2});
+  QVERIFY(viewer->legend_text().contains(QStringLiteral("Hull: crate.hul, 1 hull")));
+
+  // A hull file cut in its second sphere keeps what came whole before the cut; the model is skipped.
+  const std::string cut = dir_->file("cut.hul");
+  const std::string bytes = read_file(hul);
+  write_file(cut, bytes.substr(0, bytes.size() - 6));
   desktop_->open_choices = {cut};
   viewer->open_button()->click();
-  QCOMPARE(viewer->problem_text(), QString::fromStdString("File '" + cut + "' is truncated."));
+  QVERIFY(viewer->problem_text().startsWith(QString::fromStdString("Can't read " + cut + ": ")));
   QVERIFY(viewer->scene_view()->scene().models.empty());
+  QCOMPARE(viewer->scene_view()->scene().hulls.size(), size_t{1});
+  QCOMPARE(viewer->scene_view()->scene().spheres.size(), size_t{1});
 
-  desktop_->open_choices = {dir_->file("crate.prm")};
+  // A model that cannot be read says so as the run's log would; the hull is still drawn.
+  const std::string cut_model = dir_->file("cut.prm");
+  write_file(cut_model, read_file(dir_->file("body.prm")).substr(0, 100));
+  desktop_->open_choices = {hul, cut_model};
   viewer->open_button()->click();
-  QVERIFY(viewer->problem_text().isEmpty());
-  QCOMPARE(viewer->scene_view()->scene().models.at(0).name, std::string("crate.prm"));
-  QCOMPARE(desktop_->starts.back().folder, dir_->prefix());  // the next requester starts where the last file was
+  QCOMPARE(viewer->problem_text(), QString::fromStdString("File '" + cut_model + "' is truncated."));
+  QCOMPARE(viewer->scene_view()->scene().hulls.size(), size_t{1});
+
+  // Bytes that are no hull file at all draw nothing and say why, without a crash.
+  write_file(dir_->file("noise.hul"), std::string(7, '\xff'));
+  desktop_->open_choices = {dir_->file("noise.hul")};
+  viewer->open_button()->click();
+  QVERIFY(!viewer->problem_text().isEmpty());
+  QVERIFY(viewer->scene_view()->scene().hulls.empty());
 }
 
 void ViewerWindowTest::closing_the_main_window_closes_the_viewer() {

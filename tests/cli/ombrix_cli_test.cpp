@@ -109,17 +109,6 @@ TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
 }
 
-// The width and height a PNG's header gives, or zeros when `bytes` is not a PNG.
-std::pair<unsigned, unsigned> png_size(const std::string& bytes) {
-  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
-  const auto big_endian = [&](size_t at) {
-    unsigned value = 0;
-    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-  };
-  return {big_endian(16), big_endian(20)};
-}
-
 TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
   const CliRun plain = run_cli(dir.path(), "--hull internal --output plain.hul");
   const CliRun pictured = run_cli(dir.path(), "--hull internal --output pictured.hul --picture view.png", false);
@@ -131,7 +120,7 @@ TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
   pictured_lines.pop_back();
   EXPECT_EQ(plain_lines, pictured_lines);
   EXPECT_EQ(read_file(dir.file("plain.hul")), read_file(dir.file("pictured.hul")));
-  EXPECT_EQ(png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
+  EXPECT_EQ(testing::png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
 }
 
 TEST_F(OmbrixCli, PictureThatCannotBeWrittenOrRunThatWroteNothingExitsWithOne) {
