@@ -1,7 +1,7 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
 // model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
 // the literal form is the external program, which its planes must equal. Then how long a
-// picture of each model takes to draw: "picture model polygons spheres size draw_s".
+// picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -46,7 +46,7 @@ bool chosen(const std::vector<std::string>& chosen_stages, const std::string& na
 // Draws each model and prints how long it took; false when a model could not be read.
 bool time_pictures(const std::vector<std::string>& models) {
   bool all_read = true;
-  std::cout << "picture model polygons spheres size draw_s\n" << std::flush;
+  std::cout << "picture model polygons hull_faces spheres size draw_s\n" << std::flush;
   for (const std::string& model : models) {
     std::string refusal;
     const std::optional<PictureTiming> timing = time_picture(model, refusal);
@@ -55,7 +55,8 @@ bool time_pictures(const std::vector<std::string>& models) {
       all_read = false;
       continue;
     }
-    std::cout << "picture " << model << " " << timing->polygons << " " << timing->spheres << " " << kPictureWidth
+    std::cout << "picture " << model << " " << timing->polygons << " " << timing->hull_faces << " " << timing->spheres
+              << " " << kPictureWidth
               << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
               << std::flush;
   }

@@ -18,7 +18,6 @@ namespace {
 
 constexpr double kAmbient = 0.38;
 constexpr double kDiffuse = 0.62;
-constexpr double kHullEdgeWidth = 1.2;
 constexpr int kFarEdgeAlpha = 70;
 constexpr double kSmallestNumberedRadius = 6.0;  // pixels: a smaller disc has no room for its number
 constexpr int kNoteFontPixels = 12;
@@ -229,12 +228,20 @@ void paint_pieces(QPainter& painter, const Pieces& pieces) {
         painter.drawConvexPolygon(pieces.points.data() + piece.first, static_cast<int>(piece.count));
         break;
       case PieceKind::kHullFace: {
-        painter.setRenderHint(QPainter::Antialiasing, true);
+        // The fill unsmoothed and the edge a smoothed single pixel, drawn apart: the edge hides
+        // the fill's steps, and both together cost a fraction of a smoothed, wider outline.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(piece.colour);
+        painter.drawPolygon(pieces.points.data() + piece.first, static_cast<int>(piece.count));
         // Edges behind the solid are fainter, so its near side reads at once.
         QColor edge(piece.excluded ? kExcludedHullEdgeColour : kHullEdgeColour);
         if (piece.far_side) edge.setAlpha(kFarEdgeAlpha);
-        painter.setPen(QPen(edge, kHullEdgeWidth));
-        painter.setBrush(piece.colour);
+        QPen pen(edge, 1.0);
+        pen.setCosmetic(true);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(pieces.points.data() + piece.first, static_cast<int>(piece.count));
         break;
       }

@@ -67,6 +67,17 @@ TEST_F(RunScene, SpheresCarryTheNumbersOfTheirLogLines) {
   EXPECT_TRUE(problems.empty());
 }
 
+TEST_F(RunScene, HullsOfTheRunAreDrawnWithTheirExcludedVolumes) {
+  const FinishedRun run = run_on(dir, "body.prm * wing.prm");
+  std::vector<std::string> problems;
+  const PictureScene scene = scene_of_run(run.product, run.rows, problems);
+  ASSERT_EQ(scene.models.size(), 1u);  // an excluded volume's model is not drawn, its hull is
+  ASSERT_EQ(scene.hulls.size(), 2u);
+  EXPECT_FALSE(scene.hulls[0].excluded);
+  EXPECT_TRUE(scene.hulls[1].excluded);
+  for (const HullShape& hull : scene.hulls) EXPECT_EQ(hull.faces.size(), 6u) << hull.not_closed;
+}
+
 TEST_F(RunScene, ModelThatCanNoLongerBeReadIsLeftOutAndSaid) {
   const FinishedRun run = run_on(dir, "body.prm | wing.prm");
   std::filesystem::remove(dir.file("body.prm"));
