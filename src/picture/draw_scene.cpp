@@ -16,8 +16,8 @@ namespace ombrix {
 
 namespace {
 
-constexpr double kAmbient = 0.38;
-constexpr double kDiffuse = 0.62;
+constexpr double kAmbient = 0.45;
+constexpr double kDiffuse = 0.55;
 constexpr int kFarEdgeAlpha = 70;
 constexpr double kSmallestNumberedRadius = 6.0;  // pixels: a smaller disc has no room for its number
 constexpr int kNoteFontPixels = 12;
