@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "settings/settings_value.h"
 #include "shared/text.h"
 
 namespace ombrix {
@@ -110,6 +111,9 @@ std::string settings_text(const SettingsDocument& document) {
     }
     text += "\r\n";
   }
+  // Bytes of the mark that begin a line are part of that line, but at the very start of the
+  // file they would read as the mark: an empty line keeps them where they were.
+  if (!document.utf8 && text.starts_with(kByteOrderMark)) text.insert(0, "\r\n");
   return text;
 }
 
@@ -129,7 +133,7 @@ Entry* find_key(SettingsDocument& document, std::string_view key) {
 std::optional<std::string> read_text(SettingsDocument& document, std::string_view key) {
   const Entry* entry = find_key(document, key);
   if (entry == nullptr) return std::nullopt;
-  return field_text_from_file(trim_blanks(entry->value), document.utf8);
+  return field_text_from_file(field_text_of_value(trim_blanks(entry->value)), document.utf8);
 }
 
 // Only whether the leading signed decimal number is zero matters, so no value can overflow.
@@ -143,7 +147,7 @@ bool leading_integer_is_nonzero(std::string_view value) {
 }
 
 void write_text(SettingsDocument& document, std::string_view key, std::string_view text) {
-  const std::string value = file_text_from_field(text, document.utf8);
+  const std::string value = stored_value(file_text_from_field(text, document.utf8));
   if (Entry* entry = find_key(document, key)) {
     entry->value = value;
     return;
