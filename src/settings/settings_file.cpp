@@ -192,8 +192,8 @@ std::optional<std::string> read_settings_bytes(const std::string& path) {
 
 }  // namespace
 
-FieldSettings load_settings_file(const std::string& path) {
-  SettingsDocument document = parse_settings(read_settings_bytes(path).value_or(std::string()));
+FieldSettings settings_of_text(std::string_view text) {
+  SettingsDocument document = parse_settings(text);
   FieldSettings settings;
   for (const TextKey& text_key : kTextKeys) {
     if (auto text = read_text(document, text_key.key)) settings.*text_key.field = std::move(*text);
@@ -204,16 +204,23 @@ FieldSettings load_settings_file(const std::string& path) {
   return settings;
 }
 
+std::string text_with_settings(std::string_view text, const FieldSettings& settings) {
+  SettingsDocument document = parse_settings(text);
+  for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
+  write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+  return settings_text(document);
+}
+
+FieldSettings load_settings_file(const std::string& path) {
+  return settings_of_text(read_settings_bytes(path).value_or(std::string()));
+}
+
 bool save_settings_file(const std::string& path, const FieldSettings& settings) {
   // A file that exists but cannot be read is left alone rather than replaced by our keys alone.
   const std::optional<std::string> bytes = read_settings_bytes(path);
   if (!bytes) return false;
 
-  SettingsDocument document = parse_settings(*bytes);
-  for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
-  write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
-
-  const std::string text = settings_text(document);
+  const std::string text = text_with_settings(*bytes, settings);
   QSaveFile file(qt_path(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {

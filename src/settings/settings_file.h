@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ombrix {
 
@@ -38,5 +39,11 @@ FieldSettings load_settings_file(const std::string& path);
 // The new text is written beside the file and renamed over it. Returns false, leaving the
 // file as it was, when it exists but cannot be read, or when it cannot be written.
 bool save_settings_file(const std::string& path, const FieldSettings& settings);
+
+// What load_settings_file gives for a file holding `text`.
+FieldSettings settings_of_text(std::string_view text);
+
+// What save_settings_file writes over a file holding `text`.
+std::string text_with_settings(std::string_view text, const FieldSettings& settings);
 
 }  // namespace ombrix
