@@ -42,7 +42,6 @@ class WindowRunTest : public QObject {
   void close_request_and_clicks_are_lost_during_a_run();
   void typing_and_the_toggle_still_work_during_a_run();
   void settings_fill_the_fields_and_closing_saves_them();
-  void screenshot_after_a_run();
 
  private:
   void make_window();
@@ -280,19 +279,6 @@ void WindowRunTest::settings_fill_the_fields_and_closing_saves_them() {
            std::string("; kept\r\nFILES = a.prm\r\nfile_save = c.hul\r\ngrid_resolution_val = 8.0\r\n"
                        "sample_sphere_resolution_val = 22.0\r\ntarget_sphere_n = 12\r\n"
                        "sphere_overshot_val = 0.5\r\nupdate_clipboard = 0\r\n"));
-}
-
-void WindowRunTest::screenshot_after_a_run() {
-  // Run from the models' folder with an empty working directory, as a user would.
-  const QString previous = QDir::currentPath();
-  QVERIFY(QDir::setCurrent(QString::fromStdString(dir_->path().string())));
-  make_window();
-  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
-  const QImage picture = window_->grab().toImage();
-  QVERIFY(QDir::setCurrent(previous));
-
-  QCOMPARE(picture.size(), QSize(500, 400) * picture.devicePixelRatio());
-  QVERIFY(picture.save(QStringLiteral(OMBRIX_SCREENSHOT_PATH)));
 }
 
 QTEST_MAIN(WindowRunTest)

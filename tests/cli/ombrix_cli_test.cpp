@@ -26,10 +26,11 @@ struct CliRun {
   std::string out;
 };
 
-// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output.
-CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments) {
+// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output
+// unless `errors` is false.
+CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments, bool errors = true) {
   const std::string command =
-      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + " 2>&1";
+      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + (errors ? " 2>&1" : "");
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -54,6 +55,10 @@ std::vector<std::string> unstamped_lines(const std::string& out) {
     start = end + 1;
   }
   return lines;
+}
+
+bool has_line(const std::vector<std::string>& lines, const std::string& text) {
+  return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
 class OmbrixCli : public ::testing::Test {
@@ -154,6 +159,29 @@ TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
 
   // Without --settings the file is not read: the default body.prm is missing here.
   EXPECT_EQ(run_cli(dir.path(), "--hull internal").status, 1);
+}
+
+TEST_F(OmbrixCli, LinkToTheProgramInTheCurrentDirectoryMakesTheRunUseIt) {
+  const std::filesystem::path installed = "/usr/bin/qconvex";
+  if (!std::filesystem::exists(installed)) GTEST_SKIP() << "qconvex is not installed";
+  std::filesystem::create_symlink(installed, dir.path() / "qconvex");
+  const CliRun run = run_cli(dir.path(), "--hull auto 2>errors.txt", false);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "'qconvex' found. It will be used to compute Hull.");
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  EXPECT_TRUE(has_line(lines, "    Number of planes for the Hull: 6"));
+  EXPECT_EQ(read_file(dir.file("errors.txt")), "") << "Qt must not warn when no event loop runs";
+}
+
+TEST_F(OmbrixCli, ForcedProgramThatIsMissingIsReportedAndTheRunGoesOn) {
+  const CliRun run = run_cli(dir.path(), "--hull external");
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  EXPECT_TRUE(has_line(lines, "Can't start qconvex."));
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_TRUE(lines.back().starts_with("end ("));
 }
 
 }  // namespace
