@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   append_output_planes(planes, lines);
   const bool hull_output = lines.size() >= 2 && trim_spaces(lines[0]) == "4";
   if (planes.size() != 1 + (hull_output ? lines.size() - 2 : 0)) fuzz::report_finding("not one plane per facet line");
-  if (std::bit_cast<std::uint32_t>(planes[0].b) != std::bit_cast<std::uint32_t>(earlier.b) || planes[0].d != earlier.d) {
+  const Plane& first = planes[0];
+  if (std::bit_cast<std::uint32_t>(first.b) != std::bit_cast<std::uint32_t>(earlier.b) || first.d != earlier.d) {
     fuzz::report_finding("a plane already in the list changed");
   }
   return 0;

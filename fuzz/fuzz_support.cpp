@@ -62,7 +62,9 @@ VertexList model_vertices(FuzzedDataProvider& data, size_t max_vertices) {
   while (vertices.size() < max_vertices && data.remaining_bytes() > 0) {
     Vector& p = vertices.emplace_back().position;
     for (float* coordinate : {&p.x, &p.y, &p.z}) {
-      *coordinate = kind == 0 ? grid_coordinate(data) : kind == 1 ? scaled_coordinate(data, power) : float_coordinate(data);
+      *coordinate = kind == 0   ? grid_coordinate(data)
+                    : kind == 1 ? scaled_coordinate(data, power)
+                                : float_coordinate(data);
     }
   }
   return vertices;

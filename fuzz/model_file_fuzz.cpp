@@ -19,7 +19,9 @@ bool same_bits(const Vector& a, const Vector& b) {
          std::bit_cast<std::uint32_t>(a.z) == std::bit_cast<std::uint32_t>(b.z);
 }
 
-Vector stored_vector(const std::uint8_t* bytes) { return {float32_at(bytes), float32_at(bytes + 4), float32_at(bytes + 8)}; }
+Vector stored_vector(const std::uint8_t* bytes) {
+  return {float32_at(bytes), float32_at(bytes + 4), float32_at(bytes + 8)};
+}
 
 }  // namespace
 

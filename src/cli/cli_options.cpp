@@ -60,9 +60,8 @@ std::vector<std::string> arguments_for_parsing(int argc, char** argv) {
   std::vector<std::string> arguments;
   for (int i = argc - 1; i > 0; --i) {
     const std::string argument = argv[i];
-    const bool empty_field = argument.ends_with('=') && std::ranges::any_of(kFieldOptions, [&](const FieldOption& option) {
-      return argument == std::string(option.name) + "=";
-    });
+    const bool empty_field = std::ranges::any_of(
+        kFieldOptions, [&](const FieldOption& option) { return argument == std::string(option.name) + "="; });
     if (empty_field) arguments.push_back("");
     arguments.push_back(empty_field ? argument.substr(0, argument.size() - 1) : argument);
   }

@@ -91,6 +91,10 @@ std::string with_zeros(const std::string& before, size_t count, const std::strin
   return text;
 }
 
+// 2^-150 written out in full: the midpoint between zero and the smallest float, times 10^46.
+const std::string kHalfSmallestFloat =
+    "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625";
+
 struct DecimalCase {
   const char* name;
   std::string text;
@@ -116,11 +120,9 @@ const std::vector<DecimalCase> kLongDecimalCases = {
     {"just below that midpoint stays finite", "340282356779733661637539395458142568447.9999999999"},
     {"midpoint between 1 and the next float goes to even", "1.000000059604644775390625"},
     {"that midpoint and a digit 300 places on rounds up", with_zeros("1.000000059604644775390625", 300, "1")},
-    {"half the smallest float goes to even, zero",
-     "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-46"},
-    {"half the smallest float and a digit far on rounds up",
-     with_zeros("7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625", 250, "1e-46")},
-    {"just below half the smallest float", "7.006492321624085354618647916449580656401309709382578858785341419448955413429303e-46"},
+    {"half the smallest float goes to even, zero", kHalfSmallestFloat + "e-46"},
+    {"half the smallest float and a digit far on rounds up", with_zeros(kHalfSmallestFloat, 250, "1e-46")},
+    {"just below half the smallest float", kHalfSmallestFloat.substr(0, 60) + "e-46"},
     {"a thousand nines", std::string(1000, '9') + "e-1000"},
     {"digits around the smallest normal", "1.17549435082228750796873653722224568e-38"},
 };
