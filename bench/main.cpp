@@ -1,5 +1,7 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
-// model and stage: "stage model vertices literal_s fast_s ratio identical".
+// model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
+// the literal form is the external program, which its planes must equal.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -7,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "exact_stage.h"
 #include "hull_stage.h"
 #include "sphere_stage.h"
 #include "model/model_file.h"
@@ -18,10 +21,11 @@ namespace {
 using namespace ombrix;
 using namespace ombrix::bench;
 
-// In the order a run calls them.
+// In the order a run calls them; the exact hull, another procedure for the hull, comes last.
 const std::vector<std::pair<std::string, Stage>> kStages = {
     {"hull", run_hull_stage},
     {"spheres", run_sphere_stage},
+    {"exact", run_exact_stage},
 };
 
 std::string result_line(const std::string& stage, const std::string& model, size_t vertices,
@@ -41,6 +45,12 @@ int main(int argc, char** argv) {
   app.add_option("MODEL", models, "model files (.prm or .m)")->required();
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
+  app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
+      ->capture_default_str();
+  std::vector<std::string> chosen_stages;
+  app.add_option("--stage", chosen_stages, "only this stage (hull, spheres or exact; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact"}))
+      ->allow_extra_args(false);
   CLI11_PARSE(app, argc, argv);
 
 #ifndef NDEBUG
@@ -57,6 +67,7 @@ int main(int argc, char** argv) {
       continue;
     }
     for (const auto& [name, stage] : kStages) {
+      if (!chosen_stages.empty() && std::ranges::find(chosen_stages, name) == chosen_stages.end()) continue;
       const StageResult result = stage(vertices, settings);
       all_identical = all_identical && result.identical;
       std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;

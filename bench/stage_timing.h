@@ -1,6 +1,7 @@
 // What one stage of the benchmark measures on one model, and how it is timed.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@ namespace ombrix::bench {
 struct BenchSettings {
   std::optional<std::string> grid;     // sphere grid resolution text, as the window's field
   std::optional<std::string> samples;  // sphere sampling resolution text
+  std::filesystem::path qconvex = "/usr/bin/qconvex";  // the external program, for the exact stage
 };
 
 struct StageResult {

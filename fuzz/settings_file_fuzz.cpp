@@ -10,10 +10,14 @@ using namespace ombrix;
 
 namespace {
 
-bool same_fields(const FieldSettings& a, const FieldSettings& b) {
-  return a.files == b.files && a.file_save == b.file_save && a.grid_resolution_val == b.grid_resolution_val &&
-         a.sample_sphere_resolution_val == b.sample_sphere_resolution_val && a.target_sphere_n == b.target_sphere_n &&
-         a.sphere_overshot_val == b.sphere_overshot_val && a.update_clipboard == b.update_clipboard;
+// An empty hull procedure is not saved: the file keeps whatever it had.
+bool same_fields(const FieldSettings& loaded, const FieldSettings& saved) {
+  return loaded.files == saved.files && loaded.file_save == saved.file_save &&
+         loaded.grid_resolution_val == saved.grid_resolution_val &&
+         loaded.sample_sphere_resolution_val == saved.sample_sphere_resolution_val &&
+         loaded.target_sphere_n == saved.target_sphere_n && loaded.sphere_overshot_val == saved.sphere_overshot_val &&
+         loaded.update_clipboard == saved.update_clipboard &&
+         (saved.hull_procedure.empty() || loaded.hull_procedure == saved.hull_procedure);
 }
 
 }  // namespace
@@ -23,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   FieldSettings fields;
   for (std::string* text : {&fields.files, &fields.file_save, &fields.grid_resolution_val,
                             &fields.sample_sphere_resolution_val, &fields.target_sphere_n,
-                            &fields.sphere_overshot_val}) {
+                            &fields.sphere_overshot_val, &fields.hull_procedure}) {
     *text = provider.ConsumeRandomLengthString(24);
   }
   fields.update_clipboard = provider.ConsumeBool();

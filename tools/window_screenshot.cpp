@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
+#include "hull/exact_procedure.h"
 #include "hull/internal_hull.h"
 
 int main(int argc, char** argv) {
@@ -30,10 +31,11 @@ int main(int argc, char** argv) {
   }
 
   ombrix::QtDesktop desktop;
-  ombrix::MainWindow window(desktop, ombrix::build_internal_hull, folder.filePath("ombrix.ini").toStdString());
+  ombrix::MainWindow window(desktop, {ombrix::build_internal_hull, ombrix::build_exact_hull, std::nullopt},
+                            folder.filePath("ombrix.ini").toStdString());
   desktop.set_parent(&window);
   window.show();
-  window.log_start_up_lines(false);
+  window.log_start_up_lines();
   static_cast<QAbstractButton*>(window.control(ombrix::Control::kProceed))->click();
   if (!window.grab().toImage().save(output)) {
     std::fprintf(stderr, "window-screenshot: can't write %s\n", argv[2]);

@@ -32,6 +32,7 @@ enum class Control : int {
   kOvershootLabel = 20,
   kOvershoot = 21,
   kCopyToggle = 22,
+  kHullChoice = 23,
 };
 
 // The control that holds the text of a field a run reads.
@@ -57,7 +58,7 @@ struct ControlLayout {
   const char* tooltip;      // empty: none
 };
 
-inline constexpr int kControlCount = 23;
+inline constexpr int kControlCount = 24;
 
 // The window's client size when opened, and its limits: the width never changes.
 inline constexpr int kWindowWidth = 500;

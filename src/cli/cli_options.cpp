@@ -85,9 +85,10 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
   std::string hull = "auto";
   app.add_option("--hull", hull,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "
-                 "in the current directory, else the tool's own), internal, or external.")
-      ->check(CLI::IsMember({"auto", "internal", "external"}))
-      ->type_name("auto|internal|external");
+                 "in the current directory, else the tool's own), internal, external, or exact "
+                 "(qconvex's planes computed inside the tool, no program needed).")
+      ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
+      ->type_name("auto|internal|external|exact");
   std::string table;
   CLI::Option* table_option = app.add_option(
       "--table", table,
@@ -113,6 +114,7 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
   }
   options.hull = hull == "internal"   ? HullChoice::kInternal
                  : hull == "external" ? HullChoice::kExternal
+                 : hull == "exact"    ? HullChoice::kExact
                                       : HullChoice::kAuto;
   if (table_option->count() > 0) options.table_path = table;
   return std::nullopt;

@@ -12,6 +12,7 @@ enum class HullChoice {
   kAuto,      // the external program when it lies in the current directory, as the window decides
   kInternal,
   kExternal,
+  kExact,     // Qhull's library inside the tool: the external program's planes without the program
 };
 
 struct CliOptions {

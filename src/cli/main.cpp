@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "hull/exact_procedure.h"
 #include "hull/external_hull.h"
 #include "hull/internal_hull.h"
 #include "pipeline/run_pipeline.h"
@@ -14,6 +15,7 @@ namespace {
 using namespace ombrix;
 
 HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
+  if (choice == HullChoice::kExact) return build_exact_hull;
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
     external = external_hull_program_present();

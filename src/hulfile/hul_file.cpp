@@ -12,14 +12,13 @@ namespace ombrix {
 
 namespace {
 
-// The game reads every count as a signed 16-bit value.
-constexpr size_t kMaxCount = 32767;
-
 bool fits_the_format(const CollisionData& data) {
-  if (data.volumes.size() > kMaxCount || data.spheres.size() > kMaxCount) return false;
+  if (data.volumes.size() > kMostHullFileEntries || data.spheres.size() > kMostHullFileEntries) {
+    return false;
+  }
   for (const Volume& volume : data.volumes) {
-    if (volume.points.size() > kMaxCount || volume.edges.size() > kMaxCount ||
-        volume.planes.size() > kMaxCount) {
+    if (volume.points.size() > kMostHullFileEntries || volume.edges.size() > kMostHullFileEntries ||
+        volume.planes.size() > kMostHullFileEntries) {
       return false;
     }
   }

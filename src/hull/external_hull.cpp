@@ -5,7 +5,6 @@
 #include "hull/external_hull_input.h"
 #include "hull/external_hull_output.h"
 #include "hull/external_hull_process.h"
-#include "shared/number_text.h"
 
 namespace ombrix {
 
@@ -52,8 +51,7 @@ void build_external_hull_using(const ExternalHullProgram& program, std::vector<P
     case ProgramEnd::kTooMuchOutput:  // not a hull's output: no planes, as for any other
       break;
   }
-  log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(planes.size())),
-                  true);
+  log.log_message(plane_count_line(planes.size()), true);
 }
 
 void build_external_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {

@@ -56,6 +56,24 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
   }
 }
 
+std::string count_text(size_t count) { return format_whole(static_cast<std::int64_t>(count)); }
+
+// Why `data` does not fit a hull file, and the way out. A run fills only the main volumes'
+// planes and the spheres, never points or edges.
+std::string too_large_reason(const CollisionData& data) {
+  const std::string limit = ", more than the " + count_text(kMostHullFileEntries) + " a hull file holds; ";
+  for (const Volume& volume : data.volumes) {
+    if (volume.planes.size() > kMostHullFileEntries) {
+      return "a hull has " + count_text(volume.planes.size()) + " planes" + limit +
+             "choose the exact hull procedure, which gives each flat side one plane";
+    }
+  }
+  if (data.spheres.size() > kMostHullFileEntries) {
+    return count_text(data.spheres.size()) + " spheres" + limit + "ask for fewer spheres";
+  }
+  return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
+}
+
 bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
   const std::string path = directory_prefix(fields) + fields.field_text(Field::kOutputFile);
   if (data.volumes.empty()) {
@@ -69,7 +87,7 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
       log.log_message("Can't write file: " + path, true);
       return false;
     case HulWriteResult::kTooLarge:
-      log.log_message("Can't write file: " + path + " (more than 32767 planes or spheres).", true);
+      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", true);
       return false;
   }
   return false;

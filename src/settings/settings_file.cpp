@@ -171,6 +171,7 @@ constexpr TextKey kTextKeys[] = {
 };
 
 constexpr std::string_view kClipboardKey = "update_clipboard";
+constexpr std::string_view kHullProcedureKey = "hull_procedure";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -201,6 +202,7 @@ FieldSettings settings_of_text(std::string_view text) {
   if (const Entry* entry = find_key(document, kClipboardKey)) {
     settings.update_clipboard = leading_integer_is_nonzero(trim_blanks(entry->value));
   }
+  if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
   return settings;
 }
 
@@ -208,6 +210,7 @@ std::string text_with_settings(std::string_view text, const FieldSettings& setti
   SettingsDocument document = parse_settings(text);
   for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
   write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+  if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
   return settings_text(document);
 }
 

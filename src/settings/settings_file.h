@@ -18,6 +18,9 @@ struct FieldSettings {
   std::string target_sphere_n = "11";
   std::string sphere_overshot_val = "0.0";
   bool update_clipboard = false;
+  // The hull procedure the user chose in the window, as the file holds it; empty when the file
+  // has none. Saving an empty one leaves the file's key as it is.
+  std::string hull_procedure;
 };
 
 // The settings stored in the file at `path`; a missing or unreadable file gives the defaults.

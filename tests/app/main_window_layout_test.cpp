@@ -68,8 +68,11 @@ QString caption_of(QWidget* widget) {
   return {};
 }
 
-MainWindow* make_window(Desktop& desktop, const TempDir& dir) {
-  return new MainWindow(desktop, [](auto&, auto, auto&) {}, dir.file("ombrix.ini"));
+MainWindow* make_window(Desktop& desktop, const TempDir& dir, bool qconvex_found = false) {
+  const HullBuilder no_hull = [](auto&, auto, auto&) {};
+  HullBuilders builders{no_hull, no_hull, std::nullopt};
+  if (qconvex_found) builders.qconvex = no_hull;
+  return new MainWindow(desktop, std::move(builders), dir.file("ombrix.ini"));
 }
 
 }  // namespace
@@ -178,8 +181,8 @@ void MainWindowLayoutTest::title_carries_the_release_tag() {
 
 void MainWindowLayoutTest::start_up_lines_name_the_hull_procedure() {
   for (const bool external : {false, true}) {
-    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
-    window->log_start_up_lines(external);
+    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, external));
+    window->log_start_up_lines();
     const QStringList lines = log_lines(*window);
     QCOMPARE(lines.size(), 4);
     QVERIFY(ombrix::testing::is_stamped(lines[0]));

@@ -91,6 +91,17 @@ TEST_F(OmbrixCli, AForcedHullChoiceLogsNoProgramLine) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "car" / "c.hul"));
 }
 
+TEST_F(OmbrixCli, ExactHullWritesAFileWhereTheOwnProcedureHasTooManyPlanes) {
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  EXPECT_EQ(run_cli(dir.path(), "--hull internal --input roof.prm").status, 1);
+  const CliRun exact = run_cli(dir.path(), "--hull exact --input roof.prm");
+  EXPECT_EQ(exact.status, 0) << exact.out;
+  const std::vector<std::string> lines = unstamped_lines(exact.out);
+  ASSERT_GE(lines.size(), 4u) << exact.out;
+  EXPECT_EQ(lines[0], "");  // a chosen procedure: no line about the program, and no "Creating Hull."
+  EXPECT_EQ(lines[3].rfind("    Number of planes for the Hull: ", 0), 0u) << lines[3];
+}
+
 TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
   EXPECT_EQ(run_cli(dir.path(), "--input missing.prm").status, 1);
   EXPECT_EQ(run_cli(dir.path(), "--output no/such/dir/h.hul").status, 1);

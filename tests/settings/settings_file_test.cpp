@@ -155,6 +155,14 @@ TEST(SettingsFileRewrite, StoredKeysAreReplacedInPlaceKeepingTheirCase) {
             "update_clipboard = 1\r\n");
 }
 
+TEST(SettingsFileHullProcedure, IsReadAsTextAndAnEmptyOneLeavesTheKeyAsItStands) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "Hull_Procedure =  exact \t\r\n").hull_procedure, "exact");
+  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);  // an older file gains no key
+  EXPECT_EQ(save_over(dir, "hull_procedure = qconvex\r\n"),
+            std::string("hull_procedure = qconvex\r\n") + kSomeSettingsLines);
+}
+
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {
   TempDir dir;
   EXPECT_EQ(save_over(dir, ";no blank\n\n  ;  two blanks\nother=  kept  \n\n[group]\nfiles = grouped\n[open"),

@@ -1,9 +1,11 @@
 #include "support/test_files.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <system_error>
 
 #include <unistd.h>
@@ -62,6 +64,21 @@ std::vector<Vector> box_corners(const Vector& low, const Vector& high) {
     }
   }
   return corners;
+}
+
+std::vector<Vector> roof_at_zero_body() {
+  std::vector<Vector> points;
+  for (int i = 0; i < 9; ++i) {
+    for (int j = 0; j < 9; ++j) points.push_back({-40.0f + 10.0f * i, 0.0f, -80.0f + 20.0f * j});
+  }
+  for (int step = 0; step < 40; ++step) {  // the belt, an ellipse wider than the roof
+    const double angle = 2.0 * std::numbers::pi * step / 40;
+    points.push_back({static_cast<float>(60.0 * std::cos(angle)), 25.0f, static_cast<float>(120.0 * std::sin(angle))});
+  }
+  for (int i = 0; i < 8; ++i) {
+    for (int j = 0; j < 8; ++j) points.push_back({-50.0f + 100.0f * i / 7, 50.0f, -100.0f + 200.0f * j / 7});
+  }
+  return points;
 }
 
 }  // namespace ombrix::testing

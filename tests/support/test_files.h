@@ -41,4 +41,9 @@ VertexList vertices_of(std::span<const Vector> points);
 // The corners of the box from `low` to `high`, x changing slowest and z fastest.
 std::vector<Vector> box_corners(const Vector& low, const Vector& high);
 
+// A car-like body of 185 vertices whose roof is a 9 by 9 grid of points in the plane y = 0,
+// above a belt and a floor grid: a flat side through the origin, whose many vertex triples the
+// tool's own procedure keeps as separate planes, since planes at offset 0 never merge.
+std::vector<Vector> roof_at_zero_body();
+
 }  // namespace ombrix::testing
