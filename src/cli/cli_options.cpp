@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_command.h"
 #include "settings/settings_file.h"
 
 namespace ombrix {
@@ -99,12 +100,22 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
                "Take the defaults of the field options from ombrix.ini in the current "
                "directory, as the window does at start-up; options given here still win.");
 
+  const std::vector<CliCommand> commands = add_subcommands(app);
+  app.require_subcommand(0, 1);
+
   try {
     std::vector<std::string> arguments = arguments_for_parsing(argc, argv);
     app.parse(arguments);
   } catch (const CLI::ParseError& error) {
     const int status = app.exit(error);
     return status == 0 ? 0 : 2;
+  }
+
+  for (const CliCommand& command : commands) {
+    if (command.subcommand->parsed()) {
+      options.command = command.run;
+      return std::nullopt;
+    }
   }
 
   std::map<Field, std::string> defaults = default_texts(from_settings);

@@ -1,6 +1,7 @@
 // The command line of ombrix-cli: window field texts given as options.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@ struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
   HullChoice hull = HullChoice::kAuto;
   std::optional<std::string> table_path;  // "-" for standard output
+  std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop

@@ -42,6 +42,7 @@ bool write_table(const std::string& path, const std::string& table) {
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto status = parse_command_line(argc, argv, options)) return *status;
+  if (options.command) return options.command();
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });

@@ -11,13 +11,15 @@ extern "C" {
 
 namespace ombrix {
 
-// Computes the convex hull of three-dimensional points with Qhull and frees all of Qhull's memory
-// when it goes. Qhull's messages (warnings, the reason of a failure) are discarded.
+// Computes the convex hull of points with Qhull (or, with "H" among the options, the intersection
+// of halfspaces) and frees all of Qhull's memory when it goes. Qhull's messages (warnings, the
+// reason of a failure) are discarded.
 class QhullRun {
  public:
-  // `coordinates` holds x, y and z of each point in turn; `command` is "qhull" followed by the
-  // options the Qhull programs take, as in "qhull n".
-  QhullRun(std::vector<coordT> coordinates, std::string command);
+  // `coordinates` holds the `dimension` coordinates of each point in turn (x, y and z by
+  // default; for halfspaces the normal and then the offset); `command` is "qhull" followed by
+  // the options the Qhull programs take, as in "qhull n".
+  QhullRun(std::vector<coordT> coordinates, std::string command, int dimension = 3);
   ~QhullRun();
   QhullRun(const QhullRun&) = delete;
   QhullRun& operator=(const QhullRun&) = delete;

@@ -2,14 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
-#include <sys/wait.h>
 
+#include "support/program_run.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -21,25 +19,12 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using CliRun = testing::ProgramRun;
 
 // Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output
 // unless `errors` is false.
 CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments, bool errors = true) {
-  const std::string command =
-      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + (errors ? " 2>&1" : "");
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> buffer{};
-  size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), read);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return testing::run_program(OMBRIX_CLI_PATH, directory, arguments, errors);
 }
 
 // The output's lines with the time stamps ("HH:MM:SS." and a TAB) taken off.
