@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/program_run.h"
 #include "support/test_files.h"
@@ -100,6 +102,35 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples",
                              "--overshoot", "--hull", "--table", "--settings"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+}
+
+TEST_F(OmbrixCli, EveryFieldOptionTakesAnEmptyTextInBothForms) {
+  // What each empty field does to the run; the working directory and overshoot are empty or 0
+  // by default, so only the option after them shows that nothing was swallowed.
+  const std::vector<std::pair<std::string, std::string>> options = {
+      {"--workdir", "end ("},
+      {"--input", "Aborting. Can't find the file: "},
+      {"--output", "Can't write file: "},
+      {"--spheres", "Sphere 1 coordinates"},
+      {"--grid", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--samples", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--overshoot", "end ("},
+  };
+  for (const auto& [option, line] : options) {
+    for (const std::string& empty : {option + "=", option + " ''"}) {
+      SCOPED_TRACE(empty);
+      std::filesystem::remove(dir.file("t.txt"));
+      const CliRun followed = run_cli(dir.path(), empty + " --table t.txt --hull internal");
+      EXPECT_TRUE(std::filesystem::exists(dir.file("t.txt"))) << followed.out;
+      const std::vector<std::string> lines = unstamped_lines(followed.out);
+      EXPECT_TRUE(std::ranges::any_of(lines, [&](const std::string& l) { return l.starts_with(line); }))
+          << followed.out;
+      if (option == "--spheres") {
+        EXPECT_EQ(followed.out.find("Sphere 2 coordinates"), std::string::npos);
+      }
+      EXPECT_NE(run_cli(dir.path(), "--hull internal " + empty).status, 2);  // last on the line
+    }
   }
 }
 
