@@ -95,6 +95,11 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
       "--table", table,
       "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
       "\"-\" prints it after the log.")->type_name("FILE");
+  std::string picture;
+  CLI::Option* picture_option = app.add_option(
+      "--picture", picture,
+      "After the run has written its hull file, write a picture of its models, hulls and spheres "
+      "from four sides to FILE (PNG).")->type_name("FILE");
   bool from_settings = false;
   app.add_flag("--settings", from_settings,
                "Take the defaults of the field options from ombrix.ini in the current "
@@ -128,6 +133,7 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
                  : hull == "exact"    ? HullChoice::kExact
                                       : HullChoice::kAuto;
   if (table_option->count() > 0) options.table_path = table;
+  if (picture_option->count() > 0) options.picture_path = picture;
   return std::nullopt;
 }
 

@@ -140,6 +140,25 @@ TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
 }
 
+TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
+  const CliRun plain = run_cli(dir.path(), "--hull internal --output plain.hul");
+  const CliRun pictured = run_cli(dir.path(), "--hull internal --output pictured.hul --picture view.png", false);
+  EXPECT_EQ(pictured.status, 0) << pictured.out;
+  std::vector<std::string> plain_lines = unstamped_lines(plain.out);
+  std::vector<std::string> pictured_lines = unstamped_lines(pictured.out);
+  ASSERT_EQ(plain_lines.size(), pictured_lines.size());
+  plain_lines.pop_back();  // the end lines carry the run's time
+  pictured_lines.pop_back();
+  EXPECT_EQ(plain_lines, pictured_lines);
+  EXPECT_EQ(read_file(dir.file("plain.hul")), read_file(dir.file("pictured.hul")));
+  EXPECT_EQ(testing::png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
+}
+
+TEST_F(OmbrixCli, RunThatWroteNoHullFileDrawsNoPicture) {
+  EXPECT_EQ(run_cli(dir.path(), "--input missing.prm --picture view.png").status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("view.png")));
+}
+
 TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
   std::filesystem::rename(dir.file("body.prm"), dir.file("cube.prm"));
   write_file(dir.file("ombrix.ini"), "FILES = cube.prm\r\nfile_save = saved.hul\r\ntarget_sphere_n = 2\r\n");
