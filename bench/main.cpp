@@ -1,6 +1,7 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
 // model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
-// the literal form is the external program, which its planes must equal.
+// the literal form is the external program, which its planes must equal. Then how long a
+// picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -8,9 +9,11 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
+#include <QGuiApplication>
 
 #include "exact_stage.h"
 #include "hull_stage.h"
+#include "picture_stage.h"
 #include "sphere_stage.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
@@ -36,6 +39,30 @@ std::string result_line(const std::string& stage, const std::string& model, size
          (result.identical ? "yes" : "NO");
 }
 
+bool chosen(const std::vector<std::string>& chosen_stages, const std::string& name) {
+  return chosen_stages.empty() || std::ranges::find(chosen_stages, name) != chosen_stages.end();
+}
+
+// Draws each model and prints how long it took; false when a model could not be read.
+bool time_pictures(const std::vector<std::string>& models) {
+  bool all_read = true;
+  std::cout << "picture model polygons hull_faces spheres size draw_s\n" << std::flush;
+  for (const std::string& model : models) {
+    std::string refusal;
+    const std::optional<PictureTiming> timing = time_picture(model, refusal);
+    if (!timing) {
+      std::cerr << refusal << '\n';
+      all_read = false;
+      continue;
+    }
+    std::cout << "picture " << model << " " << timing->polygons << " " << timing->hull_faces << " " << timing->spheres
+              << " " << kPictureWidth
+              << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
+              << std::flush;
+  }
+  return all_read;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,17 +75,22 @@ int main(int argc, char** argv) {
   app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
-  app.add_option("--stage", chosen_stages, "only this stage (hull, spheres or exact; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact"}))
+  app.add_option("--stage", chosen_stages,
+                 "only this stage (hull, spheres, exact or picture; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture"}))
       ->allow_extra_args(false);
   CLI11_PARSE(app, argc, argv);
+  // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
 
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
   bool all_identical = true;
-  std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
-  for (const std::string& model : models) {
+  const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
+  if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
     VertexList vertices;
     reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
@@ -67,11 +99,12 @@ int main(int argc, char** argv) {
       continue;
     }
     for (const auto& [name, stage] : kStages) {
-      if (!chosen_stages.empty() && std::ranges::find(chosen_stages, name) == chosen_stages.end()) continue;
+      if (!chosen(chosen_stages, name)) continue;
       const StageResult result = stage(vertices, settings);
       all_identical = all_identical && result.identical;
       std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
     }
   }
-  return all_identical ? 0 : 1;
+  const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
+  return all_identical && all_drawn ? 0 : 1;
 }

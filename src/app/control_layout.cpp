@@ -56,6 +56,9 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
      "Hull procedure of the next runs, a click steps to the next one: own (the tool's own procedure), exact "
      "(the planes qconvex gives, computed inside the tool: no program needed) or qconvex (the program, when "
      "found at start-up)."},
+    // In the free corner above the emblem.
+    {C::kView, K::kButton, 5, 85, 55, 20, "View", 0, 0,
+     "Show the models, hulls and spheres of the last run in the viewer window."},
 }};
 
 Control control_of(Field field) {

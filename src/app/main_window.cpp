@@ -13,12 +13,14 @@
 
 #include "app/copy_result_table.h"
 #include "app/emblem.h"
+#include "app/file_patterns.h"
 #include "app/image_button.h"
 #include "app/log_box.h"
 #include "app/output_name.h"
 #include "app/qt_text.h"
 #include "app/requester_paths.h"
 #include "app/spin_field.h"
+#include "app/viewer_window.h"
 #include "hull/external_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log_line.h"
@@ -32,10 +34,6 @@ constexpr const char* kTitleMask = " - Rel.%yy-%mm-%dd";
 constexpr LocalTime kReleaseDate{2010, 10, 15, 2, 41, 47};
 
 constexpr double kControlFontPoints = 7.5;
-
-constexpr const char* kModelPatterns =
-    "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
-constexpr const char* kHullPatterns = "Hul (*.hul)|*.hul|All files (*.*)|*.*";
 
 QString window_title() { return to_qstring("ombrix" + expand_date(kTitleMask, kReleaseDate)); }
 
@@ -176,6 +174,9 @@ void MainWindow::dispatch(Control control, SpinArrow arrow) {
     case Control::kHullChoice:
       step_hull_choice();
       break;
+    case Control::kView:
+      show_viewer();
+      break;
     default:
       break;
   }
@@ -225,13 +226,25 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  run_pipeline(*this, *this, hull_builder(hull_builders_, hull_procedure_), results_);
+  run_pipeline(*this, *this, hull_builder(hull_builders_, hull_procedure_), results_, &last_run_);
+  has_run_ = true;
+  if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
 }
 
 void MainWindow::toggle_copy() {
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
+}
+
+void MainWindow::show_viewer() {
+  if (!viewer_) {
+    viewer_ = new ViewerWindow(desktop_, this);
+    if (has_run_) viewer_->show_run(last_run_, results_);
+  }
+  viewer_->show();
+  viewer_->raise();
+  viewer_->activateWindow();
 }
 
 void MainWindow::step_hull_choice() {
@@ -279,6 +292,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   save_settings();
+  if (viewer_) viewer_->close();  // the tool ends with its main window
   event->accept();
 }
 

@@ -12,6 +12,7 @@
 #include "settings/settings_file.h"
 #include "app/spin_step.h"
 #include "hull/volume.h"
+#include "pipeline/run_pipeline.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/sphere_result.h"
@@ -22,6 +23,7 @@ namespace ombrix {
 
 class LogBox;
 class SpinField;
+class ViewerWindow;
 
 // The address the picture button opens.
 inline constexpr const char* kWebPageAddress = "https://re-volt.io";
@@ -53,6 +55,8 @@ class MainWindow : public QWidget, public Fields, public Log {
   // True while a handler (a run, a requester) or the start-up lines are under way.
   bool busy() const { return busy_; }
   const ResultList& results() const { return results_; }
+  // The viewer window once the View button has opened it, else null.
+  ViewerWindow* viewer() const { return viewer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -77,6 +81,7 @@ class MainWindow : public QWidget, public Fields, public Log {
   void step_whole_field(SpinArrow arrow);
   void proceed();
   void toggle_copy();
+  void show_viewer();
 
   void set_field_text(Control control, const std::string& text);
   SpinField* spin_field(Control control) const;
@@ -94,6 +99,9 @@ class MainWindow : public QWidget, public Fields, public Log {
   std::array<QWidget*, kControlCount> controls_{};
   LogBox* log_box_ = nullptr;
   ResultList results_;  // the last run's rows, kept for the clipboard toggle
+  RunProduct last_run_;  // what the last run built, kept for the viewer
+  bool has_run_ = false;
+  ViewerWindow* viewer_ = nullptr;
   bool busy_ = false;
 };
 

@@ -20,6 +20,7 @@ struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
   HullChoice hull = HullChoice::kAuto;
   std::optional<std::string> table_path;  // "-" for standard output
+  std::optional<std::string> picture_path;
   std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status
 };
 

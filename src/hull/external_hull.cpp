@@ -36,16 +36,20 @@ std::string external_hull_presence_line(bool present) {
 void build_external_hull_using(const ExternalHullProgram& program, std::vector<Plane>& planes,
                                std::span<const MeshVertex> vertices, Log& log) {
   const std::string name = external_hull_program_name();
-  const ProgramRun run =
-      run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit);
-  if (!run.started) {
-    log.log_message("Can't start " + name + ".", true);
-    return;
-  }
-  if (run.finished_in_time) {
-    append_output_planes(planes, split_output_lines(run.output));
-  } else {
-    log.log_message("    " + name + " did not finish in time: its output is ignored.", true);
+  const ProgramRun run = run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit,
+                                     program.output_limit);
+  switch (run.end) {
+    case ProgramEnd::kNotStarted:
+      log.log_message("Can't start " + name + ".", true);
+      return;
+    case ProgramEnd::kFinished:
+      append_output_planes(planes, split_output_lines(run.output));
+      break;
+    case ProgramEnd::kTimedOut:
+      log.log_message("    " + name + " did not finish in time: its output is ignored.", true);
+      break;
+    case ProgramEnd::kTooMuchOutput:  // not a hull's output: no planes, as for any other
+      break;
   }
   log.log_message(plane_count_line(planes.size()), true);
 }

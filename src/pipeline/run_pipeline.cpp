@@ -35,9 +35,11 @@ std::string directory_prefix(const Fields& fields) {
   return with_trailing_separator(fields.field_text(Field::kWorkingDir));
 }
 
-// Reads every entry into `data`; a file that cannot be read is skipped with the reader's message.
-void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull,
-                  CollisionData& data, Log& log) {
+// Reads every entry into `product`; a file that cannot be read is skipped with the reader's
+// message.
+void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull, RunProduct& product,
+                  Log& log) {
+  CollisionData& data = product.data;
   VertexList vertices;
   for (const InputEntry& entry : entries) {
     if (!read_model_file(entry.path, vertices, log)) continue;
@@ -45,6 +47,7 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
     Volume* target = nullptr;
     if (!entry.excluded) {
       target = &data.volumes.emplace_back();
+      product.model_paths.push_back(entry.path);
     } else if (!data.volumes.empty()) {
       target = &data.volumes.back().excluded.emplace_back();
     } else {
@@ -95,8 +98,10 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
 
 }  // namespace
 
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results) {
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results,
+                        RunProduct* product) {
   results.clear();
+  if (product) *product = {};
   log.log_message("", false);
   log.log_message("start", true);
 
@@ -111,13 +116,14 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   }
 
   const std::uint32_t start = tick_count();
-  CollisionData data;
-  read_volumes(entries, build_hull, data, log);
-  fill_spheres(data.spheres, data.volumes, fields, log, results);
-  const bool written = write_output(fields, data, log);
+  RunProduct built;
+  read_volumes(entries, build_hull, built, log);
+  fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
+  const bool written = write_output(fields, built.data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
   log.log_message("end (" + format_whole(elapsed) + "ms)", true);
+  if (product) *product = std::move(built);
   return written ? RunOutcome::kWritten : RunOutcome::kNotWritten;
 }
 

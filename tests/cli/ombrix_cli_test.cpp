@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/program_run.h"
 #include "support/test_files.h"
@@ -103,10 +105,58 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   }
 }
 
+TEST_F(OmbrixCli, EveryFieldOptionTakesAnEmptyTextInBothForms) {
+  // What each empty field does to the run; the working directory and overshoot are empty or 0
+  // by default, so only the option after them shows that nothing was swallowed.
+  const std::vector<std::pair<std::string, std::string>> options = {
+      {"--workdir", "end ("},
+      {"--input", "Aborting. Can't find the file: "},
+      {"--output", "Can't write file: "},
+      {"--spheres", "Sphere 1 coordinates"},
+      {"--grid", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--samples", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--overshoot", "end ("},
+  };
+  for (const auto& [option, line] : options) {
+    for (const std::string& empty : {option + "=", option + " ''"}) {
+      SCOPED_TRACE(empty);
+      std::filesystem::remove(dir.file("t.txt"));
+      const CliRun followed = run_cli(dir.path(), empty + " --table t.txt --hull internal");
+      EXPECT_TRUE(std::filesystem::exists(dir.file("t.txt"))) << followed.out;
+      const std::vector<std::string> lines = unstamped_lines(followed.out);
+      EXPECT_TRUE(std::ranges::any_of(lines, [&](const std::string& l) { return l.starts_with(line); }))
+          << followed.out;
+      if (option == "--spheres") {
+        EXPECT_EQ(followed.out.find("Sphere 2 coordinates"), std::string::npos);
+      }
+      EXPECT_NE(run_cli(dir.path(), "--hull internal " + empty).status, 2);  // last on the line
+    }
+  }
+}
+
 TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   const CliRun run = run_cli(dir.path(), "--table table.txt");
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
+}
+
+TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
+  const CliRun plain = run_cli(dir.path(), "--hull internal --output plain.hul");
+  const CliRun pictured = run_cli(dir.path(), "--hull internal --output pictured.hul --picture view.png", false);
+  EXPECT_EQ(pictured.status, 0) << pictured.out;
+  std::vector<std::string> plain_lines = unstamped_lines(plain.out);
+  std::vector<std::string> pictured_lines = unstamped_lines(pictured.out);
+  ASSERT_EQ(plain_lines.size(), pictured_lines.size());
+  plain_lines.pop_back();  // the end lines carry the run's time
+  pictured_lines.pop_back();
+  EXPECT_EQ(plain_lines, pictured_lines);
+  EXPECT_EQ(read_file(dir.file("plain.hul")), read_file(dir.file("pictured.hul")));
+  EXPECT_EQ(testing::png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
+}
+
+TEST_F(OmbrixCli, RunThatWroteNoHullFileDrawsNoPicture) {
+  EXPECT_EQ(run_cli(dir.path(), "--input missing.prm --picture view.png").status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("view.png")));
 }
 
 TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {

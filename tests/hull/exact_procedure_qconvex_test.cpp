@@ -97,7 +97,8 @@ TEST(ExactHullAgainstQconvex, SameOutputTextPlanesAndLog) {
     EXPECT_EQ(exact_log.lines, program_log.lines);
     if (points.size() >= 4) {
       const std::string input = external_hull_input_text(vertices);
-      const ProgramRun program = run_program(kInstalledProgram, "n", input, std::chrono::seconds(60));
+      const ExternalHullProgram limits;
+      const ProgramRun program = run_program(kInstalledProgram, "n", input, limits.time_limit, limits.output_limit);
       EXPECT_EQ(exact_hull_output(vertices), program.output);
     }
   }

@@ -179,6 +179,31 @@ TEST(ExternalHullFailure, ProgramStillRunningAtTheTimeLimitIsEndedAndItsOutputIg
   EXPECT_EQ(run.lines, (std::vector<LoggedLine>{timed_out, count_line(0)}));
 }
 
+TEST(ExternalHullFailure, OutputBeyondTheLimitIsIgnoredAndEndsTheProgram) {
+  struct Case {
+    const char* name;
+    std::string repeat;
+    std::size_t limit;
+    size_t planes;
+  };
+  const std::vector<Case> cases = {
+      {"exactly the limit is read", "1", kOnePlane.size(), 1},
+      {"one byte more is not a hull", "1", kOnePlane.size() - 1, 0},
+      {"repeated lines past the limit", "1000", 100 * kOnePlane.size(), 0},
+      // Would print for hours: ended at the limit, not after the time limit.
+      {"endless output", "1000000000000", 1000, 0},
+  };
+  for (const Case& limit_case : cases) {
+    SCOPED_TRACE(limit_case.name);
+    StandInFolder folder;
+    folder.set("output.txt", kOnePlane);
+    folder.set("repeat.txt", limit_case.repeat);
+    const BridgeRun run = run_bridge(kTetrahedron, {.output_limit = limit_case.limit});
+    EXPECT_EQ(run.planes.size(), limit_case.planes);
+    EXPECT_EQ(run.lines, std::vector<LoggedLine>{count_line(static_cast<int>(limit_case.planes))});
+  }
+}
+
 TEST(ExternalHullPresence, OnlyANonEmptyFileOfTheProgramsNameCounts) {
   const std::string name = external_hull_program_name();
   TempDir with_nothing;

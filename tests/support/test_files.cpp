@@ -45,6 +45,16 @@ void write_file(const std::string& path, const std::string& bytes) {
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::pair<unsigned, unsigned> png_size(const std::string& bytes) {
+  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+  const auto big_endian = [&](size_t at) {
+    unsigned value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  return {big_endian(16), big_endian(20)};
+}
+
 std::string read_file(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

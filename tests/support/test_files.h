@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "geometry/vector.h"
@@ -33,6 +34,9 @@ class TempDir {
 std::string model_file_bytes(std::span<const Vector> points, int polygon_count = 1);
 
 void write_file(const std::string& path, const std::string& bytes);
+
+// The width and height a PNG's header gives, or zeros when `bytes` is not a PNG.
+std::pair<unsigned, unsigned> png_size(const std::string& bytes);
 std::string read_file(const std::string& path);
 
 // Vertices with the given positions and zero normals.
