@@ -25,6 +25,11 @@ bool is_finite(const Vector& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
+bool within_coordinate_bound(const Vector& v) {
+  return std::fabs(v.x) <= kLargestCoordinate && std::fabs(v.y) <= kLargestCoordinate &&
+         std::fabs(v.z) <= kLargestCoordinate;
+}
+
 // Reads up to `count` bytes; fewer come back only at the end of the file.
 std::streamsize read_bytes(std::ifstream& file, unsigned char* into, std::streamsize count) {
   file.read(reinterpret_cast<char*>(into), count);
@@ -69,6 +74,10 @@ bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
     read[i].normal = vector_at(record + 12);
     if (!is_finite(read[i].position)) {
       log.log_message("File '" + path + "' has a vertex that is not a finite number.", true);
+      return false;
+    }
+    if (!within_coordinate_bound(read[i].position)) {
+      log.log_message("File '" + path + "' has a vertex coordinate outside -1e18 to 1e18.", true);
       return false;
     }
   }
