@@ -64,14 +64,6 @@ void try_every_triple(std::span<const Vector> points, TripleJudge& judge) {
   }
 }
 
-// Every triple holds two equal positions, whose difference is exactly zero.
-bool fewer_than_three_positions(std::span<const Vector> points) {
-  const auto same = [](const Vector& p, const Vector& q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
-  const auto second = std::find_if(points.begin(), points.end(), [&](const Vector& p) { return !same(p, points[0]); });
-  if (second == points.end()) return true;
-  return std::all_of(second, points.end(), [&](const Vector& p) { return same(p, points[0]) || same(p, *second); });
-}
-
 // When every vertex has the same x (or y, or z), every candidate's normal is exactly that axis
 // (the other two cross product components are products with exact zeros) and its offset exactly
 // cancels the shared coordinate, so every plane value is exactly 0 and no candidate has a vertex
@@ -98,9 +90,10 @@ bool within_the_tolerance_of_one_another(std::span<const Vector> points, double 
          kOnPlaneTolerance;
 }
 
-bool accepts_nothing(std::span<const Vector> points, double largest) {
-  return points.size() < 3 || fewer_than_three_positions(points) || flat_along_an_axis(points) ||
-         within_the_tolerance_of_one_another(points, largest);
+// Fewer than three distinct positions make every triple hold two equal ones, whose difference
+// is exactly zero.
+bool accepts_nothing(std::span<const Vector> points, const DistinctPositions& distinct, double largest) {
+  return distinct.positions.size() < 3 || flat_along_an_axis(points) || within_the_tolerance_of_one_another(points, largest);
 }
 
 // Vertices whose coordinates are so much larger than most of the model's that the rounding they
@@ -112,8 +105,9 @@ std::vector<char> far_larger_vertices(std::span<const Vector> points) {
   for (const Vector& point : points) scales.push_back(scale_of(point));
   std::vector<double> sorted = scales;
   std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2), sorted.end());
-  // Below 2^18 the rounding stays under a tenth of the tolerance; above, a vertex counts as far
-  // larger when the rounding it brings exceeds a quarter of the median vertex's size.
+  // Up to 2^18 the rounding a vertex brings stays below the tolerance (24 * 2^-24 * 2^18 =
+  // 0.375); above, a vertex counts as far larger when that rounding exceeds about a tenth of the
+  // median vertex's size.
   const double threshold = std::max(0x1p18, 0x1p16 * sorted[sorted.size() / 2]);
   std::vector<char> larger(points.size(), 0);
   size_t count = 0;
@@ -231,8 +225,8 @@ void for_each_accepted_plane(std::span<const Vector> points, const PlaneSink& ac
     try_every_triple(points, judge);
     return;
   }
-  if (accepts_nothing(points, largest)) return;
   const DistinctPositions distinct = distinct_positions(points);
+  if (accepts_nothing(points, distinct, largest)) return;
   if (distinct.positions.size() == points.size() || points.size() > kMostPositionJudgedVertices) {
     VertexTripleJudge judge(points, largest, accept);
     try_triples(points, largest, judge);

@@ -1,6 +1,7 @@
 // Reader of the game's model files (.prm and .m share one layout): their vertex positions.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/mesh_vertex.h"
@@ -12,6 +13,12 @@ namespace ombrix {
 // cross product of two vertex differences stays below 8e36, far inside single precision, where
 // from about 6.5e18 it would not. A vertex beyond it is refused like one that is not a number.
 constexpr double kLargestCoordinate = 1e18;
+
+// The stamped line that refuses the model file at `path` for a vertex at `position`, or nothing
+// when the position is fine: "File '<path>' has a vertex that is not a finite number." or "File
+// '<path>' has a vertex coordinate outside -1e18 to 1e18.". Every reader of model files refuses
+// alike.
+std::optional<std::string> vertex_refusal(const std::string& path, const Vector& position);
 
 // Reads the vertices of the model file at `path` into `vertices`, replacing what it held, and
 // logs "Reading file: <path> (<V> vertices And <P> polies)." stamped. Polygons are stepped over

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "model/model_file.h"
 #include "shared/little_endian.h"
 
 namespace ombrix {
@@ -71,9 +72,8 @@ bool read_model_mesh(const std::string& path, ModelMesh& mesh, std::string& refu
   read.vertices.reserve(static_cast<std::size_t>(vertex_count));
   for (int i = 0; i < vertex_count; ++i) {
     const MeshVertex vertex = vertex_at(bytes.data() + vertex_start + kVertexBytes * static_cast<std::size_t>(i));
-    const Vector& p = vertex.position;
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
-      refusal = "File '" + path + "' has a vertex that is not a finite number.";
+    if (std::optional<std::string> refused = vertex_refusal(path, vertex.position)) {
+      refusal = std::move(*refused);
       return false;
     }
     read.vertices.push_back(vertex);

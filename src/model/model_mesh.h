@@ -34,8 +34,7 @@ struct ModelMesh {
 //
 // Returns false, leaving `mesh` as it was, with `refusal` set to the sentence read_model_file
 // would log for the same file: "Can't read file: <path>", "File '<path>' has no vertices or
-// polies.", "File '<path>' is truncated." or "File '<path>' has a vertex that is not a finite
-// number.".
+// polies.", "File '<path>' is truncated." or a vertex's refusal (vertex_refusal).
 bool read_model_mesh(const std::string& path, ModelMesh& mesh, std::string& refusal);
 
 }  // namespace ombrix

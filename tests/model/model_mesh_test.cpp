@@ -98,6 +98,7 @@ TEST(ModelMeshRefusal, SaysWhatTheRunsReaderLogsForTheSameFile) {
   damaged.push_back(good);
   damaged.back()[1] = static_cast<char>(0x80);  // a negative polygon count
   damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {std::numeric_limits<float>::infinity(), 0, 0}}));
+  damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {0, -2e18f, 0}}));  // beyond the coordinate bound
   for (const std::string& bytes : damaged) {
     SCOPED_TRACE(bytes.size());
     write_file(path, bytes);
