@@ -9,7 +9,7 @@ deps:
 	@bash scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 build: configure
 	@cmake --build $(BUILD_DIR)

@@ -1,7 +1,10 @@
 // ombrix-bench MODEL...: times each stage's literal and fast forms on every model, one line per
-// model and stage: "stage model vertices literal_s fast_s ratio identical". With --work, times
-// the tool's sphere stage against its work estimate instead: "model vertices grid samples spheres
-// overshoot work processor_s placed".
+// model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
+// the literal form is the external program, which its planes must equal. Then how long a
+// picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
+// With --work, only the tool's sphere stage is timed, against its work estimate: "model vertices
+// grid samples spheres overshoot work processor_s placed".
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -10,8 +13,11 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
+#include <QGuiApplication>
 
+#include "exact_stage.h"
 #include "hull_stage.h"
+#include "picture_stage.h"
 #include "sphere_stage.h"
 #include "sphere_work_timing.h"
 #include "model/model_file.h"
@@ -23,10 +29,11 @@ namespace {
 using namespace ombrix;
 using namespace ombrix::bench;
 
-// In the order a run calls them.
+// In the order a run calls them; the exact hull, another procedure for the hull, comes last.
 const std::vector<std::pair<std::string, Stage>> kStages = {
     {"hull", run_hull_stage},
     {"spheres", run_sphere_stage},
+    {"exact", run_exact_stage},
 };
 
 std::string result_line(const std::string& stage, const std::string& model, size_t vertices,
@@ -37,7 +44,31 @@ std::string result_line(const std::string& stage, const std::string& model, size
          (result.identical ? "yes" : "NO");
 }
 
-// One line of the work timing, or the model's name and "refused" when its grids are too large.
+bool chosen(const std::vector<std::string>& chosen_stages, const std::string& name) {
+  return chosen_stages.empty() || std::ranges::find(chosen_stages, name) != chosen_stages.end();
+}
+
+// Draws each model and prints how long it took; false when a model could not be read.
+bool time_pictures(const std::vector<std::string>& models) {
+  bool all_read = true;
+  std::cout << "picture model polygons hull_faces spheres size draw_s\n" << std::flush;
+  for (const std::string& model : models) {
+    std::string refusal;
+    const std::optional<PictureTiming> timing = time_picture(model, refusal);
+    if (!timing) {
+      std::cerr << refusal << '\n';
+      all_read = false;
+      continue;
+    }
+    std::cout << "picture " << model << " " << timing->polygons << " " << timing->hull_faces << " " << timing->spheres
+              << " " << kPictureWidth
+              << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
+              << std::flush;
+  }
+  return all_read;
+}
+
+// One line of the work timing, or the settings and "refused" when the grids are too large.
 std::string work_line(const std::string& model, size_t vertices, const BenchSettings& settings,
                       const std::optional<WorkTiming>& timing) {
   std::string line = model + " " + std::to_string(vertices) + " " + settings.grid.value_or("7.0") + " " +
@@ -49,6 +80,25 @@ std::string work_line(const std::string& model, size_t vertices, const BenchSett
   return line + work + " " + format_fixed(timing->processor_seconds, 2) + " " + std::to_string(timing->spheres);
 }
 
+// Times the sphere stage of each model against its work estimate; false when a model could not
+// be read.
+bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
+  bool all_read = true;
+  std::cout << "model vertices grid samples spheres overshoot work processor_s placed\n" << std::flush;
+  for (const std::string& model : models) {
+    VertexList vertices;
+    reference::RecordingLog reader_log;
+    if (!read_model_file(model, vertices, reader_log)) {
+      for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
+      all_read = false;
+      continue;
+    }
+    std::cout << work_line(model, vertices.size(), settings, time_sphere_work(vertices, settings)) << '\n'
+              << std::flush;
+  }
+  return all_read;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,20 +108,31 @@ int main(int argc, char** argv) {
   app.add_option("MODEL", models, "model files (.prm or .m)")->required();
   app.add_option("--grid", settings.grid, "sphere grid resolution, for the sphere stage");
   app.add_option("--samples", settings.samples, "sphere sampling resolution, for the sphere stage");
+  app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
+      ->capture_default_str();
+  std::vector<std::string> chosen_stages;
+  app.add_option("--stage", chosen_stages,
+                 "only this stage (hull, spheres, exact or picture; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture"}))
+      ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
   bool work = false;
-  app.add_flag("--work", work, "time the tool's sphere stage against its work estimate, past the bound too");
+  app.add_flag("--work", work,
+               "only time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
+  // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
 
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
+  if (work) return time_work(models, settings) ? 0 : 1;
   bool all_identical = true;
-  std::cout << (work ? "model vertices grid samples spheres overshoot work processor_s placed\n"
-                     : "stage model vertices literal_s fast_s ratio identical\n")
-            << std::flush;
-  for (const std::string& model : models) {
+  const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
+  if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
+  for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
     VertexList vertices;
     reference::RecordingLog reader_log;
     if (!read_model_file(model, vertices, reader_log)) {
@@ -79,16 +140,13 @@ int main(int argc, char** argv) {
       all_identical = false;
       continue;
     }
-    if (work) {
-      std::cout << work_line(model, vertices.size(), settings, time_sphere_work(vertices, settings)) << '\n'
-                << std::flush;
-      continue;
-    }
     for (const auto& [name, stage] : kStages) {
+      if (!chosen(chosen_stages, name)) continue;
       const StageResult result = stage(vertices, settings);
       all_identical = all_identical && result.identical;
       std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
     }
   }
-  return all_identical ? 0 : 1;
+  const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
+  return all_identical && all_drawn ? 0 : 1;
 }

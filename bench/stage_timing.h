@@ -1,6 +1,7 @@
 // What one stage of the benchmark measures on one model, and how it is timed.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@ struct BenchSettings {
   std::optional<std::string> samples;  // sphere sampling resolution text
   std::optional<std::string> spheres;    // target number of spheres text, for the work timing
   std::optional<std::string> overshoot;  // overshoot text, for the work timing
+  std::filesystem::path qconvex = "/usr/bin/qconvex";  // the external program, for the exact stage
 };
 
 struct StageResult {

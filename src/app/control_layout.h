@@ -32,6 +32,8 @@ enum class Control : int {
   kOvershootLabel = 20,
   kOvershoot = 21,
   kCopyToggle = 22,
+  kHullChoice = 23,
+  kView = 24,
 };
 
 // The control that holds the text of a field a run reads.
@@ -57,7 +59,7 @@ struct ControlLayout {
   const char* tooltip;      // empty: none
 };
 
-inline constexpr int kControlCount = 23;
+inline constexpr int kControlCount = 25;
 
 // The window's client size when opened, and its limits: the width never changes.
 inline constexpr int kWindowWidth = 500;

@@ -20,6 +20,11 @@ class Desktop {
   virtual std::vector<std::string> choose_input_files(const RequesterStart& start,
                                                       std::string_view patterns) = 0;
 
+  // Asks for one existing file, the requester titled `title`. Returns its full path; empty when
+  // cancelled. Modal; the current directory is left unchanged.
+  virtual std::string choose_file_to_open(const std::string& title, const RequesterStart& start,
+                                          std::string_view patterns) = 0;
+
   // Asks for the name of a file to write, without confirming an existing one and without
   // adding an extension. Returns its full path; empty when cancelled.
   virtual std::string choose_output_file(const RequesterStart& start, std::string_view patterns) = 0;

@@ -13,12 +13,14 @@
 
 #include "app/copy_result_table.h"
 #include "app/emblem.h"
+#include "app/file_patterns.h"
 #include "app/image_button.h"
 #include "app/log_box.h"
 #include "app/output_name.h"
 #include "app/qt_text.h"
 #include "app/requester_paths.h"
 #include "app/spin_field.h"
+#include "app/viewer_window.h"
 #include "hull/external_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log_line.h"
@@ -33,16 +35,12 @@ constexpr LocalTime kReleaseDate{2010, 10, 15, 2, 41, 47};
 
 constexpr double kControlFontPoints = 7.5;
 
-constexpr const char* kModelPatterns =
-    "Model (*.prm, *.m)|*.prm;*.m|PRM (*.prm)|*.prm|M (*.m)|*.m|All files (*.*)|*.*";
-constexpr const char* kHullPatterns = "Hul (*.hul)|*.hul|All files (*.*)|*.*";
-
 QString window_title() { return to_qstring("ombrix" + expand_date(kTitleMask, kReleaseDate)); }
 
 }  // namespace
 
-MainWindow::MainWindow(Desktop& desktop, HullBuilder build_hull, std::string settings_path)
-    : desktop_(desktop), build_hull_(std::move(build_hull)), settings_path_(std::move(settings_path)) {
+MainWindow::MainWindow(Desktop& desktop, HullBuilders hull_builders, std::string settings_path)
+    : desktop_(desktop), hull_builders_(std::move(hull_builders)), settings_path_(std::move(settings_path)) {
   build_main_window();
   connect_controls();
   setWindowTitle(window_title());
@@ -105,12 +103,16 @@ void MainWindow::connect_controls() {
   }
 }
 
-void MainWindow::log_start_up_lines(bool external_hull) {
+void MainWindow::log_start_up_lines() {
   busy_ = true;  // events drained while these lines are written are lost, as during a run
+  const bool qconvex_found = hull_builders_.qconvex.has_value();
   log_message(to_field_text(windowTitle()), true);
   log_message("This tool allows to compute .hul file from .m or .prm file(s).", false);
   log_message("Hul file contains collision data used in Re-Volt for cars or models.", false);
-  log_message(external_hull_presence_line(external_hull), false);
+  log_message(external_hull_presence_line(qconvex_found), false);
+  if (hull_procedure_ != default_hull_procedure(qconvex_found)) {
+    log_message(kept_hull_procedure_line(hull_procedure_), false);
+  }
   busy_ = false;
 }
 
@@ -169,6 +171,12 @@ void MainWindow::dispatch(Control control, SpinArrow arrow) {
     case Control::kCopyToggle:
       toggle_copy();
       break;
+    case Control::kHullChoice:
+      step_hull_choice();
+      break;
+    case Control::kView:
+      show_viewer();
+      break;
     default:
       break;
   }
@@ -218,13 +226,35 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  run_pipeline(*this, *this, build_hull_, results_);
+  run_pipeline(*this, *this, hull_builder(hull_builders_, hull_procedure_), results_, &last_run_);
+  has_run_ = true;
+  if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
 }
 
 void MainWindow::toggle_copy() {
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
+}
+
+void MainWindow::show_viewer() {
+  if (!viewer_) {
+    viewer_ = new ViewerWindow(desktop_, this);
+    if (has_run_) viewer_->show_run(last_run_, results_);
+  }
+  viewer_->show();
+  viewer_->raise();
+  viewer_->activateWindow();
+}
+
+void MainWindow::step_hull_choice() {
+  hull_chosen_ = true;
+  show_hull_procedure(next_hull_procedure(hull_procedure_, hull_builders_.qconvex.has_value()));
+}
+
+void MainWindow::show_hull_procedure(HullProcedure procedure) {
+  hull_procedure_ = procedure;
+  static_cast<QAbstractButton*>(control(Control::kHullChoice))->setText(to_qstring(hull_procedure_name(procedure)));
 }
 
 void MainWindow::load_settings() {
@@ -236,6 +266,11 @@ void MainWindow::load_settings() {
   set_field_text(Control::kTargetSpheres, settings.target_sphere_n);
   set_field_text(Control::kOvershoot, settings.sphere_overshot_val);
   copy_toggle()->setChecked(settings.update_clipboard);
+  const bool qconvex_found = hull_builders_.qconvex.has_value();
+  const std::optional<HullProcedure> kept = kept_hull_procedure(settings.hull_procedure, qconvex_found);
+  // A kept qconvex while the program is missing stays in the file for a start that finds it.
+  hull_chosen_ = kept.has_value();
+  show_hull_procedure(kept.value_or(default_hull_procedure(qconvex_found)));
 }
 
 void MainWindow::save_settings() {
@@ -247,6 +282,7 @@ void MainWindow::save_settings() {
   settings.target_sphere_n = control_text(Control::kTargetSpheres);
   settings.sphere_overshot_val = control_text(Control::kOvershoot);
   settings.update_clipboard = copy_toggle()->isChecked();
+  if (hull_chosen_) settings.hull_procedure = hull_procedure_name(hull_procedure_);
   save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes
 }
 
@@ -256,6 +292,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   save_settings();
+  if (viewer_) viewer_->close();  // the tool ends with its main window
   event->accept();
 }
 

@@ -8,9 +8,11 @@
 
 #include "app/control_layout.h"
 #include "app/desktop.h"
+#include "app/hull_choice.h"
 #include "settings/settings_file.h"
 #include "app/spin_step.h"
 #include "hull/volume.h"
+#include "pipeline/run_pipeline.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/sphere_result.h"
@@ -21,6 +23,7 @@ namespace ombrix {
 
 class LogBox;
 class SpinField;
+class ViewerWindow;
 
 // The address the picture button opens.
 inline constexpr const char* kWebPageAddress = "https://re-volt.io";
@@ -29,13 +32,16 @@ class MainWindow : public QWidget, public Fields, public Log {
   Q_OBJECT
 
  public:
-  // Builds the window and its controls, titles it and fills the fields from the settings file
-  // at `settings_path`. Runs build their hulls with `build_hull`; requesters, the web page and
-  // the clipboard go through `desktop`.
-  MainWindow(Desktop& desktop, HullBuilder build_hull, std::string settings_path = kSettingsFileName);
+  // Builds the window and its controls, titles it and fills the fields and the hull choice from
+  // the settings file at `settings_path`. The hull choice offers qconvex when `hull_builders`
+  // has its builder, that is when the program was found at start-up; with no choice kept, it
+  // starts on qconvex when offered, else on the tool's own. Requesters, the web page and the
+  // clipboard go through `desktop`.
+  MainWindow(Desktop& desktop, HullBuilders hull_builders, std::string settings_path = kSettingsFileName);
 
-  // Logs the title and the tool's description, then which hull procedure the runs use.
-  void log_start_up_lines(bool external_hull);
+  // Logs the title and the tool's description, then whether the program was found, and which
+  // kept choice overrides that when there is one.
+  void log_start_up_lines();
 
   std::string field_text(Field field) const override;
   // The text of a text or spin field; other controls read as empty.
@@ -49,6 +55,8 @@ class MainWindow : public QWidget, public Fields, public Log {
   // True while a handler (a run, a requester) or the start-up lines are under way.
   bool busy() const { return busy_; }
   const ResultList& results() const { return results_; }
+  // The viewer window once the View button has opened it, else null.
+  ViewerWindow* viewer() const { return viewer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -73,19 +81,27 @@ class MainWindow : public QWidget, public Fields, public Log {
   void step_whole_field(SpinArrow arrow);
   void proceed();
   void toggle_copy();
+  void show_viewer();
 
   void set_field_text(Control control, const std::string& text);
   SpinField* spin_field(Control control) const;
   QAbstractButton* copy_toggle() const;
+  void show_hull_procedure(HullProcedure procedure);
+  void step_hull_choice();
   // The folder the requesters start from, ending with the separator.
   std::string requester_working_dir() const;
 
   Desktop& desktop_;
-  HullBuilder build_hull_;
+  HullBuilders hull_builders_;
+  HullProcedure hull_procedure_ = HullProcedure::kOwn;
+  bool hull_chosen_ = false;  // by the user, now or in the settings file: then it is saved
   std::string settings_path_;
   std::array<QWidget*, kControlCount> controls_{};
   LogBox* log_box_ = nullptr;
   ResultList results_;  // the last run's rows, kept for the clipboard toggle
+  RunProduct last_run_;  // what the last run built, kept for the viewer
+  bool has_run_ = false;
+  ViewerWindow* viewer_ = nullptr;
   bool busy_ = false;
 };
 

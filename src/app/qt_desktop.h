@@ -15,6 +15,8 @@ class QtDesktop : public Desktop {
   void set_parent(QWidget* parent) { parent_ = parent; }
 
   std::vector<std::string> choose_input_files(const RequesterStart& start, std::string_view patterns) override;
+  std::string choose_file_to_open(const std::string& title, const RequesterStart& start,
+                                  std::string_view patterns) override;
   std::string choose_output_file(const RequesterStart& start, std::string_view patterns) override;
   std::string choose_folder(const std::string& folder) override;
   void open_web_page(const std::string& address) override;

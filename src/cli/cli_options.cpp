@@ -1,8 +1,12 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
+#include "cli/cli_command.h"
 #include "settings/settings_file.h"
 
 namespace ombrix {
@@ -50,6 +54,21 @@ std::map<Field, std::string> default_texts(bool from_settings_file) {
   };
 }
 
+// The arguments after the program's name, last first as CLI11 takes a list. CLI11 reads an
+// empty "--opt=" as "--opt" with its value still to come and would take the next argument for
+// it; a field option is given its empty text as a separate argument instead, as "--opt ''" is.
+std::vector<std::string> arguments_for_parsing(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = argc - 1; i > 0; --i) {
+    const std::string argument = argv[i];
+    const bool empty_field = std::ranges::any_of(
+        kFieldOptions, [&](const FieldOption& option) { return argument == std::string(option.name) + "="; });
+    if (empty_field) arguments.push_back("");
+    arguments.push_back(empty_field ? argument.substr(0, argument.size() - 1) : argument);
+  }
+  return arguments;
+}
+
 }  // namespace
 
 std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options) {
@@ -67,24 +86,41 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
   std::string hull = "auto";
   app.add_option("--hull", hull,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "
-                 "in the current directory, else the tool's own), internal, or external.")
-      ->check(CLI::IsMember({"auto", "internal", "external"}))
-      ->type_name("auto|internal|external");
+                 "in the current directory, else the tool's own), internal, external, or exact "
+                 "(qconvex's planes computed inside the tool, no program needed).")
+      ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
+      ->type_name("auto|internal|external|exact");
   std::string table;
   CLI::Option* table_option = app.add_option(
       "--table", table,
       "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
       "\"-\" prints it after the log.")->type_name("FILE");
+  std::string picture;
+  CLI::Option* picture_option = app.add_option(
+      "--picture", picture,
+      "After the run has written its hull file, write a picture of its models, hulls and spheres "
+      "from four sides to FILE (PNG).")->type_name("FILE");
   bool from_settings = false;
   app.add_flag("--settings", from_settings,
                "Take the defaults of the field options from ombrix.ini in the current "
                "directory, as the window does at start-up; options given here still win.");
 
+  const std::vector<CliCommand> commands = add_subcommands(app);
+  app.require_subcommand(0, 1);
+
   try {
-    app.parse(argc, argv);
+    std::vector<std::string> arguments = arguments_for_parsing(argc, argv);
+    app.parse(arguments);
   } catch (const CLI::ParseError& error) {
     const int status = app.exit(error);
     return status == 0 ? 0 : 2;
+  }
+
+  for (const CliCommand& command : commands) {
+    if (command.subcommand->parsed()) {
+      options.command = command.run;
+      return std::nullopt;
+    }
   }
 
   std::map<Field, std::string> defaults = default_texts(from_settings);
@@ -94,8 +130,10 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
   }
   options.hull = hull == "internal"   ? HullChoice::kInternal
                  : hull == "external" ? HullChoice::kExternal
+                 : hull == "exact"    ? HullChoice::kExact
                                       : HullChoice::kAuto;
   if (table_option->count() > 0) options.table_path = table;
+  if (picture_option->count() > 0) options.picture_path = picture;
   return std::nullopt;
 }
 

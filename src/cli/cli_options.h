@@ -1,6 +1,7 @@
 // The command line of ombrix-cli: window field texts given as options.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,12 +13,15 @@ enum class HullChoice {
   kAuto,      // the external program when it lies in the current directory, as the window decides
   kInternal,
   kExternal,
+  kExact,     // Qhull's library inside the tool: the external program's planes without the program
 };
 
 struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
   HullChoice hull = HullChoice::kAuto;
   std::optional<std::string> table_path;  // "-" for standard output
+  std::optional<std::string> picture_path;
+  std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop

@@ -1,10 +1,14 @@
 // ombrix-cli: one run of the tool from the command line, logging as the window's log box does.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/picture_output.h"
+#include "hull/exact_procedure.h"
 #include "hull/external_hull.h"
 #include "hull/internal_hull.h"
+#include "picture/run_scene.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log.h"
 #include "spheres/result_table.h"
@@ -14,6 +18,7 @@ namespace {
 using namespace ombrix;
 
 HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
+  if (choice == HullChoice::kExact) return build_exact_hull;
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
     external = external_hull_program_present();
@@ -35,20 +40,38 @@ bool write_table(const std::string& path, const std::string& table) {
   return static_cast<bool>(file);
 }
 
+// Draws what the run built; a model that can no longer be read is said and left out.
+bool write_run_picture(const std::string& path, const RunProduct& product, const ResultList& results,
+                       const Fields& fields) {
+  std::vector<std::string> problems;
+  PictureScene scene = scene_of_run(product, results, problems);
+  for (const std::string& problem : problems) std::cerr << "ombrix-cli: " << problem << '\n';
+  scene.hull_file = std::filesystem::path(fields.field_text(Field::kOutputFile)).filename().string();
+  return write_scene_picture(scene, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto status = parse_command_line(argc, argv, options)) return *status;
+  if (options.command) return options.command();
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
   const HullBuilder build_hull = choose_hull_builder(options.hull, log);
 
   ResultList results;
-  const RunOutcome outcome = run_pipeline(options.fields, log, build_hull, results);
+  RunProduct product;
+  const RunOutcome outcome = run_pipeline(options.fields, log, build_hull, results, &product);
 
   bool table_written = true;
   if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results));
-  return outcome == RunOutcome::kWritten && table_written ? 0 : 1;
+  bool picture_written = true;
+  if (options.picture_path) {
+    picture_written = outcome == RunOutcome::kWritten &&
+                      write_run_picture(*options.picture_path, product, results, options.fields);
+    if (outcome != RunOutcome::kWritten) std::cerr << "ombrix-cli: no picture: the run wrote no hull file\n";
+  }
+  return outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1;
 }

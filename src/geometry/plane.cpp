@@ -1,5 +1,7 @@
 #include "geometry/plane.h"
 
+#include <limits>
+
 namespace ombrix {
 
 double plane_value(const Vector& point, const Plane& plane) {
@@ -10,10 +12,13 @@ double plane_value(const Vector& point, const Plane& plane) {
 
 bool plane_from_points(const Vector& p1, const Vector& p2, const Vector& p3, Plane& plane) {
   Vector u, w, normal;
-  vector_sub(p1, p2, u);
-  vector_sub(p1, p3, w);
+  vector_from_to(p1, p2, u);
+  vector_from_to(p1, p3, w);
   cross(u, w, normal);
-  if (normalize(normal) == 0.0f) {
+  // A length below the smallest normal float keeps too few bits to scale the normal to unit
+  // length (a length of 2^-149 would give (0, 1, -1) for (0, 2^-149, -2^-149)): such a triple
+  // counts as degenerate, like one whose cross product is exactly zero.
+  if (!(normalize(normal) >= std::numeric_limits<float>::min())) {
     plane = Plane{};
     return false;
   }

@@ -4,7 +4,7 @@
 
 namespace ombrix {
 
-void vector_sub(const Vector& p, const Vector& q, Vector& out) {
+void vector_from_to(const Vector& p, const Vector& q, Vector& out) {
   out.x = static_cast<float>(static_cast<double>(q.x) - p.x);
   out.y = static_cast<float>(static_cast<double>(q.y) - p.y);
   out.z = static_cast<float>(static_cast<double>(q.z) - p.z);

@@ -10,7 +10,7 @@ struct Vector {
 };
 
 // The vector from p to q (note the order): q - p, each component rounded to single precision.
-void vector_sub(const Vector& p, const Vector& q, Vector& out);
+void vector_from_to(const Vector& p, const Vector& q, Vector& out);
 
 // u x v, each component formed in double precision and stored in single precision.
 void cross(const Vector& u, const Vector& v, Vector& out);

@@ -1,6 +1,7 @@
 // What a hull file holds: the hulls of the main volumes and the collision spheres.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "hull/volume.h"
@@ -11,6 +12,7 @@ namespace ombrix {
 struct CollisionData {
   std::vector<Volume> volumes;  // one per main volume read, in input order; excluded ones inside
   std::vector<Sphere> spheres;  // all volumes' spheres, in placement order
+  std::string trailing;         // bytes after the last sphere of a file read; a run leaves it empty
 };
 
 }  // namespace ombrix

@@ -12,14 +12,13 @@ namespace ombrix {
 
 namespace {
 
-// The game reads every count as a signed 16-bit value.
-constexpr size_t kMaxCount = 32767;
-
 bool fits_the_format(const CollisionData& data) {
-  if (data.volumes.size() > kMaxCount || data.spheres.size() > kMaxCount) return false;
+  if (data.volumes.size() > kMostHullFileEntries || data.spheres.size() > kMostHullFileEntries) {
+    return false;
+  }
   for (const Volume& volume : data.volumes) {
-    if (volume.points.size() > kMaxCount || volume.edges.size() > kMaxCount ||
-        volume.planes.size() > kMaxCount) {
+    if (volume.points.size() > kMostHullFileEntries || volume.edges.size() > kMostHullFileEntries ||
+        volume.planes.size() > kMostHullFileEntries) {
       return false;
     }
   }
@@ -30,7 +29,10 @@ void append_reals(std::string& bytes, std::initializer_list<float> values) {
   for (const float value : values) append_float32(bytes, value);
 }
 
-std::string hul_bytes(const CollisionData& data) {
+}  // namespace
+
+std::optional<std::string> hul_file_bytes(const CollisionData& data) {
+  if (!fits_the_format(data)) return std::nullopt;
   std::string bytes;
   append_int16(bytes, static_cast<std::int64_t>(data.volumes.size()));
   for (const Volume& volume : data.volumes) {
@@ -49,8 +51,11 @@ std::string hul_bytes(const CollisionData& data) {
   }
   append_int16(bytes, static_cast<std::int64_t>(data.spheres.size()));
   for (const Sphere& sphere : data.spheres) append_reals(bytes, {sphere.x, sphere.y, sphere.z, sphere.radius});
+  bytes += data.trailing;
   return bytes;
 }
+
+namespace {
 
 bool write_whole_file(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -63,13 +68,14 @@ bool write_whole_file(const std::filesystem::path& path, const std::string& byte
 }  // namespace
 
 HulWriteResult write_hul_file(const std::string& path, const CollisionData& data) {
-  if (!fits_the_format(data)) return HulWriteResult::kTooLarge;
+  const std::optional<std::string> bytes = hul_file_bytes(data);
+  if (!bytes) return HulWriteResult::kTooLarge;
 
   const std::filesystem::path target(path);
   std::filesystem::path temporary = target;
   temporary += ".ombrix-tmp";
   std::error_code error;
-  if (!write_whole_file(temporary, hul_bytes(data))) {
+  if (!write_whole_file(temporary, *bytes)) {
     std::filesystem::remove(temporary, error);
     return HulWriteResult::kCannotWrite;
   }

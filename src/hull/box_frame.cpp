@@ -16,13 +16,21 @@ std::array<double, 3> offset_from(const std::array<double, 3>& origin, const Vec
 
 double dot3(const std::array<double, 3>& u, const std::array<double, 3>& v) { return (u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]; }
 
+// Jacobi rotations converge quadratically: on a 3 x 3 matrix about six sweeps reach the
+// rounding floor, twelve leave room for badly scaled covariances at a negligible cost.
+constexpr int kJacobiSweeps = 12;
+// An off-diagonal element this small (or not a number) is taken as zero: the rotation angle
+// divides by it, and so small a coupling no longer moves the axes.
+constexpr double kNegligibleCoupling = 1e-300;
+
 // Eigenvectors of a symmetric 3 x 3 matrix by Jacobi rotations, as the rows of the result.
-// Their accuracy only decides how tight the boxes are, never whether a bound holds.
+// Their accuracy only decides how tight the boxes are, never whether a bound holds: the frame's
+// residual is measured on the axes as they come out.
 Matrix eigenvectors(Matrix m) {
   Matrix v{{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}}};
-  for (int sweep = 0; sweep < 12; ++sweep) {
+  for (int sweep = 0; sweep < kJacobiSweeps; ++sweep) {
     for (const auto& [p, q] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}}) {
-      if (!(std::fabs(m[p][q]) > 1e-300)) continue;
+      if (!(std::fabs(m[p][q]) > kNegligibleCoupling)) continue;
       const double theta = (m[q][q] - m[p][p]) / (2.0 * m[p][q]);
       const double t = (theta >= 0.0 ? 1.0 : -1.0) / (std::fabs(theta) + std::sqrt(theta * theta + 1.0));
       const double c = 1.0 / std::sqrt(t * t + 1.0);
@@ -71,6 +79,8 @@ double thinnest_extent(const BoxFrame& frame, std::span<const Vector> points) {
   return std::min({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
 }
 
+}  // namespace
+
 BoxFrame principal_frame(std::span<const Vector> points) {
   BoxFrame frame;
   for (const Vector& point : points) {
@@ -105,8 +115,6 @@ BoxFrame principal_frame(std::span<const Vector> points) {
   frame.residual = largest_residual + 0x1p-40 * (largest_offset + 1.0);
   return frame;
 }
-
-}  // namespace
 
 std::array<double, 3> frame_coordinates(const BoxFrame& frame, const Vector& point) {
   const std::array<double, 3> offset = offset_from(frame.origin, point);

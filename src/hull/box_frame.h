@@ -21,6 +21,9 @@ struct BoxFrame {
 // The coordinates of `point` along the frame's axes, from its origin, in double precision.
 std::array<double, 3> frame_coordinates(const BoxFrame& frame, const Vector& point);
 
+// The principal axes of `points` (at least three), about their mean, in no particular order.
+BoxFrame principal_frame(std::span<const Vector> points);
+
 // The coordinate axes, unless the principal axes of `points` hold them in a box less than
 // half as thick.
 BoxFrame choose_box_frame(std::span<const Vector> points);

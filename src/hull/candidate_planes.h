@@ -16,12 +16,8 @@ namespace ombrix {
 // so that those points lie on its negative side.
 //
 // Only triples that can be accepted are tried, and each against only the points that can
-// decide it, both found from the exact hull with a margin for every rounding; when no exact
-// hull can be made (fewer than four points, a flat model, a Qhull failure) or the coordinates
-// reach sizes where rounding is no longer relative, every triple is tried, except that a model
-// flat along an axis is known to accept nothing. Cost: about the
-// vertex count times the hull's facet count, plus the triples near a common face of the hull,
-// which grow with the cube of the number of vertices near one face.
+// decide it, with a margin for every rounding: see candidate_planes.cpp. Cost: as
+// build_internal_hull's.
 void for_each_accepted_plane(std::span<const Vector> points, const std::function<void(const Plane&)>& accept);
 
 }  // namespace ombrix

@@ -2,59 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
-extern "C" {
-#include <libqhull_r/qhull_ra.h>
-}
+#include "hull/qhull_run.h"
 
 namespace ombrix {
 
 namespace {
 
-#ifdef _WIN32
-constexpr const char* kNullDevice = "NUL";
-#else
-constexpr const char* kNullDevice = "/dev/null";
-#endif
-
-// Owns one Qhull run over the points and frees all of Qhull's memory when it goes.
-class QhullRun {
- public:
-  explicit QhullRun(std::span<const Vector> points) : message_sink_(std::fopen(kNullDevice, "w")) {
-    if (!message_sink_) return;  // Qhull would write to the standard error stream instead
-    coordinates_.reserve(points.size() * 3);
-    for (const Vector& point : points) coordinates_.insert(coordinates_.end(), {point.x, point.y, point.z});
-    qh_zero(&qh_, message_sink_);
-    // Plain "qhull": merges coplanar facets, so a flat face of the model is one facet.
-    char command[] = "qhull";
-    started_ = true;
-    exit_code_ = qh_new_qhull(&qh_, 3, static_cast<int>(points.size()), coordinates_.data(), False,
-                              command, nullptr, message_sink_);
-  }
-  ~QhullRun() {
-    if (started_) {
-      qh_freeqhull(&qh_, !qh_ALL);
-      int still_long = 0;
-      int total_long = 0;
-      qh_memfreeshort(&qh_, &still_long, &total_long);
-    }
-    if (message_sink_) std::fclose(message_sink_);
-  }
-  QhullRun(const QhullRun&) = delete;
-  QhullRun& operator=(const QhullRun&) = delete;
-
-  bool succeeded() const { return started_ && exit_code_ == 0; }
-  qhT* qh() { return &qh_; }
-
- private:
-  std::FILE* message_sink_;
-  std::vector<coordT> coordinates_;
-  qhT qh_;
-  bool started_ = false;
-  int exit_code_ = -1;
-};
+std::vector<coordT> coordinates_of(std::span<const Vector> points) {
+  std::vector<coordT> coordinates;
+  coordinates.reserve(points.size() * 3);
+  for (const Vector& point : points) coordinates.insert(coordinates.end(), {point.x, point.y, point.z});
+  return coordinates;
+}
 
 }  // namespace
 
@@ -66,7 +27,8 @@ std::optional<ExactHull> compute_exact_hull(std::span<const Vector> points) {
   if (points.size() < 4 || points.size() > static_cast<size_t>(std::numeric_limits<int>::max() / 3)) {
     return std::nullopt;
   }
-  QhullRun run(points);
+  // Plain "qhull": merges coplanar facets, so a flat face of the model is one facet.
+  QhullRun run(coordinates_of(points), "qhull");
   if (!run.succeeded()) return std::nullopt;
   qhT* qh = run.qh();
 

@@ -5,7 +5,6 @@
 #include "hull/external_hull_input.h"
 #include "hull/external_hull_output.h"
 #include "hull/external_hull_process.h"
-#include "shared/number_text.h"
 
 namespace ombrix {
 
@@ -37,19 +36,22 @@ std::string external_hull_presence_line(bool present) {
 void build_external_hull_using(const ExternalHullProgram& program, std::vector<Plane>& planes,
                                std::span<const MeshVertex> vertices, Log& log) {
   const std::string name = external_hull_program_name();
-  const ProgramRun run =
-      run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit);
-  if (!run.started) {
-    log.log_message("Can't start " + name + ".", true);
-    return;
+  const ProgramRun run = run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit,
+                                     program.output_limit);
+  switch (run.end) {
+    case ProgramEnd::kNotStarted:
+      log.log_message("Can't start " + name + ".", true);
+      return;
+    case ProgramEnd::kFinished:
+      append_output_planes(planes, split_output_lines(run.output));
+      break;
+    case ProgramEnd::kTimedOut:
+      log.log_message("    " + name + " did not finish in time: its output is ignored.", true);
+      break;
+    case ProgramEnd::kTooMuchOutput:  // not a hull's output: no planes, as for any other
+      break;
   }
-  if (run.finished_in_time) {
-    append_output_planes(planes, split_output_lines(run.output));
-  } else {
-    log.log_message("    " + name + " did not finish in time: its output is ignored.", true);
-  }
-  log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(planes.size())),
-                  true);
+  log.log_message(plane_count_line(planes.size()), true);
 }
 
 void build_external_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -32,13 +33,16 @@ struct ExternalHullProgram {
   std::filesystem::path path = std::filesystem::path(".") / external_hull_program_name();
   // Counted from the moment the program's input is closed.
   std::chrono::milliseconds time_limit = std::chrono::seconds(60);
+  // The hull of the largest model a file can hold prints a few MB at most.
+  std::size_t output_limit = 32 * 1024 * 1024;
 };
 
 // Appends to `planes` the face planes that the external program reports for `vertices`, in its
 // order and orientation, unmerged and unchecked, and logs the plane count (stamped). Starts the
 // program once, from the current directory, with the argument "n"; only vertex positions are sent.
 //
-// Output the program gives in an unexpected form adds no planes (see append_output_planes).
+// Output the program gives in an unexpected form adds no planes (see append_output_planes), nor
+// does more output than the limit: the program is killed as soon as it passes it.
 // A program that cannot be started logs "Can't start <name>." (stamped) and nothing else, and
 // adds no planes. One that has not ended within the time limit is killed, logs
 // "    <name> did not finish in time: its output is ignored." and the count (stamped).

@@ -39,4 +39,8 @@ void append_output_planes(std::vector<Plane>& planes, const std::vector<std::str
   for (size_t i = 2; i < lines.size(); ++i) planes.push_back(read_plane_line(lines[i]));
 }
 
+std::string plane_count_line(size_t count) {
+  return "    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(count));
+}
+
 }  // namespace ombrix

@@ -22,4 +22,8 @@ std::vector<std::string> split_output_lines(std::string_view output);
 // empty line still adds a plane of four zeros.
 void append_output_planes(std::vector<Plane>& planes, const std::vector<std::string>& lines);
 
+// The line logged (stamped) once a hull's planes are in: "    Number of planes for the Hull: "
+// and the count.
+std::string plane_count_line(size_t count);
+
 }  // namespace ombrix

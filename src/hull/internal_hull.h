@@ -21,9 +21,12 @@ namespace ombrix {
 // an error. Planes keep the order in which their first triple was found.
 //
 // `planes` is not cleared first. Only vertex positions are read. Cost: about the vertex count
-// times the exact hull's facet count, plus the triples kept before merging, which grow with
-// the cube of the number of vertices near one face. Models flat on a slant, and coordinates
-// beyond 2^40, have every triple tried: at least the cube of the vertex count.
+// times the exact hull's facet count, plus tens of nanoseconds for each triple kept before
+// merging, which grow with the cube of the number of vertices near one face; models that hug a
+// line or a plane cost about the square of the vertex count times its square root, and a
+// vertex far larger than the rest adds the square of the vertex count. A slab of vertices
+// scattered within the tolerance of a plane keeps a large share of all triples, at least the
+// cube of the vertex count.
 void build_internal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log);
 
 }  // namespace ombrix

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "geometry/plane.h"
+#include "hull/recent_planes.h"
 
 namespace ombrix {
 
@@ -15,7 +17,8 @@ namespace ombrix {
 // above 0.996194), both compared with P as it was; P becomes the sum of itself and the
 // absorbed planes in list order (rounded to single precision after each addition) divided by
 // their count, and the absorbed planes leave the list. The normal is not rescaled. Planes
-// through the origin (d = 0) and planes with a field that is not finite absorb nothing.
+// through the origin (d = 0) and planes with a field that is not finite absorb nothing and are
+// absorbed by nothing.
 //
 // A plane is absorbed by the first surviving plane before it that absorbs it, and whether a
 // plane survives depends only on the planes before it, so the list never has to be held:
@@ -41,14 +44,21 @@ class PlaneMerger {
     size_t absorbed = 0;
   };
 
-  // A survivor that can absorb, filed under the cell of its normal.
-  struct CellEntry {
-    float d = 0.0f;
-    std::uint32_t survivor = 0;
-  };
+  std::uint32_t first_absorber(const Plane& plane, std::uint32_t cell) const;
+  void absorb(std::uint32_t absorber, const Plane& plane);
+  void file_survivor(std::uint32_t survivor, std::uint32_t cell);
 
   std::vector<Survivor> survivors_;
-  std::vector<std::vector<CellEntry>> cells_;  // per normal cell, its entries ordered by d
+  // Per normal cell, the survivors that can absorb, by offset.
+  std::vector<std::multimap<float, std::uint32_t>> cells_;
+  // Per normal cell, one bit for each of the 27 cells around it that holds a survivor.
+  std::vector<std::uint32_t> filled_around_;
+  // The survivor that absorbs a plane with these very bits.
+  RecentPlanes<std::uint32_t> recent_absorbers_;
+  // The last plane that could be absorbed, and the survivor that absorbs it. Its offset is
+  // never 0, so the all-zero start matches no plane that reaches the comparison.
+  Plane last_plane_;
+  std::uint32_t last_absorber_ = 0;
 };
 
 }  // namespace ombrix

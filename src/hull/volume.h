@@ -1,6 +1,7 @@
 // The hull record of one model file, and the builder signature both hull procedures share.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -31,6 +32,10 @@ struct Volume {
   std::vector<Plane> planes;
   std::vector<Volume> excluded;   // excluded volumes: only their box and planes are used
 };
+
+// The most entries a hull file can count in one list (hulls, a hull's points, edges or planes,
+// spheres): the game reads every count as a signed 16-bit value.
+inline constexpr std::size_t kMostHullFileEntries = 32767;
 
 // Appends the outward face planes of the hull of `vertices` to `planes` and logs its lines.
 using HullBuilder =

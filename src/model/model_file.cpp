@@ -21,10 +21,6 @@ Vector vector_at(const unsigned char* bytes) {
   return {float32_at(bytes), float32_at(bytes + 4), float32_at(bytes + 8)};
 }
 
-bool is_finite(const Vector& v) {
-  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 // Reads up to `count` bytes; fewer come back only at the end of the file.
 std::streamsize read_bytes(std::ifstream& file, unsigned char* into, std::streamsize count) {
   file.read(reinterpret_cast<char*>(into), count);
@@ -32,6 +28,18 @@ std::streamsize read_bytes(std::ifstream& file, unsigned char* into, std::stream
 }
 
 }  // namespace
+
+std::optional<std::string> vertex_refusal(const std::string& path, const Vector& position) {
+  const auto finite = [](float value) { return std::isfinite(value); };
+  if (!finite(position.x) || !finite(position.y) || !finite(position.z)) {
+    return "File '" + path + "' has a vertex that is not a finite number.";
+  }
+  const auto within = [](float value) { return std::fabs(value) <= kLargestCoordinate; };
+  if (!within(position.x) || !within(position.y) || !within(position.z)) {
+    return "File '" + path + "' has a vertex coordinate outside -1e18 to 1e18.";
+  }
+  return std::nullopt;
+}
 
 bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
   std::ifstream file(path, std::ios::binary);
@@ -67,8 +75,8 @@ bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
     const unsigned char* record = vertex_bytes.data() + i * kVertexBytes;
     read[i].position = vector_at(record);
     read[i].normal = vector_at(record + 12);
-    if (!is_finite(read[i].position)) {
-      log.log_message("File '" + path + "' has a vertex that is not a finite number.", true);
+    if (const std::optional<std::string> refusal = vertex_refusal(path, read[i].position)) {
+      log.log_message(*refusal, true);
       return false;
     }
   }

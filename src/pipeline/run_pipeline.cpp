@@ -35,9 +35,11 @@ std::string directory_prefix(const Fields& fields) {
   return with_trailing_separator(fields.field_text(Field::kWorkingDir));
 }
 
-// Reads every entry into `data`; a file that cannot be read is skipped with the reader's message.
-void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull,
-                  CollisionData& data, Log& log) {
+// Reads every entry into `product`; a file that cannot be read is skipped with the reader's
+// message.
+void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull, RunProduct& product,
+                  Log& log) {
+  CollisionData& data = product.data;
   VertexList vertices;
   for (const InputEntry& entry : entries) {
     if (!read_model_file(entry.path, vertices, log)) continue;
@@ -45,6 +47,7 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
     Volume* target = nullptr;
     if (!entry.excluded) {
       target = &data.volumes.emplace_back();
+      product.model_paths.push_back(entry.path);
     } else if (!data.volumes.empty()) {
       target = &data.volumes.back().excluded.emplace_back();
     } else {
@@ -54,6 +57,24 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
     bbox_of_vertices(target->box, vertices);
     build_hull(target->planes, vertices, log);
   }
+}
+
+std::string count_text(size_t count) { return format_whole(static_cast<std::int64_t>(count)); }
+
+// Why `data` does not fit a hull file, and the way out. A run fills only the main volumes'
+// planes and the spheres, never points or edges.
+std::string too_large_reason(const CollisionData& data) {
+  const std::string limit = ", more than the " + count_text(kMostHullFileEntries) + " a hull file holds; ";
+  for (const Volume& volume : data.volumes) {
+    if (volume.planes.size() > kMostHullFileEntries) {
+      return "a hull has " + count_text(volume.planes.size()) + " planes" + limit +
+             "choose the exact hull procedure, which gives each flat side one plane";
+    }
+  }
+  if (data.spheres.size() > kMostHullFileEntries) {
+    return count_text(data.spheres.size()) + " spheres" + limit + "ask for fewer spheres";
+  }
+  return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
 }
 
 bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
@@ -69,7 +90,7 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
       log.log_message("Can't write file: " + path, true);
       return false;
     case HulWriteResult::kTooLarge:
-      log.log_message("Can't write file: " + path + " (more than 32767 planes or spheres).", true);
+      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", true);
       return false;
   }
   return false;
@@ -77,8 +98,10 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
 
 }  // namespace
 
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results) {
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results,
+                        RunProduct* product) {
   results.clear();
+  if (product) *product = {};
   log.log_message("", false);
   log.log_message("start", true);
 
@@ -93,13 +116,14 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   }
 
   const std::uint32_t start = tick_count();
-  CollisionData data;
-  read_volumes(entries, build_hull, data, log);
-  fill_spheres(data.spheres, data.volumes, fields, log, results);
-  const bool written = write_output(fields, data, log);
+  RunProduct built;
+  read_volumes(entries, build_hull, built, log);
+  fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
+  const bool written = write_output(fields, built.data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
   log.log_message("end (" + format_whole(elapsed) + "ms)", true);
+  if (product) *product = std::move(built);
   return written ? RunOutcome::kWritten : RunOutcome::kNotWritten;
 }
 

@@ -1,6 +1,10 @@
 // One complete run: from the field texts to the written hull file.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "hulfile/collision_data.h"
 #include "hull/volume.h"
 #include "shared/fields.h"
 #include "shared/log.h"
@@ -14,12 +18,21 @@ enum class RunOutcome {
   kWritten,     // the run reached its end line and the hull file was written
 };
 
+// What a run built, kept for showing it: the collision data with the excluded volumes inside
+// their main volumes, and the model file each main volume was read from.
+struct RunProduct {
+  CollisionData data;
+  std::vector<std::string> model_paths;  // one per main volume, in the order of `data.volumes`
+};
+
 // Reads the input and working directory fields, checks that every named file exists, reads
 // each model, builds its box and hull with `build_hull`, fills the hulls with spheres, writes the
 // hull file named by the output field (read, with the working directory, only then) and logs
 // "end (<ms>ms)". `results` is emptied first and receives the placed spheres' rows.
 //
-// Every failure is logged; a file that cannot be read is skipped and the run goes on.
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results);
+// Every failure is logged; a file that cannot be read is skipped and the run goes on. When
+// `product` is given it receives what the run built, written or not; an aborted run empties it.
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results,
+                        RunProduct* product = nullptr);
 
 }  // namespace ombrix

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "settings/settings_value.h"
 #include "shared/text.h"
 
 namespace ombrix {
@@ -110,6 +111,9 @@ std::string settings_text(const SettingsDocument& document) {
     }
     text += "\r\n";
   }
+  // Bytes of the mark that begin a line are part of that line, but at the very start of the
+  // file they would read as the mark: an empty line keeps them where they were.
+  if (!document.utf8 && text.starts_with(kByteOrderMark)) text.insert(0, "\r\n");
   return text;
 }
 
@@ -129,7 +133,7 @@ Entry* find_key(SettingsDocument& document, std::string_view key) {
 std::optional<std::string> read_text(SettingsDocument& document, std::string_view key) {
   const Entry* entry = find_key(document, key);
   if (entry == nullptr) return std::nullopt;
-  return field_text_from_file(trim_blanks(entry->value), document.utf8);
+  return field_text_from_file(field_text_of_value(trim_blanks(entry->value)), document.utf8);
 }
 
 // Only whether the leading signed decimal number is zero matters, so no value can overflow.
@@ -143,7 +147,7 @@ bool leading_integer_is_nonzero(std::string_view value) {
 }
 
 void write_text(SettingsDocument& document, std::string_view key, std::string_view text) {
-  const std::string value = file_text_from_field(text, document.utf8);
+  const std::string value = stored_value(file_text_from_field(text, document.utf8));
   if (Entry* entry = find_key(document, key)) {
     entry->value = value;
     return;
@@ -167,6 +171,7 @@ constexpr TextKey kTextKeys[] = {
 };
 
 constexpr std::string_view kClipboardKey = "update_clipboard";
+constexpr std::string_view kHullProcedureKey = "hull_procedure";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -188,8 +193,8 @@ std::optional<std::string> read_settings_bytes(const std::string& path) {
 
 }  // namespace
 
-FieldSettings load_settings_file(const std::string& path) {
-  SettingsDocument document = parse_settings(read_settings_bytes(path).value_or(std::string()));
+FieldSettings settings_of_text(std::string_view text) {
+  SettingsDocument document = parse_settings(text);
   FieldSettings settings;
   for (const TextKey& text_key : kTextKeys) {
     if (auto text = read_text(document, text_key.key)) settings.*text_key.field = std::move(*text);
@@ -197,7 +202,20 @@ FieldSettings load_settings_file(const std::string& path) {
   if (const Entry* entry = find_key(document, kClipboardKey)) {
     settings.update_clipboard = leading_integer_is_nonzero(trim_blanks(entry->value));
   }
+  if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
   return settings;
+}
+
+std::string text_with_settings(std::string_view text, const FieldSettings& settings) {
+  SettingsDocument document = parse_settings(text);
+  for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
+  write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
+  if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
+  return settings_text(document);
+}
+
+FieldSettings load_settings_file(const std::string& path) {
+  return settings_of_text(read_settings_bytes(path).value_or(std::string()));
 }
 
 bool save_settings_file(const std::string& path, const FieldSettings& settings) {
@@ -205,11 +223,7 @@ bool save_settings_file(const std::string& path, const FieldSettings& settings) 
   const std::optional<std::string> bytes = read_settings_bytes(path);
   if (!bytes) return false;
 
-  SettingsDocument document = parse_settings(*bytes);
-  for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
-  write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
-
-  const std::string text = settings_text(document);
+  const std::string text = text_with_settings(*bytes, settings);
   QSaveFile file(qt_path(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {

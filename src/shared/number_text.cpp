@@ -1,9 +1,11 @@
 #include "shared/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace ombrix {
 
@@ -30,21 +32,44 @@ int digit_value(char c) {
   return 99;
 }
 
-// The magnitude of an unsigned decimal number text in the form from_chars reads, rounded to float.
-float read_magnitude(std::string_view number) {
+// The significant digits of a decimal number, without leading or trailing zeros, and the power
+// of ten of the first one. No digits means the value is zero.
+struct DecimalDigits {
+  std::string digits;
+  std::int64_t leading_power = 0;
+};
+
+// No text is this long, so an exponent capped here still puts the value beyond float's range.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+// Every float and every midpoint between two floats has at most 113 significant digits. Digits
+// past 200 only tell whether the value lies above the 200-digit prefix, so one nonzero digit
+// stands for them all without changing the rounding.
+constexpr size_t kKeptDigits = 200;
+
+// 10^39 is above the largest float; below 10^-46 is less than half the smallest one.
+constexpr std::int64_t kAboveFloatRange = 38;
+constexpr std::int64_t kBelowFloatRange = -46;
+
+// The magnitude of `number`, rounded once to float. The value, not how it is written, decides
+// what is out of range: a thousand-digit mantissa with a negative exponent can still overflow.
+float read_magnitude(DecimalDigits number) {
+  if (number.digits.empty()) return 0.0f;
+  if (number.leading_power > kAboveFloatRange) return std::numeric_limits<float>::infinity();
+  if (number.leading_power < kBelowFloatRange) return 0.0f;
+  if (number.digits.size() > kKeptDigits) {
+    number.digits.resize(kKeptDigits);
+    number.digits += '1';
+  }
+  // One digit before the point, the exponent in range: a text from_chars reads exactly.
+  std::string text = number.digits.substr(0, 1) + "." + number.digits.substr(1) + "e" +
+                     std::to_string(number.leading_power);
   float value = 0.0f;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                            std::chars_format::general);
-  (void)end;
-  if (error != std::errc::result_out_of_range) return value;
-  // Out of float's range: it is an overflow when the value is above 1, an underflow otherwise.
-  double wide = 0.0;
-  const auto wide_result = std::from_chars(number.data(), number.data() + number.size(), wide,
-                                           std::chars_format::general);
-  const bool huge = wide_result.ec == std::errc::result_out_of_range
-                        ? number.find("e-") == std::string_view::npos
-                        : wide > 1.0;
-  return huge ? std::numeric_limits<float>::infinity() : 0.0f;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    return number.leading_power > 0 ? std::numeric_limits<float>::infinity() : 0.0f;
+  }
+  return value;
 }
 
 }  // namespace
@@ -75,33 +100,44 @@ float read_decimal(std::string_view text, LeadingBlanks blanks) {
     ++i;
   }
 
-  // Gather the number in the plain form that from_chars reads: digits, ".", exponent.
-  std::string number;
-  size_t digits = 0;
-  while (i < text.size() && is_digit(text[i])) {
-    number += text[i++];
-    ++digits;
+  DecimalDigits number;
+  bool any_digit = false;
+  // Before the point every significant digit raises the power of the first by one; after it
+  // every zero before the first significant digit lowers it by one.
+  std::int64_t integer_digits = 0;
+  std::int64_t fraction_zeros = 0;
+  for (; i < text.size() && is_digit(text[i]); ++i) {
+    any_digit = true;
+    if (number.digits.empty() && text[i] == '0') continue;
+    number.digits += text[i];
+    ++integer_digits;
   }
   if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    while (i < text.size() && is_digit(text[i])) {
-      number += text[i++];
-      ++digits;
+    for (++i; i < text.size() && is_digit(text[i]); ++i) {
+      any_digit = true;
+      if (number.digits.empty() && text[i] == '0') {
+        ++fraction_zeros;
+        continue;
+      }
+      number.digits += text[i];
     }
   }
-  if (digits == 0) return 0.0f;
+  if (!any_digit) return 0.0f;
+  number.leading_power = integer_digits > 0 ? integer_digits - 1 : -fraction_zeros - 1;
+  number.digits.erase(number.digits.find_last_not_of('0') + 1);
 
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t j = i + 1;
-    std::string exponent = "e";
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
-    if (j < text.size() && is_digit(text[j])) {
-      while (j < text.size() && is_digit(text[j])) exponent += text[j++];
-      number += exponent;
+    bool negative_exponent = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative_exponent = text[j++] == '-';
+    std::int64_t exponent = 0;
+    for (; j < text.size() && is_digit(text[j]); ++j) {
+      exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentCap);
     }
+    number.leading_power += negative_exponent ? -exponent : exponent;
   }
 
-  const float magnitude = read_magnitude(number);
+  const float magnitude = read_magnitude(std::move(number));
   return negative ? -magnitude : magnitude;
 }
 

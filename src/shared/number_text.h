@@ -26,8 +26,10 @@ enum class LeadingBlanks {
 // Reads a decimal number at the start of `text`: optional "+" or "-", digits with an optional
 // ".", then an exponent only when "e" or "E", an optional sign and at least one digit follow.
 // The number stops at the first character that cannot continue it; no digits gives +0, "-0"
-// gives -0. "inf", "nan" and hexadecimal floats are not numbers. The decimal value is rounded
-// once, correctly, to single precision (overflow gives an infinity, underflow a signed zero).
+// gives -0. "inf", "nan" and hexadecimal floats are not numbers. The decimal value, however
+// many digits and whatever exponent it is written with, is rounded once, correctly, to single
+// precision: a value beyond the largest float gives an infinity, one below half the smallest a
+// signed zero.
 float read_decimal(std::string_view text, LeadingBlanks blanks = LeadingBlanks::kSpaces);
 
 // Reads a whole number at the start of `text`: leading spaces and TABs, an optional sign, then

@@ -30,6 +30,10 @@ std::string_view unusable_input(const Volume& volume, const FillParameters& para
     return "its box is flat or not finite.";
   }
   if (volume.planes.empty()) return "its hull has no planes.";
+  // The run cannot write such a hull: filling it would be time spent for nothing.
+  if (volume.planes.size() > kMostHullFileEntries) {
+    return "its hull has more than 32767 planes, too many for a hull file.";
+  }
   if (!above_zero_and_finite(parameters.grid_resolution) ||
       !above_zero_and_finite(parameters.sample_resolution)) {
     return "the grid and sampling resolutions must be finite and above 0.";

@@ -16,6 +16,16 @@ class FakeDesktop : public Desktop {
     last_patterns = std::string(patterns);
     return input_choice;
   }
+  std::string choose_file_to_open(const std::string& title, const RequesterStart& start,
+                                  std::string_view patterns) override {
+    open_titles.push_back(title);
+    starts.push_back(start);
+    last_patterns = std::string(patterns);
+    if (open_choices.empty()) return {};
+    std::string chosen = open_choices.front();
+    open_choices.erase(open_choices.begin());
+    return chosen;
+  }
   std::string choose_output_file(const RequesterStart& start, std::string_view patterns) override {
     starts.push_back(start);
     last_patterns = std::string(patterns);
@@ -33,6 +43,7 @@ class FakeDesktop : public Desktop {
 
   // What the person chooses; empty: the requester is cancelled.
   std::vector<std::string> input_choice;
+  std::vector<std::string> open_choices;  // one answer per single-file requester, in order
   std::string output_choice;
   std::string folder_choice;
   bool clipboard_takes_text = true;
@@ -40,6 +51,7 @@ class FakeDesktop : public Desktop {
   // What the window asked for.
   std::vector<RequesterStart> starts;
   std::vector<std::string> folder_starts;
+  std::vector<std::string> open_titles;
   std::string last_patterns;
   std::vector<std::string> opened_pages;
   std::vector<std::string> clipboard_texts;

@@ -53,7 +53,9 @@ class FieldBehaviourTest : public QObject {
 void FieldBehaviourTest::init() {
   dir_ = std::make_unique<TempDir>();
   desktop_ = std::make_unique<FakeDesktop>();
-  window_ = std::make_unique<MainWindow>(*desktop_, [](auto&, auto, auto&) {}, dir_->file("ombrix.ini"));
+  const HullBuilder no_hull = [](auto&, auto, auto&) {};
+  window_ = std::make_unique<MainWindow>(*desktop_, HullBuilders{no_hull, no_hull, std::nullopt},
+                                         dir_->file("ombrix.ini"));
 }
 
 void FieldBehaviourTest::cleanup() {

@@ -1,5 +1,5 @@
-// The window as built: every control where it belongs with its caption and tooltip, the title,
-// the start-up lines, the log box's line rules and how the window resizes.
+// The window as built: every control as its layout says, inside the window, clear of the others
+// and labelled; the title, the start-up lines, the log box's line rules and how the window resizes.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/image_button.h"
 #include "app/main_window.h"
@@ -25,8 +26,10 @@ class MainWindowLayoutTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void control_has_its_place_kind_caption_and_tooltip_data();
-  void control_has_its_place_kind_caption_and_tooltip();
+  void every_control_is_built_as_its_layout_says();
+  void every_control_lies_inside_the_window();
+  void no_two_controls_overlap_but_the_frame_holds_its_fields();
+  void every_field_has_its_label_just_left_of_it();
   void spin_fields_keep_their_ranges_and_align_right();
   void controls_are_created_in_number_order();
   void frame_does_not_cover_the_controls_inside_it();
@@ -44,18 +47,18 @@ class MainWindowLayoutTest : public QObject {
 
 namespace {
 
-enum class Kind { kButton, kTextField, kSpinField, kLabel, kFrame, kLogBox, kImageButton, kToggle };
-
 // The kind a control's widget shows itself as.
-Kind kind_of(QWidget* widget) {
-  if (qobject_cast<SpinField*>(widget)) return Kind::kSpinField;
-  if (qobject_cast<ImageButton*>(widget)) return Kind::kImageButton;
-  if (auto* button = qobject_cast<QPushButton*>(widget)) return button->isCheckable() ? Kind::kToggle : Kind::kButton;
-  if (qobject_cast<QLineEdit*>(widget)) return Kind::kTextField;
-  if (qobject_cast<QLabel*>(widget)) return Kind::kLabel;
-  if (qobject_cast<QGroupBox*>(widget)) return Kind::kFrame;
-  if (qobject_cast<QPlainTextEdit*>(widget)) return Kind::kLogBox;
-  return Kind::kButton;
+ControlKind kind_of(QWidget* widget) {
+  if (qobject_cast<SpinField*>(widget)) return ControlKind::kSpinField;
+  if (qobject_cast<ImageButton*>(widget)) return ControlKind::kImageButton;
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    return button->isCheckable() ? ControlKind::kToggleButton : ControlKind::kButton;
+  }
+  if (qobject_cast<QLineEdit*>(widget)) return ControlKind::kTextField;
+  if (qobject_cast<QLabel*>(widget)) return ControlKind::kLabel;
+  if (qobject_cast<QGroupBox*>(widget)) return ControlKind::kFrame;
+  if (qobject_cast<QPlainTextEdit*>(widget)) return ControlKind::kLogBox;
+  return ControlKind::kButton;
 }
 
 QString caption_of(QWidget* widget) {
@@ -65,73 +68,65 @@ QString caption_of(QWidget* widget) {
   return {};
 }
 
-MainWindow* make_window(Desktop& desktop, const TempDir& dir) {
-  return new MainWindow(desktop, [](auto&, auto, auto&) {}, dir.file("ombrix.ini"));
+MainWindow* make_window(Desktop& desktop, const TempDir& dir, bool qconvex_found = false) {
+  const HullBuilder no_hull = [](auto&, auto, auto&) {};
+  HullBuilders builders{no_hull, no_hull, std::nullopt};
+  if (qconvex_found) builders.qconvex = no_hull;
+  return new MainWindow(desktop, std::move(builders), dir.file("ombrix.ini"));
 }
 
 }  // namespace
 
-void MainWindowLayoutTest::control_has_its_place_kind_caption_and_tooltip_data() {
-  QTest::addColumn<int>("number");
-  QTest::addColumn<int>("kind");
-  QTest::addColumn<QRect>("geometry");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QString>("tooltip");
-
-  const auto row = [](const char* name, int number, Kind kind, QRect geometry, const char* caption,
-                      const char* tooltip) {
-    QTest::newRow(name) << number << static_cast<int>(kind) << geometry << QString(caption) << QString(tooltip);
-  };
-  row("0 input Select", 0, Kind::kButton, {425, 35, 65, 20}, "Select", "Select the input .m / .prm file(s).");
-  row("1 output Select", 1, Kind::kButton, {445, 60, 45, 20}, "Select", "Select the output .hul file.");
-  row("2 input files", 2, Kind::kTextField, {75, 35, 340, 20}, "",
-      ".prm of .m files that will be combined to create the .hul file (use | to separate files, or * to exclude "
-      "a volume from the previous files).");
-  row("3 output file", 3, Kind::kTextField, {75, 60, 340, 20}, "", "Name of the .hul that will be created.");
-  row("4 grid resolution", 4, Kind::kSpinField, {430, 125, 50, 20}, "",
-      "The bigger, the more different position will be tested for spheres center (slowing down calculations).");
-  row("5 sampling resolution", 5, Kind::kSpinField, {430, 150, 50, 20}, "",
-      "The bigger, the more samples will be used for volume estimations (slowing down calculations).");
-  row("6 target spheres", 6, Kind::kSpinField, {205, 95, 50, 20}, "",
-      "Number of collision spheres that will be used to fill the hull.");
-  row("7 Proceed", 7, Kind::kButton, {65, 125, 190, 30}, "Proceed", "Read .prm file(s) and create the .hul file.");
-  row("8 grid label", 8, Kind::kLabel, {290, 125, 140, 20}, "Sphere grid resolution:", "");
-  row("9 sampling label", 9, Kind::kLabel, {290, 150, 140, 20}, "Sphere sampling resolution:", "");
-  row("10 target label", 10, Kind::kLabel, {65, 95, 140, 20}, "Target number of sphere:", "");
-  row("11 log box", 11, Kind::kLogBox, {5, 190, 490, 205}, "", "");
-  row("12 frame", 12, Kind::kFrame, {275, 85, 220, 95}, "Advanced engine parameters", "");
-  row("13 working dir", 13, Kind::kTextField, {75, 10, 340, 20}, "",
-      "Working directory (can be left empty to use ombrix current directory).");
-  row("14 working dir Select", 14, Kind::kButton, {425, 10, 65, 20}, "Select", "Select the working directory.");
-  row("15 working dir label", 15, Kind::kLabel, {5, 10, 65, 20}, "Working dir:", "");
-  row("16 input label", 16, Kind::kLabel, {5, 35, 65, 20}, "Input file(s):", "");
-  row("17 output label", 17, Kind::kLabel, {5, 60, 65, 20}, "Output file:", "");
-  row("18 derive output", 18, Kind::kButton, {425, 60, 15, 20}, "<",
-      "Automatically create .hul filename from input file name.");
-  row("19 emblem", 19, Kind::kImageButton, {20, 110, 17, 29}, "", "Clic to visit my webpage about Re-Volt.");
-  row("20 overshoot label", 20, Kind::kLabel, {290, 100, 140, 20}, "Allow overshot (in %)", "");
-  row("21 overshoot", 21, Kind::kSpinField, {430, 100, 50, 20}, "",
-      "(default = 0%) Allows the sphere to go over the CHull limits.");
-  row("22 copy toggle", 22, Kind::kToggle, {65, 160, 190, 20}, "Copy result to clipboard",
-      "Fills clipboard with the tabulated log data. It can then be easily imported in any spreadsheet program "
-      "(like eg. OOo's Calc).");
+void MainWindowLayoutTest::every_control_is_built_as_its_layout_says() {
+  std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
+  for (const ControlLayout& layout : kControlLayouts) {
+    QWidget* widget = window->control(layout.control);
+    const QByteArray name = QByteArray::number(static_cast<int>(layout.control));
+    QVERIFY2(widget != nullptr, name);
+    QCOMPARE(widget->parentWidget(), window.get());
+    QVERIFY2(kind_of(widget) == layout.kind, name);
+    QCOMPARE(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height));
+    QCOMPARE(caption_of(widget), QString(layout.caption));
+    QCOMPARE(widget->toolTip(), QString(layout.tooltip));
+  }
 }
 
-void MainWindowLayoutTest::control_has_its_place_kind_caption_and_tooltip() {
-  QFETCH(int, number);
-  QFETCH(int, kind);
-  QFETCH(QRect, geometry);
-  QFETCH(QString, caption);
-  QFETCH(QString, tooltip);
-
+void MainWindowLayoutTest::every_control_lies_inside_the_window() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
-  QWidget* widget = window->control(static_cast<Control>(number));
-  QVERIFY(widget != nullptr);
-  QCOMPARE(widget->parentWidget(), window.get());
-  QCOMPARE(static_cast<int>(kind_of(widget)), kind);
-  QCOMPARE(widget->geometry(), geometry);
-  QCOMPARE(caption_of(widget), caption);
-  QCOMPARE(widget->toolTip(), tooltip);
+  const QRect client(0, 0, kWindowWidth, kWindowHeight);
+  for (const ControlLayout& layout : kControlLayouts) {
+    QVERIFY2(client.contains(window->control(layout.control)->geometry()),
+             QByteArray::number(static_cast<int>(layout.control)));
+  }
+}
+
+void MainWindowLayoutTest::no_two_controls_overlap_but_the_frame_holds_its_fields() {
+  std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
+  const QRect frame = window->control(Control::kAdvancedFrame)->geometry();
+  for (const ControlLayout& first : kControlLayouts) {
+    for (const ControlLayout& second : kControlLayouts) {
+      if (first.control >= second.control) continue;
+      const QRect a = window->control(first.control)->geometry();
+      const QRect b = window->control(second.control)->geometry();
+      if (!a.intersects(b)) continue;
+      const bool framed = (first.control == Control::kAdvancedFrame && frame.contains(b)) ||
+                          (second.control == Control::kAdvancedFrame && frame.contains(a));
+      QVERIFY2(framed, (QByteArray::number(static_cast<int>(first.control)) + " overlaps " +
+                        QByteArray::number(static_cast<int>(second.control))));
+    }
+  }
+}
+
+void MainWindowLayoutTest::every_field_has_its_label_just_left_of_it() {
+  std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
+  for (const ControlLayout& field : kControlLayouts) {
+    if (field.kind != ControlKind::kTextField && field.kind != ControlKind::kSpinField) continue;
+    const bool labelled = std::ranges::any_of(kControlLayouts, [&](const ControlLayout& label) {
+      return label.kind == ControlKind::kLabel && label.y == field.y && label.x + label.width <= field.x &&
+             field.x - (label.x + label.width) <= 10 && !QString(label.caption).isEmpty();
+    });
+    QVERIFY2(labelled, QByteArray::number(static_cast<int>(field.control)));
+  }
 }
 
 void MainWindowLayoutTest::spin_fields_keep_their_ranges_and_align_right() {
@@ -186,8 +181,8 @@ void MainWindowLayoutTest::title_carries_the_release_tag() {
 
 void MainWindowLayoutTest::start_up_lines_name_the_hull_procedure() {
   for (const bool external : {false, true}) {
-    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
-    window->log_start_up_lines(external);
+    std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, external));
+    window->log_start_up_lines();
     const QStringList lines = log_lines(*window);
     QCOMPARE(lines.size(), 4);
     QVERIFY(ombrix::testing::is_stamped(lines[0]));

@@ -42,10 +42,11 @@ class WindowRunTest : public QObject {
   void close_request_and_clicks_are_lost_during_a_run();
   void typing_and_the_toggle_still_work_during_a_run();
   void settings_fill_the_fields_and_closing_saves_them();
-  void screenshot_after_a_run();
+  void hull_choice_from_settings_to_run_to_settings_data();
+  void hull_choice_from_settings_to_run_to_settings();
 
  private:
-  void make_window();
+  void make_window(bool qconvex_found = false);
   QLineEdit* text_field(Control control) const { return static_cast<QLineEdit*>(window_->control(control)); }
   QAbstractButton* button(Control control) const { return static_cast<QAbstractButton*>(window_->control(control)); }
   // Sets the fields a run reads, with coarse resolutions so that a run is quick.
@@ -55,6 +56,7 @@ class WindowRunTest : public QObject {
   std::unique_ptr<FakeDesktop> desktop_;
   std::unique_ptr<MainWindow> window_;
   int hull_builds_ = 0;
+  QStringList hull_procedures_used_;  // one entry per hull built
   // Done once, by the first hull build of a run: the moment the run is busy.
   std::function<void(Log&)> during_run_;
 };
@@ -102,6 +104,7 @@ void WindowRunTest::init() {
   dir_ = std::make_unique<TempDir>();
   desktop_ = std::make_unique<FakeDesktop>();
   hull_builds_ = 0;
+  hull_procedures_used_.clear();
   during_run_ = nullptr;
   write_models(*dir_);
 }
@@ -112,16 +115,22 @@ void WindowRunTest::cleanup() {
   dir_.reset();
 }
 
-void WindowRunTest::make_window() {
-  HullBuilder probing_build = [this](std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {
-    ++hull_builds_;
-    if (during_run_) std::exchange(during_run_, nullptr)(log);
-    build_internal_hull(planes, vertices, log);
+void WindowRunTest::make_window(bool qconvex_found) {
+  // Each procedure builds the tool's own hull here, but says which one the run called.
+  const auto probing_build = [this](const char* procedure) -> HullBuilder {
+    return [this, procedure](std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {
+      ++hull_builds_;
+      hull_procedures_used_.append(procedure);
+      if (during_run_) std::exchange(during_run_, nullptr)(log);
+      build_internal_hull(planes, vertices, log);
+    };
   };
-  window_ = std::make_unique<MainWindow>(*desktop_, probing_build, dir_->file("ombrix.ini"));
+  HullBuilders builders{probing_build("own"), probing_build("exact"), std::nullopt};
+  if (qconvex_found) builders.qconvex = probing_build("qconvex");
+  window_ = std::make_unique<MainWindow>(*desktop_, std::move(builders), dir_->file("ombrix.ini"));
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  window_->log_start_up_lines(false);
+  window_->log_start_up_lines();
 }
 
 void WindowRunTest::set_run_fields(const std::string& input, const std::string& output) {
@@ -282,17 +291,53 @@ void WindowRunTest::settings_fill_the_fields_and_closing_saves_them() {
                        "sphere_overshot_val = 0.5\r\nupdate_clipboard = 0\r\n"));
 }
 
-void WindowRunTest::screenshot_after_a_run() {
-  // Run from the models' folder with an empty working directory, as a user would.
-  const QString previous = QDir::currentPath();
-  QVERIFY(QDir::setCurrent(QString::fromStdString(dir_->path().string())));
-  make_window();
-  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
-  const QImage picture = window_->grab().toImage();
-  QVERIFY(QDir::setCurrent(previous));
+void WindowRunTest::hull_choice_from_settings_to_run_to_settings_data() {
+  QTest::addColumn<QString>("kept");       // the settings file's hull_procedure, empty for none
+  QTest::addColumn<bool>("found");         // whether the program was found at start-up
+  QTest::addColumn<QString>("chosen");     // what the user then picks in the list, empty for nothing
+  QTest::addColumn<QString>("used");       // the procedure the run calls
+  QTest::addColumn<bool>("announced");     // a start-up line says the kept choice overrides
+  QTest::addColumn<QString>("saved");      // hull_procedure after closing, empty for none
 
-  QCOMPARE(picture.size(), QSize(500, 400) * picture.devicePixelRatio());
-  QVERIFY(picture.save(QStringLiteral(OMBRIX_SCREENSHOT_PATH)));
+  QTest::newRow("older file, no program: own") << "" << false << "" << "own" << false << "";
+  QTest::newRow("older file, program found: qconvex") << "" << true << "" << "qconvex" << false << "";
+  QTest::newRow("kept exact wins over the program") << "Exact" << true << "" << "exact" << true << "exact";
+  QTest::newRow("kept qconvex without it stays kept") << "qconvex" << false << "" << "own" << false << "qconvex";
+  QTest::newRow("picked in the window") << "" << false << "exact" << "exact" << false << "exact";
+  QTest::newRow("picking the default keeps it") << "" << true << "qconvex" << "qconvex" << false << "qconvex";
+}
+
+void WindowRunTest::hull_choice_from_settings_to_run_to_settings() {
+  QFETCH(QString, kept);
+  QFETCH(bool, found);
+  QFETCH(QString, chosen);
+  QFETCH(QString, used);
+  QFETCH(bool, announced);
+  QFETCH(QString, saved);
+  const std::string ini = dir_->file("ombrix.ini");
+  if (!kept.isEmpty()) write_file(ini, "hull_procedure = " + kept.toStdString() + "\r\n");
+
+  make_window(found);
+  const QStringList start_up = log_lines(*window_);
+  QCOMPARE(start_up.size(), announced ? 5 : 4);
+  if (announced) {
+    QCOMPARE(start_up[4], "Hull procedure chosen last time: " + used + ". It will be used to compute Hull.");
+  }
+  QAbstractButton* choice = button(Control::kHullChoice);
+  if (!chosen.isEmpty()) {
+    for (int click = 0; click < 3 && (click == 0 || choice->text() != chosen); ++click) {
+      QTest::mouseClick(choice, Qt::LeftButton);
+    }
+    QCOMPARE(choice->text(), chosen);
+  }
+  set_run_fields("body.prm", "hull.hul");
+  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
+  QCOMPARE(hull_procedures_used_, QStringList{used});
+
+  QVERIFY(window_->close());
+  const QStringList lines = QString::fromStdString(read_file(ini)).split("\r\n");
+  const QStringList kept_lines = lines.filter(QRegularExpression("^hull_procedure = "));
+  QCOMPARE(kept_lines, (saved.isEmpty() ? QStringList{} : QStringList{"hull_procedure = " + saved}));
 }
 
 QTEST_MAIN(WindowRunTest)

@@ -1,12 +1,13 @@
 // The command line as scripts use it: options, output lines, exit status.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
+#include <utility>
+#include <vector>
 
+#include "support/program_run.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -18,24 +19,12 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using CliRun = testing::ProgramRun;
 
-// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output.
-CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments) {
-  const std::string command =
-      "cd '" + directory.string() + "' && '" OMBRIX_CLI_PATH "' " + arguments + " 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> buffer{};
-  size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), read);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+// Runs ombrix-cli with `arguments` from `directory`, standard error folded into the output
+// unless `errors` is false.
+CliRun run_cli(const std::filesystem::path& directory, const std::string& arguments, bool errors = true) {
+  return testing::run_program(OMBRIX_CLI_PATH, directory, arguments, errors);
 }
 
 // The output's lines with the time stamps ("HH:MM:SS." and a TAB) taken off.
@@ -51,6 +40,10 @@ std::vector<std::string> unstamped_lines(const std::string& out) {
     start = end + 1;
   }
   return lines;
+}
+
+bool has_line(const std::vector<std::string>& lines, const std::string& text) {
+  return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
 class OmbrixCli : public ::testing::Test {
@@ -83,6 +76,17 @@ TEST_F(OmbrixCli, AForcedHullChoiceLogsNoProgramLine) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "car" / "c.hul"));
 }
 
+TEST_F(OmbrixCli, ExactHullWritesAFileWhereTheOwnProcedureHasTooManyPlanes) {
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  EXPECT_EQ(run_cli(dir.path(), "--hull internal --input roof.prm").status, 1);
+  const CliRun exact = run_cli(dir.path(), "--hull exact --input roof.prm");
+  EXPECT_EQ(exact.status, 0) << exact.out;
+  const std::vector<std::string> lines = unstamped_lines(exact.out);
+  ASSERT_GE(lines.size(), 4u) << exact.out;
+  EXPECT_EQ(lines[0], "");  // a chosen procedure: no line about the program, and no "Creating Hull."
+  EXPECT_EQ(lines[3].rfind("    Number of planes for the Hull: ", 0), 0u) << lines[3];
+}
+
 TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
   EXPECT_EQ(run_cli(dir.path(), "--input missing.prm").status, 1);
   EXPECT_EQ(run_cli(dir.path(), "--output no/such/dir/h.hul").status, 1);
@@ -101,10 +105,58 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   }
 }
 
+TEST_F(OmbrixCli, EveryFieldOptionTakesAnEmptyTextInBothForms) {
+  // What each empty field does to the run; the working directory and overshoot are empty or 0
+  // by default, so only the option after them shows that nothing was swallowed.
+  const std::vector<std::pair<std::string, std::string>> options = {
+      {"--workdir", "end ("},
+      {"--input", "Aborting. Can't find the file: "},
+      {"--output", "Can't write file: "},
+      {"--spheres", "Sphere 1 coordinates"},
+      {"--grid", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--samples", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
+      {"--overshoot", "end ("},
+  };
+  for (const auto& [option, line] : options) {
+    for (const std::string& empty : {option + "=", option + " ''"}) {
+      SCOPED_TRACE(empty);
+      std::filesystem::remove(dir.file("t.txt"));
+      const CliRun followed = run_cli(dir.path(), empty + " --table t.txt --hull internal");
+      EXPECT_TRUE(std::filesystem::exists(dir.file("t.txt"))) << followed.out;
+      const std::vector<std::string> lines = unstamped_lines(followed.out);
+      EXPECT_TRUE(std::ranges::any_of(lines, [&](const std::string& l) { return l.starts_with(line); }))
+          << followed.out;
+      if (option == "--spheres") {
+        EXPECT_EQ(followed.out.find("Sphere 2 coordinates"), std::string::npos);
+      }
+      EXPECT_NE(run_cli(dir.path(), "--hull internal " + empty).status, 2);  // last on the line
+    }
+  }
+}
+
 TEST_F(OmbrixCli, TheTableGoesToTheNamedFile) {
   const CliRun run = run_cli(dir.path(), "--table table.txt");
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_TRUE(std::filesystem::exists(dir.file("table.txt")));
+}
+
+TEST_F(OmbrixCli, PictureOfTheRunLeavesTheLogAndTheHullFileAsTheyWere) {
+  const CliRun plain = run_cli(dir.path(), "--hull internal --output plain.hul");
+  const CliRun pictured = run_cli(dir.path(), "--hull internal --output pictured.hul --picture view.png", false);
+  EXPECT_EQ(pictured.status, 0) << pictured.out;
+  std::vector<std::string> plain_lines = unstamped_lines(plain.out);
+  std::vector<std::string> pictured_lines = unstamped_lines(pictured.out);
+  ASSERT_EQ(plain_lines.size(), pictured_lines.size());
+  plain_lines.pop_back();  // the end lines carry the run's time
+  pictured_lines.pop_back();
+  EXPECT_EQ(plain_lines, pictured_lines);
+  EXPECT_EQ(read_file(dir.file("plain.hul")), read_file(dir.file("pictured.hul")));
+  EXPECT_EQ(testing::png_size(read_file(dir.file("view.png"))), std::make_pair(1200u, 900u));
+}
+
+TEST_F(OmbrixCli, RunThatWroteNoHullFileDrawsNoPicture) {
+  EXPECT_EQ(run_cli(dir.path(), "--input missing.prm --picture view.png").status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("view.png")));
 }
 
 TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
@@ -122,6 +174,29 @@ TEST_F(OmbrixCli, SettingsFileGivesTheDefaultsAndOptionsStillWin) {
 
   // Without --settings the file is not read: the default body.prm is missing here.
   EXPECT_EQ(run_cli(dir.path(), "--hull internal").status, 1);
+}
+
+TEST_F(OmbrixCli, LinkToTheProgramInTheCurrentDirectoryMakesTheRunUseIt) {
+  const std::filesystem::path installed = "/usr/bin/qconvex";
+  if (!std::filesystem::exists(installed)) GTEST_SKIP() << "qconvex is not installed";
+  std::filesystem::create_symlink(installed, dir.path() / "qconvex");
+  const CliRun run = run_cli(dir.path(), "--hull auto 2>errors.txt", false);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "'qconvex' found. It will be used to compute Hull.");
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  EXPECT_TRUE(has_line(lines, "    Number of planes for the Hull: 6"));
+  EXPECT_EQ(read_file(dir.file("errors.txt")), "") << "Qt must not warn when no event loop runs";
+}
+
+TEST_F(OmbrixCli, ForcedProgramThatIsMissingIsReportedAndTheRunGoesOn) {
+  const CliRun run = run_cli(dir.path(), "--hull external");
+  const std::vector<std::string> lines = unstamped_lines(run.out);
+  EXPECT_TRUE(has_line(lines, "Can't start qconvex."));
+  EXPECT_FALSE(has_line(lines, "Creating Hull."));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_TRUE(lines.back().starts_with("end ("));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(PlaneFromPoints, DegenerateTriplesGiveFourZeros) {
 
 TEST(VectorHelpers, SubtractionGoesFromTheFirstToTheSecond) {
   Vector out;
-  vector_sub({1, 2, 3}, {4, 6, 8}, out);
+  vector_from_to({1, 2, 3}, {4, 6, 8}, out);
   EXPECT_EQ(out.x, 3);
   EXPECT_EQ(out.y, 4);
   EXPECT_EQ(out.z, 5);

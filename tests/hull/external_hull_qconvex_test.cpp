@@ -1,8 +1,7 @@
-// The bridge with the real program (Debian's qhull-bin), on models generated here, and the
-// command line choosing it. Skipped where the program is not installed.
+// The bridge with the real program (Debian's qhull-bin), on models generated here. Skipped where
+// the program is not installed.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 #include <string>
@@ -111,52 +110,6 @@ TEST(ExternalHullWithQconvex, FlatModelGivesNoPlanes) {
   build_external_hull_using({.path = kInstalledProgram}, planes, vertices_of(square), log);
   EXPECT_TRUE(planes.empty());
   EXPECT_EQ(log.texts(), std::vector<std::string>{"    Number of planes for the Hull: 0"});
-}
-
-// One run of ombrix-cli in `folder` on a cube model: the log's lines with their stamps removed,
-// and whatever it wrote on its standard error.
-struct CliRun {
-  std::vector<std::string> lines;
-  std::string errors;
-};
-
-CliRun run_cli_on_cube(const TempDir& folder, const std::string& hull_option) {
-  write_file(folder.file("cube.prm"), testing::model_file_bytes(box_corners({0, 0, 0}, {10, 10, 10})));
-  const std::string command = "cd '" + folder.path().string() + "' && '" OMBRIX_CLI_PATH "' --input cube.prm " +
-                              hull_option + " > log.txt 2> errors.txt";
-  EXPECT_NE(std::system(command.c_str()), -1);
-  CliRun run;
-  run.errors = read_file(folder.file("errors.txt"));
-  for (const std::string& line : split_output_lines(read_file(folder.file("log.txt")))) {
-    const size_t tab = line.find('\t');
-    run.lines.push_back(tab == std::string::npos ? line : line.substr(tab + 1));
-  }
-  return run;
-}
-
-bool has_line(const CliRun& run, const std::string& text) {
-  return std::find(run.lines.begin(), run.lines.end(), text) != run.lines.end();
-}
-
-TEST(ExternalHullCommandLine, LinkInTheCurrentDirectoryMakesTheRunUseTheProgram) {
-  if (!program_installed()) GTEST_SKIP() << "qconvex is not installed";
-  TempDir folder;
-  fs::create_symlink(kInstalledProgram, folder.path() / "qconvex");
-  const CliRun run = run_cli_on_cube(folder, "--hull auto");
-  ASSERT_FALSE(run.lines.empty());
-  EXPECT_EQ(run.lines[0], "'qconvex' found. It will be used to compute Hull.");
-  EXPECT_FALSE(has_line(run, "Creating Hull."));
-  EXPECT_TRUE(has_line(run, "    Number of planes for the Hull: 6"));
-  EXPECT_EQ(run.errors, "") << "Qt must not warn when no event loop runs";
-}
-
-TEST(ExternalHullCommandLine, ForcedProgramThatIsMissingIsReportedAndTheRunGoesOn) {
-  TempDir folder;
-  const CliRun run = run_cli_on_cube(folder, "--hull external");
-  EXPECT_TRUE(has_line(run, "Can't start qconvex."));
-  EXPECT_FALSE(has_line(run, "Creating Hull."));
-  ASSERT_FALSE(run.lines.empty());
-  EXPECT_TRUE(run.lines.back().starts_with("end ("));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // drawn from a fixed seed, so a failure names a model that can be rebuilt.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "hull/internal_hull.h"
+#include "hull/model_random.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
 #include "reference/recording_log.h"
@@ -20,47 +22,8 @@ namespace ombrix {
 namespace {
 
 using reference::RecordingLog;
+using testing::ModelRandom;
 using testing::vertices_of;
-
-// The same numbers on every platform: std::mt19937's sequence is fixed by the standard, the
-// library's distributions are not, so they are not used.
-class ModelRandom {
- public:
-  explicit ModelRandom(std::uint32_t seed) : engine_(seed) {}
-
-  double unit() { return engine_() / 4294967296.0; }
-  double between(double low, double high) { return low + (high - low) * unit(); }
-  size_t whole(size_t low, size_t high) { return low + engine_() % (high - low + 1); }
-
-  // Mostly small models, every tenth one up to 200 vertices: the literal procedure's cost grows
-  // with the cube of the count and the suite must stay quick under the sanitizers.
-  size_t vertex_count(size_t model) {
-    if (model % 10 == 9) return whole(60, model % 40 == 39 ? 200 : 110);
-    return 4 + static_cast<size_t>(36.0 * unit() * unit());
-  }
-
-  Vector point_in_box(double half) {
-    return {static_cast<float>(between(-half, half)), static_cast<float>(between(-half, half)),
-            static_cast<float>(between(-half, half))};
-  }
-
-  // Uniform on a sphere of the given radius about the origin.
-  Vector point_on_sphere(double radius) {
-    const double z = between(-1.0, 1.0);
-    const double angle = between(0.0, 6.283185307179586);
-    const double ring = std::sqrt(1.0 - z * z);
-    return {static_cast<float>(radius * ring * std::cos(angle)), static_cast<float>(radius * ring * std::sin(angle)),
-            static_cast<float>(radius * z)};
-  }
-
-  template <class T>
-  void shuffle(std::vector<T>& items) {
-    for (size_t i = items.size(); i > 1; --i) std::swap(items[i - 1], items[whole(0, i - 1)]);
-  }
-
- private:
-  std::mt19937 engine_;
-};
 
 using ModelMaker = std::function<std::vector<Vector>(ModelRandom& random, size_t model)>;
 
@@ -255,6 +218,101 @@ TEST(InternalHullMatchesLiteral, ModelsOfNoneToThreeVertices) {
   compare_family(8, 40, [](ModelRandom& random, size_t model) {
     std::vector<Vector> points;
     while (points.size() < model % 4) points.push_back(random.point_in_box(scale_of(model)));
+    return points;
+  });
+}
+
+// A modeller's zeros as exporters write them: 1e-16, 1e-19, -1e-30 or a subnormal. Each such
+// coordinate once sent the whole model through every triple; the planes stay the literal ones.
+TEST(InternalHullMatchesLiteral, BodiesWithNoiseInPlaceOfZeros) {
+  constexpr float kNoise[] = {1e-16f, 1e-19f, -1e-30f, 1e-40f, -1.4e-45f, 3e-39f};
+  compare_family(9, 60, [&](ModelRandom& random, size_t model) {
+    std::vector<Vector> points = testing::car_like_body(random, random.vertex_count(model) + 8, scale_of(model) * 4.0);
+    const float noise = kNoise[model % std::size(kNoise)];
+    for (Vector& point : points) {
+      for (float* coordinate : {&point.x, &point.y, &point.z}) {
+        if (*coordinate == 0.0f && random.unit() < 0.6) *coordinate = noise;
+      }
+    }
+    return points;
+  });
+}
+
+// A flat panel of many vertices gives thousands of accepted triples of nearly one plane; turned
+// off the axes it is flat only up to rounding. A panel through the origin (offset 0) never
+// merges, so every accepted copy of it stays: those panels are kept small for the literal merge.
+TEST(InternalHullMatchesLiteral, LargeFlatPanelsAndPanelsThroughTheOrigin) {
+  compare_family(10, 24, [&](ModelRandom& random, size_t model) {
+    const bool through_origin = model % 3 == 0;
+    const int cells = static_cast<int>(random.whole(3, through_origin ? 4 : 8));
+    const double size = static_cast<double>(random.whole(4, 60));
+    const double top = through_origin ? 0.0 : random.between(-10.0, 30.0);
+    std::vector<std::array<double, 3>> placed;
+    for (int i = 0; i <= cells; ++i) {
+      for (int k = 0; k <= cells; ++k) placed.push_back({size * i / cells - size / 2, top, size * k / cells - size / 2});
+    }
+    for (size_t extra = random.whole(6, 30); extra > 0; --extra) {
+      const Vector below = random.point_in_box(size / 2);
+      placed.push_back({below.x, top - size / 2 - std::fabs(below.y), below.z});
+    }
+    // Every other model turned about the origin, so the panel's plane is slanted yet still
+    // passes through the origin when it did.
+    const double turn = model % 2 == 1 ? 0.6 : 0.0;
+    std::vector<Vector> points;
+    for (const auto& [x, y, z] : placed) {
+      points.push_back({static_cast<float>(x * std::cos(turn) - y * std::sin(turn)),
+                        static_cast<float>(x * std::sin(turn) + y * std::cos(turn)), static_cast<float>(z)});
+    }
+    random.shuffle(points);
+    return points;
+  });
+}
+
+// Models that hug a line or a plane, where no exact hull can prune: runs along a slanted line at
+// scales from the tolerance to where rounding alone lifts vertices off a candidate, grids on a
+// slanted plane, and slabs thinner than the tolerance.
+TEST(InternalHullMatchesLiteral, ModelsAlongALineOrAcrossAPlane) {
+  constexpr double kLineScales[] = {0.01, 1.0, 30.0, 3e3, 1e5, 2e6};
+  constexpr double kSlabThickness[] = {0.0, 1e-5, 0.05, 0.3};
+  compare_family(11, 60, [&](ModelRandom& random, size_t model) {
+    const size_t n = std::min<size_t>(random.vertex_count(model) + 3, 90);
+    const Vector u{0.6f, 0.8f, 0.0f};
+    const Vector w{-0.48f, 0.36f, 0.8f};
+    const Vector normal{0.64f, -0.48f, 0.6f};
+    std::vector<Vector> points;
+    while (points.size() < n) {
+      if (model % 2 == 0) {
+        const double t = random.between(-1.0, 1.0) * kLineScales[(model / 2) % std::size(kLineScales)];
+        points.push_back({static_cast<float>(1.0 + 0.3 * t), static_cast<float>(2.0 - 1.7 * t), static_cast<float>(3.0 + 2.9 * t)});
+        continue;
+      }
+      const double s = random.between(-40.0, 40.0);
+      const double t = random.between(-40.0, 40.0);
+      const double h = random.between(0.0, kSlabThickness[(model / 2) % std::size(kSlabThickness)]) + 3.0;
+      points.push_back({static_cast<float>(s * u.x + t * w.x + h * normal.x), static_cast<float>(s * u.y + t * w.y + h * normal.y),
+                        static_cast<float>(s * u.z + t * w.z + h * normal.z)});
+    }
+    return points;
+  });
+}
+
+// One or two coordinates far larger than the rest of a body (up to the model reader's bound),
+// whose rounding spreads over every triple they take part in, or one tiny one.
+TEST(InternalHullMatchesLiteral, BodiesWithACoordinateFarLargerOrSmallerThanTheRest) {
+  constexpr float kOdd[] = {3e5f, 2e9f, 2e12f, -5e15f, 1e18f, -7e17f, 1.2e-16f};
+  compare_family(12, 42, [&](ModelRandom& random, size_t model) {
+    const size_t n = model % 6 == 5 ? random.whole(120, 160) : 12 + random.whole(0, 40);
+    std::vector<Vector> points = testing::car_like_body(random, n, random.between(2.0, 40.0));
+    const float odd = kOdd[model % std::size(kOdd)];
+    for (size_t changed = 0; changed < 1 + model % 2; ++changed) {
+      // The first vertex of a triple brings its rounding to the whole candidate: often the odd one.
+      Vector& point = points[model % 3 == 0 ? changed : random.whole(0, points.size() - 1)];
+      if (model % 4 == 1 && std::fabs(odd) > 1.0f) {
+        point = {odd, 0.7f * odd, -0.4f * odd};  // far out on a slant: every coordinate rounds
+      } else {
+        (random.unit() < 0.5 ? point.x : point.z) = odd;
+      }
+    }
     return points;
   });
 }

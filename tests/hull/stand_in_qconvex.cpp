@@ -4,6 +4,7 @@
 //   input.txt      written: everything it read on standard input
 //   skip_input     present: it exits at once without reading its input
 //   output.txt     read: printed to standard output unchanged
+//   repeat.txt     read: how many times output.txt is printed (once when it is missing)
 //   error.txt      read: printed to standard error
 //   sleep_ms.txt   read: milliseconds to sleep after printing, before exiting
 #include <chrono>
@@ -42,7 +43,12 @@ int main(int argc, char** argv) {
   write_whole_file("input.txt", input.str());
 
   if (read_whole_file("error.txt", text)) std::cerr << text << std::flush;
-  if (read_whole_file("output.txt", text)) std::cout << text << std::flush;
+  std::string repeat = "1";
+  read_whole_file("repeat.txt", repeat);
+  if (read_whole_file("output.txt", text)) {
+    for (long long i = std::stoll(repeat); i > 0; --i) std::cout << text;
+    std::cout << std::flush;
+  }
   if (read_whole_file("sleep_ms.txt", text)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(std::stol(text)));
   }

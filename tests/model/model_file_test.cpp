@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -101,18 +102,42 @@ TEST(ModelFileRefusal, EveryCutInsideTheBodyIsRefusedAsTruncated) {
   }
 }
 
-TEST(ModelFileRefusal, AVertexThatIsNotAFiniteNumberRefusesTheFile) {
+// Beyond 1e18 the hull's cross products could overflow; the float nearest 1e18 lies just below it.
+TEST(ModelFileRefusal, AVertexNotAFiniteNumberOrBeyondTheCoordinateBoundRefusesTheFile) {
+  const std::string not_finite = "has a vertex that is not a finite number.";
+  const std::string too_large = "has a vertex coordinate outside -1e18 to 1e18.";
+  struct Case {
+    const char* name;
+    float coordinate;
+    std::string refusal;  // empty: the file is read
+  };
+  const std::vector<Case> cases{
+      {"not a number", std::numeric_limits<float>::quiet_NaN(), not_finite},
+      {"infinity", -std::numeric_limits<float>::infinity(), not_finite},
+      {"next float above 1e18", std::nextafter(1e18f, 2e18f), too_large},
+      {"-3e30", -3e30f, too_large},
+      {"largest float", std::numeric_limits<float>::max(), too_large},
+      {"float nearest 1e18", 1e18f, ""},
+      {"float nearest -1e18", -1e18f, ""},
+      {"subnormal", 1e-40f, ""},
+  };
   TempDir dir;
-  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     std::vector<Vector> points = kTriangle;
-    points[1].z = bad;
-    const std::string path = dir.file("nan.prm");
+    points[1].z = c.coordinate;
+    const std::string path = dir.file("odd.prm");
     write_file(path, model_file_bytes(points));
     VertexList vertices;
     RecordingLog log;
-    EXPECT_FALSE(read_model_file(path, vertices, log));
-    EXPECT_EQ(log.texts(),
-              std::vector<std::string>{"File '" + path + "' has a vertex that is not a finite number."});
+    EXPECT_EQ(read_model_file(path, vertices, log), c.refusal.empty());
+    if (c.refusal.empty()) {
+      ASSERT_EQ(vertices.size(), 3u);
+      EXPECT_EQ(vertices[1].position.z, c.coordinate);
+    } else {
+      EXPECT_EQ(log.texts(), std::vector<std::string>{"File '" + path + "' " + c.refusal});
+      EXPECT_TRUE(vertices.empty());
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "hull/exact_procedure.h"
 #include "hull/internal_hull.h"
 #include "reference/recording_log.h"
 #include "shared/little_endian.h"
@@ -152,6 +153,27 @@ TEST_F(RunPipeline, AnUnwritableOutputIsLoggedAndTheRunStillEnds) {
   fields.set(Field::kOutputFile, "no/such/folder/out.hul");
   EXPECT_EQ(run("tet.m"), RunOutcome::kNotWritten);
   EXPECT_EQ(middle_lines().back(), "Can't write file: " + dir.prefix() + "no/such/folder/out.hul");
+}
+
+TEST_F(RunPipeline, AHullTooLargeForTheFileGetsNoSpheresAndItsRefusalNamesTheWayOut) {
+  // The roof lies at offset 0: the tool's own procedure keeps its triples' planes unmerged.
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  fields.set(Field::kGridResolution, "4");
+  fields.set(Field::kSampleResolution, "8");
+  EXPECT_EQ(run("roof.prm"), RunOutcome::kNotWritten);
+  const std::vector<std::string> middle = middle_lines();
+  ASSERT_EQ(middle.size(), 6u);
+  const std::string planes = middle[2].substr(middle[2].rfind(' ') + 1);
+  EXPECT_GT(std::stol(planes), 32767);
+  EXPECT_EQ(middle[4],
+            "    No spheres for this volume: its hull has more than 32767 planes, too many for a hull file.");
+  EXPECT_EQ(middle[5], "Can't write file: " + dir.prefix() + "out.hul (a hull has " + planes +
+                           " planes, more than the 32767 a hull file holds; choose the exact hull procedure, "
+                           "which gives each flat side one plane).");
+
+  log.lines.clear();
+  EXPECT_EQ(run_pipeline(fields, log, build_exact_hull, results), RunOutcome::kWritten);
+  EXPECT_FALSE(results.empty());
 }
 
 // A field source whose working directory changes after its first read, like a user typing

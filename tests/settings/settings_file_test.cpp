@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -152,6 +155,14 @@ TEST(SettingsFileRewrite, StoredKeysAreReplacedInPlaceKeepingTheirCase) {
             "update_clipboard = 1\r\n");
 }
 
+TEST(SettingsFileHullProcedure, IsReadAsTextAndAnEmptyOneLeavesTheKeyAsItStands) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "Hull_Procedure =  exact \t\r\n").hull_procedure, "exact");
+  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);  // an older file gains no key
+  EXPECT_EQ(save_over(dir, "hull_procedure = qconvex\r\n"),
+            std::string("hull_procedure = qconvex\r\n") + kSomeSettingsLines);
+}
+
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {
   TempDir dir;
   EXPECT_EQ(save_over(dir, ";no blank\n\n  ;  two blanks\nother=  kept  \n\n[group]\nfiles = grouped\n[open"),
@@ -188,6 +199,110 @@ TEST(SettingsFileRewrite, ByteOrderMarkIsKeptWithAnEmptyFirstLine) {
 TEST(SettingsFileRewrite, ValueWithUtf8ByteOrderMarkIsRead) {
   TempDir dir;
   EXPECT_EQ(load_text(dir, "\xEF\xBB\xBF" "files = \xC3\xA9t\xC3\xA9.prm\r\n").files, "\xC3\xA9t\xC3\xA9.prm");
+}
+
+// Field texts a user can type or paste that a plain "key = value" line cannot hold, or that look
+// like the quoted form or like other kinds of line.
+const std::vector<std::pair<const char*, std::string>> kHostileTexts = {
+    {"empty", ""},
+    {"leading and trailing blanks", "  a.prm \t"},
+    {"only blanks", " \t "},
+    {"line feed injecting a key and a group", "x.prm\nfiles = evil.prm\n[group]"},
+    {"carriage return alone", "a\rb"},
+    {"CR LF at the end", "a.prm\r\n"},
+    {"equals and semicolon", "= a ; b ="},
+    {"starts like a group", "[group]"},
+    {"starts like a comment", ";x"},
+    {"byte order mark bytes", "\xEF\xBB\xBF" "files"},
+    {"quoted form of a plain text", "\"a.prm\""},
+    {"quoted form that would decode", "\"\\n\""},
+    {"backslashes and quotes", "\\\"\\\\\"\\"},
+    {"a lone quote", "\""},
+    {"NUL and control bytes", std::string("a\0b\x01\x7f", 5)},
+};
+
+FieldSettings settings_holding(const std::string& text, bool toggle) {
+  FieldSettings settings;
+  settings.files = text;
+  settings.file_save = text + "x";
+  settings.grid_resolution_val = "x" + text;
+  settings.sample_sphere_resolution_val = text + text;
+  settings.target_sphere_n = text;
+  settings.sphere_overshot_val = text;
+  settings.update_clipboard = toggle;
+  return settings;
+}
+
+void expect_same_fields(const FieldSettings& loaded, const FieldSettings& saved) {
+  EXPECT_EQ(loaded.files, saved.files);
+  EXPECT_EQ(loaded.file_save, saved.file_save);
+  EXPECT_EQ(loaded.grid_resolution_val, saved.grid_resolution_val);
+  EXPECT_EQ(loaded.sample_sphere_resolution_val, saved.sample_sphere_resolution_val);
+  EXPECT_EQ(loaded.target_sphere_n, saved.target_sphere_n);
+  EXPECT_EQ(loaded.sphere_overshot_val, saved.sphere_overshot_val);
+  EXPECT_EQ(loaded.update_clipboard, saved.update_clipboard);
+}
+
+TEST(SettingsFileRoundTrip, SavedFieldsReloadExactlyWhateverTheyHold) {
+  const std::vector<std::pair<const char*, std::string>> files_before = {
+      {"no file", ""},
+      {"byte order mark", "\xEF\xBB\xBF" "files = old\r\n"},
+      {"comments, other keys and a group", "; c\r\nother = 1\r\n[g]\r\nfiles = grouped\r\n"},
+  };
+  for (const auto& [file_name, before] : files_before) {
+    for (const auto& [text_name, text] : kHostileTexts) {
+      SCOPED_TRACE(std::string(file_name) + ", " + text_name);
+      const FieldSettings saved = settings_holding(text, text.size() % 2 == 0);
+      const std::string first_save = text_with_settings(before, saved);
+      expect_same_fields(settings_of_text(first_save), saved);
+      // Saving what was loaded changes nothing, and no text has made a group line of its own.
+      EXPECT_EQ(text_with_settings(first_save, settings_of_text(first_save)), first_save);
+      EXPECT_EQ(first_save.find("\n[", 0) == std::string::npos, before.find('[') == std::string::npos);
+    }
+  }
+}
+
+TEST(SettingsFileRoundTrip, PlainTextsAreWrittenAsTheyStand) {
+  // Backslashes and quotes that do not form a quoted text needing its quotes stay untouched.
+  for (const std::string text : {"C:\\models\\body.prm", "\"my car.prm\"", "a \"b\" c", "\\", "\"\"",
+                                 "x = y ; [z]", "\"C:\\new\\body.prm\"", "\xC3\xA9t\xC3\xA9.prm"}) {
+    SCOPED_TRACE(text);
+    FieldSettings settings;
+    settings.files = text;
+    const std::string saved = text_with_settings("", settings);
+    EXPECT_EQ(saved.substr(0, 10 + text.size()), "files = " + text + "\r\n");
+    EXPECT_EQ(settings_of_text(saved).files, text);
+  }
+}
+
+TEST(SettingsFileRoundTrip, LineBreaksAreWrittenEscapedInQuotes) {
+  TempDir dir;
+  FieldSettings settings;
+  settings.files = " x.prm\r\n[group]\r\nfile_save = \"evil\\\"";
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), settings));
+  const std::string line = "files = \" x.prm\\r\\n[group]\\r\\nfile_save = \\\"evil\\\\\\\"\"\r\n";
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")).substr(0, line.size()), line);
+}
+
+TEST(SettingsFileRoundTrip, OldQuotedValuesReadAsTheyAlwaysDid) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "files = \"a.prm\"\r\n").files, "\"a.prm\"");
+  EXPECT_EQ(load_text(dir, "files = \"C:\\models\\a.prm\"\r\n").files, "\"C:\\models\\a.prm\"");
+  EXPECT_EQ(load_text(dir, "files = \"a\\\"\r\n").files, "\"a\\\"");
+}
+
+TEST(SettingsFileByteOrderMark, MarkBytesAfterTheStartAreNoMark) {
+  // The mark's bytes begin the second line: they belong to a key of that name, not "files".
+  TempDir dir;
+  const std::string file = "\n\xEF\xBB\xBF" "files=evil.prm\nfiles=good.prm\n";
+  EXPECT_EQ(load_text(dir, file).files, "good.prm");
+  const FieldSettings loaded = load_settings_file(dir.file("ombrix.ini"));
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), loaded));
+  const std::string saved = read_file(dir.file("ombrix.ini"));
+  EXPECT_EQ(saved.substr(0, 2), "\r\n");  // the bytes do not become the file's first ones
+  EXPECT_EQ(load_settings_file(dir.file("ombrix.ini")).files, "good.prm");
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), load_settings_file(dir.file("ombrix.ini"))));
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), saved);
 }
 
 TEST(SettingsFileFailures, UnwritableTargetReportsFailureAndLeavesNothingBehind) {

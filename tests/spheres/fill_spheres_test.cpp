@@ -156,10 +156,14 @@ TEST(FillSpheresRefusal, EachRefusalHasItsLineAndTheRunGoesOnWithTheNextVolume) 
   huge.box.min_x = -3e38f;
   huge.box.max_x = 3e38f;
   const Volume cube = centred_cube(10.0f);
+  Volume unwritable = centred_cube(10.0f);  // one plane more than a hull file can count
+  while (unwritable.planes.size() < 32768) unwritable.planes.push_back(cube.planes[unwritable.planes.size() % 6]);
   const std::vector<RefusalCase> cases{
       {"flat box", flat, fields(), "its box is flat or not finite.", false},
       {"box wider than single precision", huge, fields(), "its box is flat or not finite.", false},
       {"no planes", no_planes, fields(), "its hull has no planes.", false},
+      {"more planes than a hull file holds", unwritable, fields(),
+       "its hull has more than 32767 planes, too many for a hull file.", false},
       {"grid resolution 0", cube, fields("0"), "the grid and sampling resolutions must be finite and above 0.", true},
       {"negative sampling resolution", cube, fields("7", "-21"),
        "the grid and sampling resolutions must be finite and above 0.", true},

@@ -1,0 +1,74 @@
+#include "cli/inspect_command.h"
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/inspect_report.h"
+#include "model/model_file.h"
+
+namespace ombrix {
+
+namespace {
+
+struct InspectOptions {
+  InspectedFiles files;
+  std::string model_path;
+  bool model_given = false;  // an empty name is a model too, and refused as one
+  bool json = false;
+};
+
+// Keeps the model reader's lines: the last one says why a model was refused.
+class KeptLog : public Log {
+ public:
+  void log_message(std::string_view text, bool) override { last_line_ = text; }
+  const std::string& last_line() const { return last_line_; }
+
+ private:
+  std::string last_line_;
+};
+
+int run_inspect(InspectOptions& options) {
+  VertexList vertices;
+  if (options.model_given) {
+    KeptLog log;
+    if (!read_model_file(options.model_path, vertices, log)) {
+      std::cerr << "ombrix-cli: can't use the model: " << log.last_line() << '\n';
+      return 2;
+    }
+    options.files.model_path = options.model_path;
+  }
+  std::optional<std::span<const MeshVertex>> model;
+  if (options.files.model_path) model = vertices;
+  const HulInspection inspection = inspect_hul(read_hul_file(options.files.hul_path), model);
+  std::cout << (options.json ? inspect_json_report(inspection, options.files)
+                             : inspect_text_report(inspection, options.files))
+            << std::flush;
+  if (!inspection.reading.fault.empty()) return 2;
+  return inspection.findings.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+CliCommand add_inspect_command(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "inspect",
+      "Print what a hull file holds and what is wrong with it. Exit status: 0 nothing found, 1 something "
+      "found, 2 the file cannot be read.");
+  auto options = std::make_shared<InspectOptions>();
+  command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")
+      ->required()
+      ->type_name("FILE.hul");
+  // The command line is gone when the command runs: what was given is noted while it is parsed.
+  command
+      ->add_option("--model", options->model_path,
+                   "The model (.prm or .m) the hulls were made for: how far its vertices stick out of the "
+                   "hulls, and how much of its box the spheres cover.")
+      ->type_name("MODEL.prm")
+      ->each([options](const std::string&) { options->model_given = true; });
+  command->add_flag("--json", options->json, "Print one JSON document instead of lines.");
+  return {command, [options] { return run_inspect(*options); }};
+}
+
+}  // namespace ombrix

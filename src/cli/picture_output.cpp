@@ -1,0 +1,43 @@
+#include "cli/picture_output.h"
+
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+#include "picture/four_views.h"
+
+namespace ombrix {
+
+namespace {
+
+// Qt's notes about its platform (a missing runtime folder and the like) mean nothing to someone
+// asking for a picture; only what stops the drawing is worth a line.
+void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "ombrix-cli: " << message.toStdString() << '\n';
+}
+
+// Text needs fonts and fonts need a GUI application: one on the offscreen platform, so that no
+// display is needed, for as long as the drawing lasts.
+std::unique_ptr<QGuiApplication> offscreen_application() {
+  if (QGuiApplication::instance()) return nullptr;
+  qInstallMessageHandler(quiet_qt_messages);
+  static int argc = 3;
+  static char name[] = "ombrix-cli";
+  static char platform_option[] = "-platform";
+  static char platform[] = "offscreen";
+  static char* argv[] = {name, platform_option, platform, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+bool write_scene_picture(const PictureScene& scene, const std::string& path, QSize size) {
+  const std::unique_ptr<QGuiApplication> application = offscreen_application();
+  if (!write_png(four_view_picture(scene, describe_scene(scene), size), path)) {
+    std::cerr << "ombrix-cli: can't write the picture to " << path << '\n';
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ombrix

@@ -1,0 +1,19 @@
+// Pictures from the command line: four views of a scene written as a PNG, with no display.
+#pragma once
+
+#include <QSize>
+#include <string>
+
+#include "picture/picture_scene.h"
+
+namespace ombrix {
+
+// The size of a picture when none is asked for.
+inline constexpr QSize kDefaultPictureSize{1200, 900};
+
+// Writes the four views of `scene` with its legend to `path` as a PNG of `size` (which must lie
+// within four_view_picture's limits), drawing offscreen. Says on the standard error stream when
+// it cannot be written. Returns whether it was.
+bool write_scene_picture(const PictureScene& scene, const std::string& path, QSize size = kDefaultPictureSize);
+
+}  // namespace ombrix

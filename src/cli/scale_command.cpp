@@ -1,0 +1,70 @@
+#include "cli/scale_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/output_file.h"
+#include "hulfile/hul_file_reader.h"
+#include "hulfile/scale_collision_data.h"
+
+namespace ombrix {
+
+namespace {
+
+struct ScaleOptions {
+  std::string path;
+  std::string factor;
+  OutputChoice output;
+};
+
+// The whole text as a decimal number that is finite and above 0.
+std::optional<double> scale_factor(std::string_view text) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+  double value = 0.0;
+  const std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  if (!std::isfinite(value) || value <= 0.0) return std::nullopt;
+  return value;
+}
+
+int run_scale(const ScaleOptions& options) {
+  const std::optional<double> factor = scale_factor(options.factor);
+  if (!factor) {
+    std::cerr << "ombrix-cli: the factor must be a finite number above 0, not '" << options.factor << "'\n";
+    return 2;
+  }
+  HulReading reading = read_hul_file(options.path);
+  if (!reading.fault.empty()) {
+    std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
+    return 2;
+  }
+  if (!scale_collision_data(reading.data, *factor)) {
+    std::cerr << "ombrix-cli: scaling by " << options.factor
+              << " makes values too large for a hull file; nothing written\n";
+    return 1;
+  }
+  return write_output_file(reading.data, options.path, options.output);
+}
+
+}  // namespace
+
+CliCommand add_scale_command(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "scale",
+      "Resize a hull file about the origin: coordinates, offsets, radii and plane offsets times FACTOR.");
+  auto options = std::make_shared<ScaleOptions>();
+  command->add_option("FILE", options->path, "The hull file (.hul) to read.")
+      ->required()
+      ->type_name("FILE.hul");
+  command->add_option("FACTOR", options->factor, "A finite number above 0, e.g. 1.25 or 0.8.")
+      ->required()
+      ->type_name("FACTOR");
+  add_output_options(*command, options->output);
+  return {command, [options] { return run_scale(*options); }};
+}
+
+}  // namespace ombrix

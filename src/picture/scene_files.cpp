@@ -1,0 +1,33 @@
+#include "picture/scene_files.h"
+
+#include <filesystem>
+
+#include "hulfile/hul_file_reader.h"
+#include "picture/hull_shapes.h"
+#include "picture/run_scene.h"
+
+namespace ombrix {
+
+bool add_model_file(PictureScene& scene, const std::string& path, std::vector<std::string>& problems) {
+  SceneModel model{std::filesystem::path(path).filename().string(), {}};
+  std::string refusal;
+  if (!read_model_mesh(path, model.mesh, refusal)) {
+    problems.push_back(refusal);
+    return false;
+  }
+  scene.models.push_back(std::move(model));
+  return true;
+}
+
+bool add_hull_file(PictureScene& scene, const std::string& path, std::vector<std::string>& problems) {
+  const HulReading reading = read_hul_file(path);
+  scene.hull_file = std::filesystem::path(path).filename().string();
+  add_hulls(scene, reading.data);
+  const std::vector<SceneSphere> spheres = numbered_spheres(reading.data.spheres, {});
+  scene.spheres.insert(scene.spheres.end(), spheres.begin(), spheres.end());
+  if (reading.fault.empty()) return true;
+  problems.push_back("Can't read " + path + ": " + reading.fault);
+  return false;
+}
+
+}  // namespace ombrix

@@ -1,0 +1,183 @@
+// inspect, text, hul and scale as scripts use them: output, files written, exit statuses.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <string>
+
+#include "hulfile/hul_file.h"
+#include "hulfile/hul_file_reader.h"
+#include "support/generated_hulls.h"
+#include "support/program_run.h"
+#include "support/test_files.h"
+
+namespace ombrix {
+namespace {
+
+using testing::generated_oddities;
+using testing::generated_prisms;
+using testing::read_file;
+using testing::write_file;
+
+class HulSubcommands : public ::testing::Test {
+ protected:
+  testing::ProgramRun run(const std::string& arguments) {
+    return testing::run_program(OMBRIX_CLI_PATH, dir.path(), arguments);
+  }
+  void write_hul(const std::string& name, const CollisionData& data) {
+    write_file(dir.file(name), *hul_file_bytes(data));
+  }
+  bool exists(const std::string& name) const { return std::filesystem::exists(dir.path() / name); }
+
+  testing::TempDir dir;
+};
+
+TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFoundAndUnreadable) {
+  write_hul("sound.hul", generated_prisms(3));
+  CollisionData bad_edge = generated_prisms(3);
+  bad_edge.volumes[2].edges[0].to = 300;
+  write_hul("edge.hul", bad_edge);
+  write_file(dir.file("cut.hul"), read_file(dir.file("sound.hul")).substr(0, 300));
+  write_file(dir.file("body.prm"), testing::model_file_bytes(bad_edge.volumes[1].points));
+  write_file(dir.file("junk.prm"), "junk");
+
+  const struct {
+    const char* arguments;
+    int status;
+    const char* line;
+  } rows[] = {
+      {"inspect sound.hul", 0, "no findings\n"},
+      {"inspect sound.hul --model body.prm", 0,
+       "model body.prm: 8 vertices; every vertex lies inside the hulls"},
+      {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refers to points it does not have"},
+      {"inspect cut.hul", 2, "\nunreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
+      {"inspect missing.hul", 2, "\nunreadable: there is no such file\n"},
+      {"inspect sound.hul --model junk.prm", 2, "can't use the model: File 'junk.prm' is truncated."},
+      {"inspect", 2, "FILE is required"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const testing::ProgramRun result = run(row.arguments);
+    EXPECT_EQ(result.status, row.status) << result.out;
+    EXPECT_NE(result.out.find(row.line), std::string::npos) << result.out;
+  }
+}
+
+QJsonObject inspect_json(const testing::ProgramRun& result) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << result.out;
+  return document.object();
+}
+
+TEST_F(HulSubcommands, InspectJsonHoldsTheFixedKeysWithValuesThatAreNotFiniteAsStrings) {
+  write_hul("odd.hul", generated_oddities());
+  const testing::ProgramRun odd = run("inspect --json odd.hul");
+  EXPECT_EQ(odd.status, 1);
+  const QJsonObject report = inspect_json(odd);
+  EXPECT_EQ(report["file"].toString().toStdString(), "odd.hul");
+  EXPECT_EQ(report["bytes"].toInteger(), qint64(read_file(dir.file("odd.hul")).size()));
+  const QJsonArray hulls = report["hulls"].toArray();
+  ASSERT_EQ(hulls.size(), 3);
+  const QJsonObject first = hulls[0].toObject();
+  EXPECT_EQ(first["points"].toInt(), 6);
+  EXPECT_EQ(first["edges"].toInt(), 10);
+  EXPECT_EQ(first["planes"].toInt(), 5);
+  EXPECT_EQ(first["box"].toArray().size(), 6);
+  EXPECT_EQ(first["offset"].toArray()[0].toString().toStdString(), "nan");
+  EXPECT_EQ(first["offset"].toArray()[2].toString().toStdString(), "-inf");
+  EXPECT_EQ(hulls[2].toObject()["offset"].toArray()[0].toDouble(), 80.0);
+  EXPECT_EQ(report["spheres"].toInt(), 6);
+  std::vector<std::string> kinds;
+  for (const QJsonValue finding : report["findings"].toArray())
+    kinds.push_back(finding.toObject()["kind"].toString().toStdString());
+  EXPECT_EQ(kinds, (std::vector<std::string>{"not-finite", "edge-index", "not-finite", "trailing-bytes"}));
+
+  write_file(dir.file("cut.hul"), read_file(dir.file("odd.hul")).substr(0, 400));
+  const testing::ProgramRun cut = run("inspect cut.hul --json");
+  EXPECT_EQ(cut.status, 2);
+  const QJsonObject unreadable = inspect_json(cut);
+  EXPECT_EQ(unreadable["hulls"].toArray().size(), 1);  // the first hull was read whole
+  const QJsonObject reason = unreadable["findings"].toArray()[0].toObject();
+  EXPECT_EQ(reason["kind"].toString().toStdString(), "unreadable");
+  EXPECT_EQ(reason["message"].toString().toStdString(),
+            "hull 2 of 3 is cut off after its 6th edge (12 announced)");
+}
+
+TEST_F(HulSubcommands, TextThenHulGivesBackTheSameBytesAndATextWithAMistakeWritesNothing) {
+  write_hul("odd.hul", generated_oddities());
+  ASSERT_EQ(run("text odd.hul > odd.txt").status, 0);
+  ASSERT_EQ(run("hul odd.txt --output back.hul").status, 0);
+  EXPECT_EQ(read_file(dir.file("back.hul")), read_file(dir.file("odd.hul")));
+
+  std::string text = read_file(dir.file("odd.txt"));
+  const size_t plane = text.find("\nplane ");
+  text.replace(plane + 1, text.find('\n', plane + 1) - plane - 1, "plane 1 0 0");
+  const size_t line =
+      static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<long>(plane) + 1, '\n')) + 1;
+  write_file(dir.file("bad.txt"), text);
+  const testing::ProgramRun bad = run("hul bad.txt --output back.hul");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "ombrix-cli: bad.txt: line " + std::to_string(line) +
+                         ": 'plane' takes 4 numbers, found 3; nothing written\n");
+  EXPECT_EQ(read_file(dir.file("back.hul")), read_file(dir.file("odd.hul")));
+
+  write_file(dir.file("cut.hul"), read_file(dir.file("odd.hul")).substr(0, 40));
+  const testing::ProgramRun cut = run("text cut.hul");
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.out, "ombrix-cli: can't read cut.hul: hull 1 of 3 is cut off in its offset\n");
+}
+
+TEST_F(HulSubcommands, AnOutputIsNeverTheInputUnlessOverwriteIsGiven) {
+  write_hul("in.hul", generated_prisms(2));
+  const std::string before = read_file(dir.file("in.hul"));
+  std::filesystem::create_directory(dir.path() / "sub");
+  std::filesystem::create_symlink(dir.path() / "in.hul", dir.path() / "link.hul");
+  for (const char* output : {"in.hul", "./sub/../in.hul", "link.hul"}) {
+    SCOPED_TRACE(output);
+    const testing::ProgramRun refused = run(std::string("scale in.hul 2 --output ") + output);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out,
+              std::string("ombrix-cli: ") + output + " is the input file; give --overwrite to replace it\n");
+    EXPECT_EQ(read_file(dir.file("in.hul")), before);
+  }
+  ASSERT_EQ(run("text in.hul > in.txt").status, 0);
+  EXPECT_EQ(run("hul in.txt --output in.txt").status, 1);
+
+  EXPECT_EQ(run("scale in.hul 2 --output in.hul --overwrite").status, 0);
+  EXPECT_EQ(read_hul_file(dir.file("in.hul")).data.volumes[0].box.max_z, 2 * (-12.5f + 15.0f));
+  EXPECT_EQ(run("scale in.hul 2 --output no/such/folder.hul").status, 1);
+}
+
+TEST_F(HulSubcommands, ScaleMultipliesEveryLengthAndRefusesAFactorThatIsNotFiniteAboveZero) {
+  write_hul("car.hul", generated_prisms(2));
+  ASSERT_EQ(run("scale car.hul 1.1 --output big.hul").status, 0);
+  const CollisionData was = read_hul_file(dir.file("car.hul")).data;
+  const HulReading big = read_hul_file(dir.file("big.hul"));
+  ASSERT_EQ(big.fault, "");
+  const auto scaled = [](float value) { return static_cast<float>(value * 1.1); };
+  const Volume& a = was.volumes[1];
+  const Volume& b = big.data.volumes[1];
+  EXPECT_EQ(b.box.min_y, scaled(a.box.min_y));
+  EXPECT_EQ(b.offset.y, scaled(a.offset.y));
+  EXPECT_EQ(b.points[5].x, scaled(a.points[5].x));
+  EXPECT_EQ(b.planes[1].a, a.planes[1].a);
+  EXPECT_EQ(b.planes[1].d, scaled(a.planes[1].d));
+  EXPECT_EQ(big.data.spheres[2].radius, scaled(was.spheres[2].radius));
+  EXPECT_EQ(big.data.spheres[2].z, scaled(was.spheres[2].z));
+
+  for (const char* factor : {"0", "-1", "-0", "nan", "inf", "1e999", "1.5x", "''", "0x2"}) {
+    SCOPED_TRACE(factor);
+    const testing::ProgramRun refused = run(std::string("scale car.hul ") + factor + " --output refused.hul");
+    EXPECT_EQ(refused.status, 2) << refused.out;
+    EXPECT_FALSE(exists("refused.hul"));
+  }
+  write_file(dir.file("cut.hul"), "\x01");
+  EXPECT_EQ(run("scale cut.hul 2 --output refused.hul").status, 2);
+  EXPECT_FALSE(exists("refused.hul"));
+}
+
+}  // namespace
+}  // namespace ombrix
