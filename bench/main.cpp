@@ -80,20 +80,26 @@ std::string work_line(const std::string& model, size_t vertices, const BenchSett
   return line + work + " " + format_fixed(timing->processor_seconds, 2) + " " + std::to_string(timing->spheres);
 }
 
+// The vertices of `model`, or none, with the reader's lines on the error stream, when it cannot
+// be read.
+std::optional<VertexList> read_vertices(const std::string& model) {
+  VertexList vertices;
+  reference::RecordingLog reader_log;
+  if (read_model_file(model, vertices, reader_log)) return vertices;
+  for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
+  return std::nullopt;
+}
+
 // Times the sphere stage of each model against its work estimate; false when a model could not
 // be read.
 bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
   bool all_read = true;
   std::cout << "model vertices grid samples spheres overshoot work processor_s placed\n" << std::flush;
   for (const std::string& model : models) {
-    VertexList vertices;
-    reference::RecordingLog reader_log;
-    if (!read_model_file(model, vertices, reader_log)) {
-      for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
-      all_read = false;
-      continue;
-    }
-    std::cout << work_line(model, vertices.size(), settings, time_sphere_work(vertices, settings)) << '\n'
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_read = all_read && vertices;
+    if (!vertices) continue;
+    std::cout << work_line(model, vertices->size(), settings, time_sphere_work(*vertices, settings)) << '\n'
               << std::flush;
   }
   return all_read;
@@ -133,18 +139,14 @@ int main(int argc, char** argv) {
   const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
   if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
-    VertexList vertices;
-    reference::RecordingLog reader_log;
-    if (!read_model_file(model, vertices, reader_log)) {
-      for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
-      all_identical = false;
-      continue;
-    }
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_identical = all_identical && vertices;
+    if (!vertices) continue;
     for (const auto& [name, stage] : kStages) {
       if (!chosen(chosen_stages, name)) continue;
-      const StageResult result = stage(vertices, settings);
+      const StageResult result = stage(*vertices, settings);
       all_identical = all_identical && result.identical;
-      std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
+      std::cout << result_line(name, model, vertices->size(), result) << '\n' << std::flush;
     }
   }
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
