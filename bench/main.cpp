@@ -2,8 +2,12 @@
 // model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
 // the literal form is the external program, which its planes must equal. Then how long a
 // picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
+// With --work, only the tool's sphere stage is timed, against its work estimate: "model vertices
+// grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +19,7 @@
 #include "hull_stage.h"
 #include "picture_stage.h"
 #include "sphere_stage.h"
+#include "sphere_work_timing.h"
 #include "model/model_file.h"
 #include "shared/number_text.h"
 #include "reference/recording_log.h"
@@ -63,6 +68,43 @@ bool time_pictures(const std::vector<std::string>& models) {
   return all_read;
 }
 
+// One line of the work timing, or the settings and "refused" when the grids are too large.
+std::string work_line(const std::string& model, size_t vertices, const BenchSettings& settings,
+                      const std::optional<WorkTiming>& timing) {
+  std::string line = model + " " + std::to_string(vertices) + " " + settings.grid.value_or("7.0") + " " +
+                     settings.samples.value_or("21.0") + " " + settings.spheres.value_or("11") + " " +
+                     settings.overshoot.value_or("0.0") + " ";
+  if (!timing) return line + "refused";
+  char work[32];
+  std::snprintf(work, sizeof work, "%.3g", timing->work);
+  return line + work + " " + format_fixed(timing->processor_seconds, 2) + " " + std::to_string(timing->spheres);
+}
+
+// The vertices of `model`, or none, with the reader's lines on the error stream, when it cannot
+// be read.
+std::optional<VertexList> read_vertices(const std::string& model) {
+  VertexList vertices;
+  reference::RecordingLog reader_log;
+  if (read_model_file(model, vertices, reader_log)) return vertices;
+  for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
+  return std::nullopt;
+}
+
+// Times the sphere stage of each model against its work estimate; false when a model could not
+// be read.
+bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
+  bool all_read = true;
+  std::cout << "model vertices grid samples spheres overshoot work processor_s placed\n" << std::flush;
+  for (const std::string& model : models) {
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_read = all_read && vertices;
+    if (!vertices) continue;
+    std::cout << work_line(model, vertices->size(), settings, time_sphere_work(*vertices, settings)) << '\n'
+              << std::flush;
+  }
+  return all_read;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,6 +121,11 @@ int main(int argc, char** argv) {
                  "only this stage (hull, spheres, exact or picture; may be repeated); all by default")
       ->check(CLI::IsMember({"hull", "spheres", "exact", "picture"}))
       ->allow_extra_args(false);
+  app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
+  app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
+  bool work = false;
+  app.add_flag("--work", work,
+               "only time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
   // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -87,22 +134,19 @@ int main(int argc, char** argv) {
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
 #endif
+  if (work) return time_work(models, settings) ? 0 : 1;
   bool all_identical = true;
   const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
   if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
-    VertexList vertices;
-    reference::RecordingLog reader_log;
-    if (!read_model_file(model, vertices, reader_log)) {
-      for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
-      all_identical = false;
-      continue;
-    }
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_identical = all_identical && vertices;
+    if (!vertices) continue;
     for (const auto& [name, stage] : kStages) {
       if (!chosen(chosen_stages, name)) continue;
-      const StageResult result = stage(vertices, settings);
+      const StageResult result = stage(*vertices, settings);
       all_identical = all_identical && result.identical;
-      std::cout << result_line(name, model, vertices.size(), result) << '\n' << std::flush;
+      std::cout << result_line(name, model, vertices->size(), result) << '\n' << std::flush;
     }
   }
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);

@@ -5,7 +5,8 @@
 #include <limits>
 #include <optional>
 
-#include "spheres/grid_point_fit.h"
+#include "spheres/lay_out_candidates.h"
+#include "spheres/sample_hull.h"
 #include "spheres/sphere_report.h"
 
 namespace ombrix::reference {

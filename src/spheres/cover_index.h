@@ -25,7 +25,9 @@ struct Cover {
 // Consecutive samples with the same x and y and a z that does not decrease form a run; within a
 // run the covered samples are a stretch found by search, and runs and whole x slabs out of reach
 // are passed over. Samples as sample_hull lays them out form long runs; any other order still
-// gives the same answers, only more slowly. Memory grows with the number of samples.
+// gives the same answers, only more slowly. Once half the samples are taken out they are dropped
+// from the runs, so that later searches and sums pass over the samples left only. Memory grows
+// with the number of samples.
 class CoverIndex {
  public:
   // At most 2^32 - 1 samples.
@@ -57,15 +59,27 @@ class CoverIndex {
     std::uint32_t first_run = 0;  // its runs, [first_run, end_run)
     std::uint32_t end_run = 0;
   };
-
   // Calls `visit(run, begin, end)` for each stretch of samples, taken out or not, within reach of the
   // sphere, in list order.
   template <typename Visit>
   void for_each_covered_stretch(const Vector& centre, float radius, Visit visit) const;
 
+  // Appends the run of samples [begin, end) at `x` and `y` to the runs (and to the last slab, or a
+  // new one at another x).
+  void add_run(float x, float y, std::uint32_t begin, std::uint32_t end);
+
+  // Removes the samples taken out from the runs.
+  void drop_taken();
+
+  // Where the sample at `k` stands in the list the index was built from.
+  std::uint32_t list_position(std::uint32_t k) const;
+
+  // Per sample, in list order, those taken out since the last drop_taken included.
   std::vector<float> z_;
   std::vector<float> weight_;        // 0 once taken out: adding it leaves a score unchanged
   std::vector<std::uint8_t> left_;   // 1 while the sample is left
+  std::vector<std::uint32_t> list_position_;  // where it stands in the list; empty before the first drop
+  std::size_t list_size_ = 0;
   std::vector<Run> runs_;
   std::vector<Slab> slabs_;
   std::size_t left_count_ = 0;

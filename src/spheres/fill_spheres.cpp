@@ -10,15 +10,15 @@
 #include "shared/number_text.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/sphere_share.h"
+#include "spheres/sphere_work.h"
 #include "spheres/volume_grid.h"
 
 namespace ombrix {
 
 namespace {
 
-// Bounds on the working lists, so that typed-in resolutions cannot exhaust memory.
-constexpr double kMostSamplePoints = 64000000.0;
-constexpr double kMostSpherePositions = 8000000.0;
+// The defaults' proportion, 21 sample points to 7 candidates across the smallest extent.
+constexpr float kSamplesPerCandidate = 3.0f;
 
 bool above_zero_and_finite(float value) { return value > 0.0f && std::isfinite(value); }
 
@@ -48,18 +48,34 @@ std::string_view oversized(const VolumeGrid& grid) {
   return {};
 }
 
+// When the work would take too long, names the resolution that is out of proportion to the
+// other: both weigh alike, the candidates growing with the cube of the one and the sample points
+// within each candidate's reach with the cube of the other.
+std::string_view too_slow(const VolumeGrid& grid, std::span<const SpherePosition> positions,
+                          const FillParameters& parameters) {
+  if (!(sphere_work(grid, positions) > kMostSphereWork)) return {};
+  if (parameters.sample_resolution > kSamplesPerCandidate * parameters.grid_resolution) {
+    return "too slow at these resolutions; lower the sampling resolution.";
+  }
+  return "too slow at these resolutions; lower the grid resolution.";
+}
+
+// Literally a hull without planes would exclude every point of the volume.
+bool ignored(const Volume& excluded) { return excluded.planes.empty(); }
+
 // The plane lists of the excluded hulls that can exclude anything.
-std::vector<std::span<const Plane>> exclusions_of(const Volume& volume, Log& log) {
+std::vector<std::span<const Plane>> exclusions_of(const Volume& volume) {
   std::vector<std::span<const Plane>> exclusions;
   for (const Volume& excluded : volume.excluded) {
-    if (excluded.planes.empty()) {
-      // Literally a hull without planes would exclude every point of the volume.
-      log.log_message("    Excluded volume ignored: its hull has no planes.", true);
-    } else {
-      exclusions.push_back(excluded.planes);
-    }
+    if (!ignored(excluded)) exclusions.push_back(excluded.planes);
   }
   return exclusions;
+}
+
+void log_ignored_exclusions(const Volume& volume, Log& log) {
+  for (const Volume& excluded : volume.excluded) {
+    if (ignored(excluded)) log.log_message("    Excluded volume ignored: its hull has no planes.", true);
+  }
 }
 
 std::string grid_size(const VolumeGrid& grid) {
@@ -82,18 +98,24 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
       grid = volume_grid(volume.box, parameters);
       refusal = oversized(grid);
     }
+    // The candidates come before the samples: how long the spheres take depends on their reach.
+    const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume);
+    std::vector<SpherePosition> positions;
+    if (refusal.empty()) {
+      positions = stages.lay_out(grid, volume.planes, exclusions);
+      refusal = too_slow(grid, positions, parameters);
+    }
     if (!refusal.empty()) {
       log.log_message("    No spheres for this volume: " + std::string(refusal), true);
       continue;
     }
 
     log.log_message("Discretizing hull volume with sample_spheres.", true);
-    const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume, log);
+    log_ignored_exclusions(volume, log);
     std::vector<SampleSphere> samples = stages.sample(grid, volume.planes, exclusions);
     const auto sample_count = static_cast<std::int64_t>(samples.size());
     log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), true);
 
-    std::vector<SpherePosition> positions = stages.lay_out(grid, volume.planes, exclusions);
     const auto position_count = static_cast<std::int64_t>(positions.size());
     log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
                         " (Grid is " + grid_size(grid) + ").",

@@ -35,8 +35,11 @@ struct SphereStages {
 //
 // A volume whose box is flat or not finite, whose hull has no planes, or for which the
 // parameters are unusable (resolutions not finite or not above 0, overshoot not finite, more
-// than 64000000 sample points or 8000000 candidates) gets one line "    No spheres for this
-// volume: <reason>" and no spheres; its box still counts in the sharing. Every line is stamped.
+// than 64000000 sample points or 8000000 candidates, or candidates and samples so many and so
+// large that placing the spheres would take more than about half a minute, see sphere_work) gets
+// one line "    No spheres for this volume: <reason>" and no spheres; its box still counts in
+// the sharing. Every line is stamped. The candidates are laid out before the samples, to weigh
+// that work.
 void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
                   Log& log, ResultList& results, const SphereStages& stages = {});
 

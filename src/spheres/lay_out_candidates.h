@@ -7,6 +7,7 @@
 #include "geometry/plane.h"
 #include "geometry/vector.h"
 #include "spheres/volume_grid.h"
+#include "spheres/walk_grid.h"
 
 namespace ombrix {
 
@@ -16,20 +17,22 @@ struct SpherePosition {
   float radius = 0.0f;
 };
 
-// The candidates of the grid (x slowest, z fastest) whose centre lies at least the candidate
-// clearance deep inside `hull`, with score 0.
-//
-// A radius is the centre's depth below the nearest plane of `hull`, plus the grid's overshoot;
-// then, for each hull of `exclusions` in order, it is cut to how far the centre lies beyond that
-// hull's farthest plane, and a centre not more than the clearance outside some plane of an
-// excluded hull drops the candidate. So no overshoot reaches into an excluded hull. A candidate
-// whose radius ends exactly at 0 is dropped; a negative one (negative overshoot) is kept.
-// `hull` and every list of `exclusions` must not be empty.
+// The candidates of the grid (x slowest, z fastest) to which candidate_radius gives a radius
+// other than 0 (a negative one is kept), with score 0. `hull` and every list of `exclusions`
+// must not be empty.
 //
 // Blocks of the grid that no candidate can come from are passed over at once, the rest tried
-// against the planes that may be nearest only (see for_each_kept_grid_point), with the same
-// radii as trying every plane at every centre.
+// against the planes that may be nearest only (see walk_grid), with the same radii as trying
+// every plane at every centre.
 std::vector<SpherePosition> lay_out_candidates(const VolumeGrid& grid, std::span<const Plane> hull,
                                                std::span<const std::span<const Plane>> exclusions);
+
+// The radius of the candidate centred at `centre`, or 0 when it is dropped: its depth below the
+// nearest hull plane (at least the grid's candidate clearance, else it is dropped), plus the
+// grid's overshoot; then, for each excluded hull in order, cut to how far the centre lies beyond
+// that hull's farthest plane, and dropped when it is not more than the clearance beyond one. So
+// no overshoot reaches into an excluded hull. Negative when a negative overshoot outweighs the
+// depth.
+float candidate_radius(const Vector& centre, const VolumePlanes& planes, const VolumeGrid& grid);
 
 }  // namespace ombrix

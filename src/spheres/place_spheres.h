@@ -25,7 +25,7 @@ namespace ombrix {
 // Logs "Filling Hull with spheres." and, per sphere, its coordinates, the percent of the
 // samples it covered and left, and how much of `extents` (the volume's box) the spheres so far
 // span, each number with one decimal; appends one row per sphere to `results`. Every line is
-// stamped. `target` is at least 1; at most 2^32 - 1 samples.
+// stamped. `target` is at least 1; at most 2^32 - 1 samples, none weighing less than 0.
 //
 // Gives exactly what scanning every sample left for every candidate evaluated would, but finds a
 // candidate's samples by search (see CoverIndex) and scores a candidate again only when a sphere

@@ -37,6 +37,11 @@ struct VolumeGrid {
   double sphere_positions = 0.0;          // how many candidate centres the grid tries
 };
 
+// The most sample points and candidate centres the grids of a volume may hold: beyond them the
+// working lists would exhaust memory.
+constexpr double kMostSamplePoints = 64000000.0;
+constexpr double kMostSpherePositions = 8000000.0;
+
 // The grids of `box` under `parameters`. Every real is formed in double precision from its
 // stored inputs and rounded to single precision once; counts come from floor (or, for the half
 // count, rounding halves away from zero) of a value rounded to single precision first.

@@ -65,5 +65,28 @@ TEST(CoverIndexTaking, TakenSamplesNoLongerCountAndTheListKeepsTheRestInOrder) {
   EXPECT_EQ(samples[2].position.z, 3.0f);
 }
 
+TEST(CoverIndexTaking, SamplesLeftStayExactAfterTheTakenOnesAreDropped) {
+  // Once half the samples are taken they are dropped from the index, and again later: what is
+  // left must still be found, scored and kept at its place in the list.
+  std::vector<SampleSphere> samples{sample(0, 0, 0), sample(0, 0, 1), sample(0, 0, 2, 0.25f), sample(0, 1, 0),
+                                    sample(3, 0, 0), sample(3, 0, 1, 0.5f), sample(0, 1, 3)};
+  CoverIndex index(samples);
+  BBox taken;
+  EXPECT_EQ(index.take_cover({0, 0, 0.5f}, 1.2f, taken), 3u);  // (0 0 0), (0 0 1), (0 1 0)
+  EXPECT_EQ(index.take_cover({3, 0, 0}, 0.5f, taken), 1u);     // 3 of 7 left: dropped
+  const Cover rest = index.cover_of({1.5f, 0.5f, 1}, 10.0f);
+  EXPECT_EQ(rest.count, 3u);
+  EXPECT_EQ(rest.score, 1.75f);
+  EXPECT_EQ(index.take_cover({0, 0.5f, 2.5f}, 0.75f, taken), 2u);  // 1 of 3 left: dropped again
+  EXPECT_EQ(taken.max_z, 3.0f);
+  EXPECT_EQ(index.cover_of({3, 0, 1}, 0.0f).score, 0.5f);
+  EXPECT_EQ(index.left_count(), 1u);
+
+  index.keep_left(samples);
+  ASSERT_EQ(samples.size(), 1u);
+  EXPECT_EQ(samples[0].position.x, 3.0f);
+  EXPECT_EQ(samples[0].position.z, 1.0f);
+}
+
 }  // namespace
 }  // namespace ombrix

@@ -174,6 +174,11 @@ TEST(FillSpheresRefusal, EachRefusalHasItsLineAndTheRunGoesOnWithTheNextVolume) 
       {"sampling past every count", cube, fields("7", "1e30"), "more than 64000000 sample points.", true},
       {"201 candidates a side", cube, fields("201"), "more than 8000000 sphere positions.", true},
       {"grid past every count", cube, fields("1e30", "3"), "more than 8000000 sphere positions.", true},
+      // Within both counts, but each over twice the work allowed.
+      {"grid fine for its sampling", cube, fields("60", "100"),
+       "too slow at these resolutions; lower the grid resolution.", true},
+      {"sampling fine for its grid", cube, fields("20", "300"),
+       "too slow at these resolutions; lower the sampling resolution.", true},
   };
   for (const RefusalCase& refusal : cases) {
     SCOPED_TRACE(refusal.name);

@@ -1,4 +1,4 @@
-// Sharing the target sphere count among main volumes, and the whole-number rounding it uses.
+// Sharing the target sphere count among main volumes.
 #include "spheres/sphere_share.h"
 
 #include <limits>
@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "spheres/whole_rounding.h"
 #include "support/box_volume.h"
 
 namespace ombrix {
@@ -50,25 +49,6 @@ TEST(SphereShare, UndefinedQuotientsGiveOneAndHugeOnesStayBounded) {
   EXPECT_EQ(sphere_share(centred_cube(1.0f).box, std::numeric_limits<float>::infinity(), 11), 1u);
   EXPECT_EQ(sphere_share(centred_cube(1.0f).box, 0.0f, 11), 2147483647u);  // 8 / 0
   EXPECT_EQ(sphere_share(centred_cube(1.0f).box, 0.0f, 0), 1u);            // infinity * 0
-}
-
-TEST(WholeRounding, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(round_half_even(0.5), 0.0);
-  EXPECT_EQ(round_half_even(1.5), 2.0);
-  EXPECT_EQ(round_half_even(2.5), 2.0);
-  EXPECT_EQ(round_half_even(-2.5), -2.0);
-  EXPECT_EQ(round_half_even(0.5000001), 1.0);
-  EXPECT_EQ(round_half_even(2.4999999), 2.0);
-  EXPECT_EQ(round_half_even(-0.7), -1.0);
-  EXPECT_EQ(round_half_even(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
-}
-
-TEST(WholeRounding, CountsOutsideTheRangeStopAtItsEdge) {
-  EXPECT_EQ(to_count(42.0), 42);
-  EXPECT_EQ(to_count(-3.0), -3);
-  EXPECT_EQ(to_count(std::numeric_limits<double>::quiet_NaN()), 0);
-  EXPECT_EQ(to_count(std::numeric_limits<double>::infinity()), std::int64_t{1} << 62);
-  EXPECT_EQ(to_count(-1e300), -(std::int64_t{1} << 62));
 }
 
 }  // namespace

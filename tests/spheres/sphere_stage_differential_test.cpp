@@ -197,7 +197,7 @@ TEST(SphereStageMatchesLiteral, GeneratedHullsWithExclusionsOvershootAndShares) 
   }
 }
 
-// The grid walk keeps the values of about a million points at a time: a larger grid is judged
+// The grid walk keeps the values of about a million points at a time: a larger grid is valued
 // slab by slab, and its points must still come in grid order across the seams.
 TEST(SphereStageMatchesLiteral, GridLargerThanOneSlab) {
   // A box of 20 x 10 x 10 sampled 84 across: 168 x 84 x 84 points. A slanted face cuts a corner

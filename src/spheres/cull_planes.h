@@ -20,16 +20,16 @@ struct LargestValue {
 };
 
 // Replaces `deciding` with the planes of `planes`, in order, that may give the largest plane
-// value at some point of `box` and may reach `matters_from` there (values rounded to single
-// precision). A plane left out is below one of those, or below `matters_from`, at every point of
-// the box. So with `matters_from` at -infinity, inside_depth and outside_distance of any point in
+// value at some point of `box` and may reach `threshold` there (values rounded to single
+// precision). A plane left out is below one of those, or below `threshold`, at every point of
+// the box. So with `threshold` at -infinity, inside_depth and outside_distance of any point in
 // the box are the same over `deciding` as over `planes` (a result of 0 may change its sign);
-// otherwise any test of whether the largest value reaches `matters_from` is. Returns where the
+// otherwise any test of whether the largest value reaches `threshold` is. Returns where the
 // largest value of all of `planes` lies over the box.
 //
 // Bounds are taken in double precision with a margin far above their rounding; a plane with a
 // bound that is not finite is always kept.
-LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float matters_from,
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float threshold,
                          std::vector<Plane>& deciding);
 
 }  // namespace ombrix

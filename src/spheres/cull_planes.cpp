@@ -1,4 +1,4 @@
-#include "spheres/plane_culling.h"
+#include "spheres/cull_planes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,7 @@ bool finite(const ValueRange& range) { return std::isfinite(range.low) && std::i
 
 }  // namespace
 
-LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float matters_from,
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float threshold,
                          std::vector<Plane>& deciding) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   // `floor` is the largest value that some plane surely reaches at every point of the box.
@@ -59,7 +59,7 @@ LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float m
     floor = std::max(floor, range.low);
     ceiling = std::max(ceiling, range.high);
     // Rounding to single precision keeps the order, so the rounded bound bounds rounded values.
-    if (range.high >= floor && static_cast<float>(range.high) >= matters_from) deciding.push_back(plane);
+    if (range.high >= floor && static_cast<float>(range.high) >= threshold) deciding.push_back(plane);
   }
   // A plane kept before the floor rose may have fallen below it.
   std::erase_if(deciding, [&](const Plane& plane) {

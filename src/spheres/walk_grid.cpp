@@ -1,4 +1,4 @@
-#include "spheres/grid_point_values.h"
+#include "spheres/walk_grid.h"
 
 #include <algorithm>
 #include <array>
@@ -6,13 +6,26 @@
 #include <cstdint>
 #include <vector>
 
-#include "spheres/plane_culling.h"
+// How the walk saves work. A point's value depends on the largest plane value of the hull (and
+// of each excluded hull) there, and often only on whether that value passes a threshold. For a
+// block of the grid, cull_planes bounds every plane's value over the block and drops the planes
+// that lie below another plane all over it (they are never the largest there) or below the
+// rule's threshold (they cannot change a value). The bounds of the largest values often settle
+// the whole block at once: well inside the hull, outside it, inside an excluded hull. A block
+// they do not settle is halved across its widest side, each half culling again from its
+// parent's planes, until it is small or few planes remain; then its points are tried one by one
+// with the planes left. Each slab of the grid starts as one block.
+//
+// Why the result cannot change: a plane is culled only where it cannot give a point's largest
+// value or move it across the threshold, judged from bounds in double precision widened far
+// beyond their rounding; and the values are gathered per slab and handed out in plain grid
+// order, whatever order the blocks were settled in.
 
 namespace ombrix {
 
 namespace {
 
-// A block this small is judged point by point with the planes culled for it; so is one that
+// A block this small is tried point by point with the planes culled for it; so is one that
 // few planes decide, where further culling would cost more than it saves.
 constexpr std::int64_t kLeafPoints = 64;
 constexpr size_t kFewPlanes = 4;
@@ -38,8 +51,8 @@ struct CulledPlanes {
 
 class SlabWalk {
  public:
-  SlabWalk(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const PointJudge& judge)
-      : judge_(judge) {
+  SlabWalk(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const GridPointRule& rule)
+      : rule_(rule) {
     size_t depth = 1;
     for (int axis = 0; axis < 3; ++axis) {
       const std::int64_t count =
@@ -67,11 +80,11 @@ class SlabWalk {
             coordinates_[2][static_cast<size_t>(l)]};
   }
 
-  // Judges every point of `slab` (all of y and z) into `values`, x layer by x layer.
-  void judge(const IndexBlock& slab, const JudgingPlanes& planes, std::vector<float>& values) {
+  // Sets the value of every point of `slab` (all of y and z) in `values`, x layer by x layer.
+  void value_slab(const IndexBlock& slab, const VolumePlanes& planes, std::vector<float>& values) {
     slab_ = slab;
     values_ = &values;
-    judge_block(slab, 0, planes);
+    value_block(slab, 0, planes);
   }
 
  private:
@@ -87,25 +100,25 @@ class SlabWalk {
     return {low[0], high[0], low[1], high[1], low[2], high[2]};
   }
 
-  void judge_block(const IndexBlock& block, size_t depth, const JudgingPlanes& parent) {
+  void value_block(const IndexBlock& block, size_t depth, const VolumePlanes& parent) {
     CulledPlanes& level = levels_[depth];
     const BBox box = coordinate_box(block);
-    const LargestValue hull_bounds = cull_planes(box, parent.hull, judge_.hull_matters_from, level.hull);
+    const LargestValue hull_bounds = cull_planes(box, parent.hull, rule_.hull_threshold, level.hull);
     size_t plane_count = level.hull.size();
     for (size_t e = 0; e < level.exclusions.size(); ++e) {
       level.exclusion_bounds[e] =
-          cull_planes(box, parent.exclusions[e], judge_.exclusion_matters_from, level.exclusions[e]);
+          cull_planes(box, parent.exclusions[e], rule_.exclusion_threshold, level.exclusions[e]);
       level.exclusion_spans[e] = level.exclusions[e];
       plane_count += level.exclusions[e].size();
     }
-    if (const std::optional<float> settled = judge_.block_value({hull_bounds, level.exclusion_bounds})) {
+    if (const std::optional<float> settled = rule_.settle_block({hull_bounds, level.exclusion_bounds})) {
       fill(block, *settled);
       return;
     }
 
-    const JudgingPlanes planes{level.hull, level.exclusion_spans};
+    const VolumePlanes planes{level.hull, level.exclusion_spans};
     if (block.points() <= kLeafPoints || plane_count <= kFewPlanes) {
-      judge_points(block, planes);
+      value_points(block, planes);
       return;
     }
     int widest = 0;
@@ -115,8 +128,8 @@ class SlabWalk {
     IndexBlock lower = block;
     IndexBlock upper = block;
     lower.high[widest] = upper.low[widest] = block.low[widest] + block.size(widest) / 2;
-    judge_block(lower, depth + 1, planes);
-    judge_block(upper, depth + 1, planes);
+    value_block(lower, depth + 1, planes);
+    value_block(upper, depth + 1, planes);
   }
 
   template <typename PointValueAt>
@@ -135,13 +148,13 @@ class SlabWalk {
     set_values(block, [value](std::int64_t, std::int64_t, std::int64_t) { return value; });
   }
 
-  void judge_points(const IndexBlock& block, const JudgingPlanes& planes) {
+  void value_points(const IndexBlock& block, const VolumePlanes& planes) {
     set_values(block, [&](std::int64_t i, std::int64_t j, std::int64_t l) {
-      return judge_.value(point(i, j, l), planes);
+      return rule_.point_value(point(i, j, l), planes);
     });
   }
 
-  const PointJudge& judge_;
+  const GridPointRule& rule_;
   std::array<std::vector<float>, 3> coordinates_;
   std::vector<CulledPlanes> levels_;  // one per depth, so no culling allocates after the first slab
   IndexBlock slab_;
@@ -150,23 +163,29 @@ class SlabWalk {
 
 }  // namespace
 
-void for_each_kept_grid_point(const VolumeGrid& grid, GridPoints which, std::span<const Plane> hull,
-                              std::span<const std::span<const Plane>> exclusions, const PointJudge& judge,
-                              const TakePoint& take) {
+bool excluded_throughout(const LargestValue& bounds, float clearance) {
+  return bounds.high_known && !(bounds.high > clearance && bounds.high > 0.0f);
+}
+
+bool clear_throughout(const LargestValue& bounds, float clearance) {
+  return bounds.low > clearance && bounds.low > 0.0f;
+}
+
+void walk_grid(const VolumeGrid& grid, GridPoints which, const VolumePlanes& planes, const GridPointRule& rule,
+               const TakePoint& take) {
   for (const GridAxis& axis : grid.axes) {
     if ((which == GridPoints::kSamples ? axis.sample_count : axis.candidate_count) <= 0) return;
   }
-  SlabWalk walk(grid, which, exclusions.size(), judge);
+  SlabWalk walk(grid, which, planes.exclusions.size(), rule);
   const std::int64_t layer = walk.count(1) * walk.count(2);
   const std::int64_t thickness = std::max<std::int64_t>(1, kSlabPoints / layer);
-  const JudgingPlanes all{hull, exclusions};
 
   std::vector<float> values;
   for (std::int64_t first = 0; first < walk.count(0); first += thickness) {
     const IndexBlock slab{{first, 0, 0},
                           {std::min(walk.count(0), first + thickness), walk.count(1), walk.count(2)}};
     values.resize(static_cast<size_t>(slab.points()));
-    walk.judge(slab, all, values);
+    walk.value_slab(slab, planes, values);
 
     size_t at = 0;
     for (std::int64_t i = slab.low[0]; i < slab.high[0]; ++i) {
