@@ -59,6 +59,10 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
     // In the free corner above the emblem.
     {C::kView, K::kButton, 5, 85, 55, 20, "View", 0, 0,
      "Show the models, hulls and spheres of the last run in the viewer window."},
+    {C::kMaxPlanesLabel, K::kLabel, 5, 400, 65, 20, "Max planes:", 0, 0, ""},
+    {C::kMaxPlanes, K::kTextField, 75, 400, 50, 20, "", 0, 0,
+     "At most this many planes per hull (4 to 32767), every vertex still inside: a hull with more is "
+     "replaced by a simpler one. Empty or 0: no limit."},
 }};
 
 Control control_of(Field field) {
@@ -77,6 +81,8 @@ Control control_of(Field field) {
       return Control::kSampleResolution;
     case Field::kOvershoot:
       return Control::kOvershoot;
+    case Field::kMaxPlanes:
+      return Control::kMaxPlanes;
   }
   return Control::kInputFiles;
 }

@@ -34,6 +34,8 @@ enum class Control : int {
   kCopyToggle = 22,
   kHullChoice = 23,
   kView = 24,
+  kMaxPlanesLabel = 25,
+  kMaxPlanes = 26,
 };
 
 // The control that holds the text of a field a run reads.
@@ -59,11 +61,13 @@ struct ControlLayout {
   const char* tooltip;      // empty: none
 };
 
-inline constexpr int kControlCount = 25;
+inline constexpr int kControlCount = 27;
 
 // The window's client size when opened, and its limits: the width never changes.
 inline constexpr int kWindowWidth = 500;
-inline constexpr int kWindowHeight = 400;
+inline constexpr int kWindowHeight = 425;
+// The row of controls under the log box, which keeps its distance to the window's bottom.
+inline constexpr int kBottomRowY = 400;
 inline constexpr int kWindowMaxHeight = 1200;
 
 // In creation order, which is also the order of the control numbers.

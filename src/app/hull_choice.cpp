@@ -2,20 +2,21 @@
 
 #include <algorithm>
 
+#include "hull/rounding_margins.h"
 #include "shared/text.h"
 
 namespace ombrix {
 
-const HullBuilder& hull_builder(const HullBuilders& builders, HullProcedure procedure) {
+HullMaker hull_maker(const HullBuilders& builders, HullProcedure procedure) {
   switch (procedure) {
     case HullProcedure::kExact:
-      return builders.exact;
+      return {builders.exact, 0.0};
     case HullProcedure::kQconvex:
-      return *builders.qconvex;
+      return {*builders.qconvex, 0.0};
     case HullProcedure::kOwn:
       break;
   }
-  return builders.own;
+  return {builders.own, kOnPlaneTolerance};
 }
 
 std::vector<HullProcedure> offered_hull_procedures(bool qconvex_found) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hull/volume.h"
+#include "pipeline/run_pipeline.h"
 
 namespace ombrix {
 
@@ -24,8 +25,9 @@ struct HullBuilders {
   std::optional<HullBuilder> qconvex;
 };
 
-// The builder of `procedure`; qconvex's must be there.
-const HullBuilder& hull_builder(const HullBuilders& builders, HullProcedure procedure);
+// The builder of `procedure`, with how far the procedure lets a vertex lie out of its planes;
+// qconvex's builder must be there.
+HullMaker hull_maker(const HullBuilders& builders, HullProcedure procedure);
 
 // In the order the window steps through them: own, exact, then qconvex when it was found.
 std::vector<HullProcedure> offered_hull_procedures(bool qconvex_found);

@@ -226,7 +226,7 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  run_pipeline(*this, *this, hull_builder(hull_builders_, hull_procedure_), results_, &last_run_);
+  run_pipeline(*this, *this, hull_maker(hull_builders_, hull_procedure_), results_, &last_run_);
   has_run_ = true;
   if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
@@ -265,6 +265,7 @@ void MainWindow::load_settings() {
   set_field_text(Control::kSampleResolution, settings.sample_sphere_resolution_val);
   set_field_text(Control::kTargetSpheres, settings.target_sphere_n);
   set_field_text(Control::kOvershoot, settings.sphere_overshot_val);
+  set_field_text(Control::kMaxPlanes, settings.max_planes);
   copy_toggle()->setChecked(settings.update_clipboard);
   const bool qconvex_found = hull_builders_.qconvex.has_value();
   const std::optional<HullProcedure> kept = kept_hull_procedure(settings.hull_procedure, qconvex_found);
@@ -281,6 +282,7 @@ void MainWindow::save_settings() {
   settings.sample_sphere_resolution_val = control_text(Control::kSampleResolution);
   settings.target_sphere_n = control_text(Control::kTargetSpheres);
   settings.sphere_overshot_val = control_text(Control::kOvershoot);
+  settings.max_planes = control_text(Control::kMaxPlanes);
   settings.update_clipboard = copy_toggle()->isChecked();
   if (hull_chosen_) settings.hull_procedure = hull_procedure_name(hull_procedure_);
   save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes
@@ -297,11 +299,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {
-  // Only the log box follows the window, keeping its distance to every edge.
+  // The log box follows the window, keeping its distance to every edge; the bottom row keeps
+  // its distance to the bottom.
   const ControlLayout& log = kControlLayouts[static_cast<size_t>(Control::kLogBox)];
   const int right_margin = kWindowWidth - log.x - log.width;
   const int bottom_margin = kWindowHeight - log.y - log.height;
   log_box_->setGeometry(log.x, log.y, width() - log.x - right_margin, height() - log.y - bottom_margin);
+  for (const ControlLayout& layout : kControlLayouts) {
+    if (layout.y >= kBottomRowY) control(layout.control)->move(layout.x, height() - (kWindowHeight - layout.y));
+  }
 }
 
 SpinField* MainWindow::spin_field(Control control) const { return static_cast<SpinField*>(this->control(control)); }

@@ -38,6 +38,10 @@ constexpr FieldOption kFieldOptions[] = {
     {Field::kOvershoot, "--overshoot",
      "Allowed overshoot in percent of the smallest side: lets spheres reach beyond the hull. "
      "Default: 0.0"},
+    {Field::kMaxPlanes, "--planes",
+     "Max planes: at most this many planes per hull (4 to 32767), every vertex still inside; "
+     "a hull with more is replaced by one that encloses as little more as the tool finds. "
+     "Default: empty, no limit (as 0)."},
 };
 
 std::map<Field, std::string> default_texts(bool from_settings_file) {
@@ -51,6 +55,7 @@ std::map<Field, std::string> default_texts(bool from_settings_file) {
       {Field::kGridResolution, settings.grid_resolution_val},
       {Field::kSampleResolution, settings.sample_sphere_resolution_val},
       {Field::kOvershoot, settings.sphere_overshot_val},
+      {Field::kMaxPlanes, settings.max_planes},
   };
 }
 

@@ -8,6 +8,7 @@
 #include "hull/exact_procedure.h"
 #include "hull/external_hull.h"
 #include "hull/internal_hull.h"
+#include "hull/rounding_margins.h"
 #include "picture/run_scene.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log.h"
@@ -17,15 +18,15 @@ namespace {
 
 using namespace ombrix;
 
-HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
-  if (choice == HullChoice::kExact) return build_exact_hull;
+HullMaker choose_hull_maker(HullChoice choice, Log& log) {
+  if (choice == HullChoice::kExact) return {build_exact_hull, 0.0};
   bool external = choice == HullChoice::kExternal;
   if (choice == HullChoice::kAuto) {
     external = external_hull_program_present();
     log.log_message(external_hull_presence_line(external), false);
   }
-  if (external) return build_external_hull;
-  return build_internal_hull;
+  if (external) return {build_external_hull, 0.0};
+  return {build_internal_hull, kOnPlaneTolerance};
 }
 
 bool write_table(const std::string& path, const std::string& table) {
@@ -59,11 +60,11 @@ int main(int argc, char** argv) {
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
-  const HullBuilder build_hull = choose_hull_builder(options.hull, log);
+  const HullMaker hull = choose_hull_maker(options.hull, log);
 
   ResultList results;
   RunProduct product;
-  const RunOutcome outcome = run_pipeline(options.fields, log, build_hull, results, &product);
+  const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product);
 
   bool table_written = true;
   if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results));

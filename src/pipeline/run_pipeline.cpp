@@ -3,10 +3,12 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
-#include "model/vertex_box.h"
 #include "hulfile/hul_file.h"
+#include "hull/budget/plane_budget.h"
+#include "model/vertex_box.h"
 #include "model/model_file.h"
 #include "hulfile/collision_data.h"
 #include "pipeline/input_list.h"
@@ -36,9 +38,9 @@ std::string directory_prefix(const Fields& fields) {
 }
 
 // Reads every entry into `product`; a file that cannot be read is skipped with the reader's
-// message.
-void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& build_hull, RunProduct& product,
-                  Log& log) {
+// message. A `most_planes` of 0 is no budget.
+void read_volumes(const std::vector<InputEntry>& entries, const HullMaker& hull, size_t most_planes,
+                  RunProduct& product, Log& log) {
   CollisionData& data = product.data;
   VertexList vertices;
   for (const InputEntry& entry : entries) {
@@ -55,7 +57,8 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
       continue;
     }
     bbox_of_vertices(target->box, vertices);
-    build_hull(target->planes, vertices, log);
+    hull.build(target->planes, vertices, log);
+    if (most_planes > 0) apply_plane_budget(target->planes, vertices, most_planes, hull.tolerance, log);
   }
 }
 
@@ -98,12 +101,20 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
 
 }  // namespace
 
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results,
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
                         RunProduct* product) {
   results.clear();
   if (product) *product = {};
   log.log_message("", false);
   log.log_message("start", true);
+
+  const std::string budget_text = fields.field_text(Field::kMaxPlanes);
+  const std::optional<size_t> most_planes = read_plane_budget(budget_text);
+  if (!most_planes) {
+    log.log_message(plane_budget_refusal(budget_text), true);
+    log.log_message("", false);
+    return RunOutcome::kAborted;
+  }
 
   const std::vector<InputEntry> entries =
       parse_input_list(fields.field_text(Field::kInputFiles), directory_prefix(fields));
@@ -117,7 +128,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
 
   const std::uint32_t start = tick_count();
   RunProduct built;
-  read_volumes(entries, build_hull, built, log);
+  read_volumes(entries, hull, *most_planes, built, log);
   fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
   const bool written = write_output(fields, built.data, log);
 

@@ -18,6 +18,14 @@ enum class RunOutcome {
   kWritten,     // the run reached its end line and the hull file was written
 };
 
+// The hull procedure a run uses: its builder, and how far the procedure lets a vertex lie out of
+// its own planes (the own procedure's on-plane tolerance, 0 for the exact hull and qconvex),
+// which a plane budget keeps for the hulls it replaces.
+struct HullMaker {
+  HullBuilder build;
+  double tolerance = 0.0;
+};
+
 // What a run built, kept for showing it: the collision data with the excluded volumes inside
 // their main volumes, and the model file each main volume was read from.
 struct RunProduct {
@@ -25,14 +33,17 @@ struct RunProduct {
   std::vector<std::string> model_paths;  // one per main volume, in the order of `data.volumes`
 };
 
-// Reads the input and working directory fields, checks that every named file exists, reads
-// each model, builds its box and hull with `build_hull`, fills the hulls with spheres, writes the
-// hull file named by the output field (read, with the working directory, only then) and logs
-// "end (<ms>ms)". `results` is emptied first and receives the placed spheres' rows.
+// Reads the input, working directory and max planes fields, checks that every named file exists,
+// reads each model, builds its box and hull with `hull`, keeps each hull within the plane budget
+// (apply_plane_budget), fills the hulls with spheres, writes the hull file named by the output
+// field (read, with the working directory, only then) and logs "end (<ms>ms)". `results` is
+// emptied first and receives the placed spheres' rows.
 //
-// Every failure is logged; a file that cannot be read is skipped and the run goes on. When
-// `product` is given it receives what the run built, written or not; an aborted run empties it.
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build_hull, ResultList& results,
+// A max planes text that is no budget aborts the run before the files are checked, with
+// plane_budget_refusal's line. Every other failure is logged; a file that cannot be read is
+// skipped and the run goes on. When `product` is given it receives what the run built, written
+// or not; an aborted run empties it.
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
                         RunProduct* product = nullptr);
 
 }  // namespace ombrix

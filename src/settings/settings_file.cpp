@@ -172,6 +172,7 @@ constexpr TextKey kTextKeys[] = {
 
 constexpr std::string_view kClipboardKey = "update_clipboard";
 constexpr std::string_view kHullProcedureKey = "hull_procedure";
+constexpr std::string_view kMaxPlanesKey = "max_planes";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -203,6 +204,7 @@ FieldSettings settings_of_text(std::string_view text) {
     settings.update_clipboard = leading_integer_is_nonzero(trim_blanks(entry->value));
   }
   if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
+  if (auto text = read_text(document, kMaxPlanesKey)) settings.max_planes = std::move(*text);
   return settings;
 }
 
@@ -211,6 +213,9 @@ std::string text_with_settings(std::string_view text, const FieldSettings& setti
   for (const TextKey& text_key : kTextKeys) write_text(document, text_key.key, settings.*text_key.field);
   write_text(document, kClipboardKey, settings.update_clipboard ? "1" : "0");
   if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
+  if (!settings.max_planes.empty() || find_key(document, kMaxPlanesKey) != nullptr) {
+    write_text(document, kMaxPlanesKey, settings.max_planes);
+  }
   return settings_text(document);
 }
 

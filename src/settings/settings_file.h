@@ -18,6 +18,9 @@ struct FieldSettings {
   std::string target_sphere_n = "11";
   std::string sphere_overshot_val = "0.0";
   bool update_clipboard = false;
+  // The plane budget's field; a file without its key gives an empty field, and an empty field is
+  // saved only over a file that has the key, so an older file stays as it was.
+  std::string max_planes;
   // The hull procedure the user chose in the window, as the file holds it; empty when the file
   // has none. Saving an empty one leaves the file's key as it is.
   std::string hull_procedure;

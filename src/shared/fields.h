@@ -15,6 +15,7 @@ enum class Field {
   kGridResolution,
   kSampleResolution,
   kOvershoot,
+  kMaxPlanes,  // the plane budget: at most this many planes per hull, none when empty or 0
 };
 
 // Read access to the current text of a field, at the moment a stage asks for it.

@@ -38,7 +38,7 @@ class MainWindowLayoutTest : public QObject {
   void emblem_button_shows_the_decoded_picture();
   void empty_first_line_still_counts_as_a_line();
   void newest_line_comes_into_view_from_its_start();
-  void only_the_log_box_follows_the_height_within_limits();
+  void the_log_box_and_the_bottom_row_follow_the_height_within_limits();
 
  private:
   TempDir dir_;
@@ -233,25 +233,31 @@ void MainWindowLayoutTest::newest_line_comes_into_view_from_its_start() {
   QCOMPARE(sideways->value(), 0);
 }
 
-void MainWindowLayoutTest::only_the_log_box_follows_the_height_within_limits() {
+void MainWindowLayoutTest::the_log_box_and_the_bottom_row_follow_the_height_within_limits() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-  QCOMPARE(window->size(), QSize(500, 400));
+  QCOMPARE(window->size(), QSize(500, 425));
   QWidget* log_box = window->control(Control::kLogBox);
+  QWidget* max_planes = window->control(Control::kMaxPlanes);
+  QCOMPARE(log_box->geometry(), QRect(5, 190, 490, 205));
+  QCOMPARE(max_planes->geometry(), QRect(75, 400, 50, 20));
   const QRect proceed = window->control(Control::kProceed)->geometry();
 
   window->resize(500, 1200);
   QTRY_COMPARE(window->size(), QSize(500, 1200));
-  QCOMPARE(log_box->geometry(), QRect(5, 190, 490, 1005));
+  QCOMPARE(log_box->geometry(), QRect(5, 190, 490, 980));
+  QCOMPARE(max_planes->geometry(), QRect(75, 1175, 50, 20));
+  QCOMPARE(window->control(Control::kMaxPlanesLabel)->geometry(), QRect(5, 1175, 65, 20));
   QCOMPARE(window->control(Control::kProceed)->geometry(), proceed);
 
   window->resize(800, 1600);  // wider and taller than allowed
   QTRY_COMPARE(window->size(), QSize(500, 1200));
 
   window->resize(300, 100);  // narrower and shorter than at start
-  QTRY_COMPARE(window->size(), QSize(500, 400));
+  QTRY_COMPARE(window->size(), QSize(500, 425));
   QCOMPARE(log_box->geometry(), QRect(5, 190, 490, 205));
+  QCOMPARE(max_planes->geometry(), QRect(75, 400, 50, 20));
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

@@ -16,6 +16,7 @@
 #include "app/spin_field.h"
 #include "fake_desktop.h"
 #include "hull/internal_hull.h"
+#include "hull/rounding_margins.h"
 #include "pipeline/run_pipeline.h"
 #include "spheres/result_table.h"
 #include "reference/recording_log.h"
@@ -44,6 +45,7 @@ class WindowRunTest : public QObject {
   void settings_fill_the_fields_and_closing_saves_them();
   void hull_choice_from_settings_to_run_to_settings_data();
   void hull_choice_from_settings_to_run_to_settings();
+  void max_planes_from_settings_to_run_to_settings();
 
  private:
   void make_window(bool qconvex_found = false);
@@ -158,7 +160,7 @@ void WindowRunTest::proceed_logs_and_writes_what_the_core_does() {
   QStringList core_lines;
   LineLog core_log([&](const std::string& line) { core_lines.append(QString::fromStdString(line)); });
   ResultList core_results;
-  QCOMPARE(run_pipeline(fields, core_log, build_internal_hull, core_results), RunOutcome::kWritten);
+  QCOMPARE(run_pipeline(fields, core_log, {build_internal_hull, kOnPlaneTolerance}, core_results), RunOutcome::kWritten);
 
   QStringList run_lines = log_lines(*window_).mid(start_up_lines);
   const std::string table = result_table_text(window_->results());
@@ -338,6 +340,34 @@ void WindowRunTest::hull_choice_from_settings_to_run_to_settings() {
   const QStringList lines = QString::fromStdString(read_file(ini)).split("\r\n");
   const QStringList kept_lines = lines.filter(QRegularExpression("^hull_procedure = "));
   QCOMPARE(kept_lines, (saved.isEmpty() ? QStringList{} : QStringList{"hull_procedure = " + saved}));
+}
+
+void WindowRunTest::max_planes_from_settings_to_run_to_settings() {
+  const std::string ini = dir_->file("ombrix.ini");
+  write_file(ini, "max_planes = 5\r\n");
+  make_window();
+  QCOMPARE(window_->control_text(Control::kMaxPlanes), std::string("5"));
+
+  // The body's own hull has more than 5 planes: the run keeps 5, with the own procedure's tolerance.
+  set_run_fields("body.prm", "hull.hul");
+  int before = static_cast<int>(log_lines(*window_).size());
+  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
+  const QStringList budgeted = log_lines(*window_).mid(before);
+  QVERIFY2(budgeted.size() > 5, qPrintable(budgeted.join('\n')));
+  QVERIFY2(QString(without_stamp(budgeted[5])).startsWith("    Hull reduced to 5 planes from "),
+           qPrintable(budgeted[5]));
+
+  text_field(Control::kMaxPlanes)->setText("3");
+  before = static_cast<int>(log_lines(*window_).size());
+  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
+  const QStringList refused = log_lines(*window_).mid(before);
+  QCOMPARE(refused.size(), 4);
+  QCOMPARE(without_stamp(refused[2]),
+           QString("Aborting. Max planes must be empty, 0 or a whole number from 4 to 32767, not '3'."));
+
+  text_field(Control::kMaxPlanes)->setText("");
+  QVERIFY(window_->close());
+  QVERIFY(QString::fromStdString(read_file(ini)).startsWith("max_planes = \r\n"));
 }
 
 QTEST_MAIN(WindowRunTest)

@@ -87,6 +87,23 @@ TEST_F(OmbrixCli, ExactHullWritesAFileWhereTheOwnProcedureHasTooManyPlanes) {
   EXPECT_EQ(lines[3].rfind("    Number of planes for the Hull: ", 0), 0u) << lines[3];
 }
 
+TEST_F(OmbrixCli, PlanesGiveTheOwnProcedureAFileAndABadBudgetStopsTheRun) {
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  const CliRun budgeted = run_cli(dir.path(), "--hull internal --input roof.prm --planes 20");
+  EXPECT_EQ(budgeted.status, 0) << budgeted.out;
+  const std::vector<std::string> lines = unstamped_lines(budgeted.out);
+  ASSERT_GE(lines.size(), 6u) << budgeted.out;
+  EXPECT_EQ(lines[5].rfind("    Hull reduced to 20 planes from ", 0), 0u) << lines[5];
+  EXPECT_EQ(read_file(dir.file("hull.hul")).substr(6, 2), std::string("\x14\x00", 2));  // the plane count
+
+  const CliRun refused = run_cli(dir.path(), "--hull internal --input roof.prm --planes=3 --output other.hul");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(has_line(unstamped_lines(refused.out),
+                       "Aborting. Max planes must be empty, 0 or a whole number from 4 to 32767, not '3'."))
+      << refused.out;
+  EXPECT_FALSE(std::filesystem::exists(dir.file("other.hul")));
+}
+
 TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
   EXPECT_EQ(run_cli(dir.path(), "--input missing.prm").status, 1);
   EXPECT_EQ(run_cli(dir.path(), "--output no/such/dir/h.hul").status, 1);
@@ -100,7 +117,7 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   const CliRun help = run_cli(dir.path(), "--help");
   EXPECT_EQ(help.status, 0);
   for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples",
-                             "--overshoot", "--hull", "--table", "--settings"}) {
+                             "--overshoot", "--planes", "--hull", "--table", "--settings"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
 }
@@ -116,6 +133,7 @@ TEST_F(OmbrixCli, EveryFieldOptionTakesAnEmptyTextInBothForms) {
       {"--grid", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
       {"--samples", "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0."},
       {"--overshoot", "end ("},
+      {"--planes", "end ("},
   };
   for (const auto& [option, line] : options) {
     for (const std::string& empty : {option + "=", option + " ''"}) {

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "hull/internal_hull.h"
+#include "hull/rounding_margins.h"
 #include "reference/recording_log.h"
 #include "support/test_files.h"
 
@@ -33,7 +34,7 @@ TEST(RunScene, ShowsEachModelItsHullsAndSpheresNumberedAsTheLogNumbersThem) {
   RunProduct product;
   ResultList rows;
   reference::RecordingLog log;
-  run_pipeline(fields, log, build_internal_hull, rows, &product);
+  run_pipeline(fields, log, {build_internal_hull, kOnPlaneTolerance}, rows, &product);
   std::filesystem::remove(dir.file("gone.prm"));  // a model that can no longer be read is said
 
   std::vector<std::string> problems;

@@ -12,6 +12,7 @@
 
 #include "hull/exact_procedure.h"
 #include "hull/internal_hull.h"
+#include "hull/rounding_margins.h"
 #include "reference/recording_log.h"
 #include "shared/little_endian.h"
 #include "spheres/result_table.h"
@@ -41,7 +42,7 @@ class RunPipeline : public ::testing::Test {
 
   RunOutcome run(const std::string& input) {
     fields.set(Field::kInputFiles, input);
-    return run_pipeline(fields, log, build_internal_hull, results);
+    return run_pipeline(fields, log, {build_internal_hull, kOnPlaneTolerance}, results);
   }
 
   // The run's lines after "start" and before the end line, whose milliseconds vary.
@@ -172,8 +173,94 @@ TEST_F(RunPipeline, AHullTooLargeForTheFileGetsNoSpheresAndItsRefusalNamesTheWay
                            "which gives each flat side one plane).");
 
   log.lines.clear();
-  EXPECT_EQ(run_pipeline(fields, log, build_exact_hull, results), RunOutcome::kWritten);
+  EXPECT_EQ(run_pipeline(fields, log, {build_exact_hull, 0.0}, results), RunOutcome::kWritten);
   EXPECT_FALSE(results.empty());
+}
+
+TEST_F(RunPipeline, APlaneBudgetGivesTheTooLargeHullAFileAndSaysWhatItCost) {
+  // The roof body, and the same at a quarter of its size as an excluded volume, with at most 12
+  // planes each: every vertex within the own procedure's 0.5 of each plane, and spheres filled
+  // into the new hull.
+  std::vector<Vector> small = testing::roof_at_zero_body();
+  for (Vector& vertex : small) vertex = {vertex.x / 4, vertex.y / 4, vertex.z / 4};
+  write_file(dir.file("roof.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  write_file(dir.file("small.prm"), model_file_bytes(small));
+  fields.set(Field::kGridResolution, "4");
+  fields.set(Field::kSampleResolution, "8");
+  fields.set(Field::kTargetSpheres, "2");
+  fields.set(Field::kMaxPlanes, "12");
+  fields.set(Field::kInputFiles, "roof.prm * small.prm");
+  RunProduct product;
+  ASSERT_EQ(run_pipeline(fields, log, {build_internal_hull, kOnPlaneTolerance}, results, &product),
+            RunOutcome::kWritten);
+  const std::vector<std::string> middle = middle_lines();
+  ASSERT_GE(middle.size(), 9u);
+  for (const size_t line : {3u, 7u}) {
+    EXPECT_TRUE(std::regex_match(middle[line], std::regex("    Hull reduced to (12|11|10) planes from [0-9]{5,} "
+                                                          "\\([-+][0-9]+\\.[0-9]% volume\\)\\.")))
+        << middle[line];
+  }
+  EXPECT_EQ(middle[8], "Creating spheres.");
+  EXPECT_FALSE(results.empty());
+
+  const Volume& volume = product.data.volumes.at(0);
+  ASSERT_EQ(volume.excluded.size(), 1u);
+  for (const auto& [planes, vertices] : {std::pair(volume.planes, testing::roof_at_zero_body()),
+                                          std::pair(volume.excluded[0].planes, small)}) {
+    EXPECT_LE(planes.size(), 12u);
+    for (const Plane& plane : planes) {
+      for (const Vector& vertex : vertices) EXPECT_LE(plane_value(vertex, plane), 0.5);
+    }
+  }
+  EXPECT_EQ(volume.box.min_x, -60.0f);  // the model's box, not the hull's
+  EXPECT_EQ(volume.box.max_y, 50.0f);
+}
+
+TEST_F(RunPipeline, ABudgetTextThatIsNoBudgetAbortsBeforeAnyFileIsChecked) {
+  for (const std::string text : {"3", "1", "-12", "+12", "12.0", "1e2", "twelve", "32768", "99999999999999999999",
+                                 "12 planes", "\t12"}) {
+    SCOPED_TRACE(text);
+    log.lines.clear();
+    fields.set(Field::kMaxPlanes, text);
+    EXPECT_EQ(run("missing.prm"), RunOutcome::kAborted);
+    const std::vector<LoggedLine> expected{
+        {"", false},
+        {"start", true},
+        {"Aborting. Max planes must be empty, 0 or a whole number from 4 to 32767, not '" + text + "'.", true},
+        {"", false}};
+    EXPECT_EQ(log.lines, expected);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.file("out.hul")));
+}
+
+TEST_F(RunPipeline, NoBudgetZeroAndABudgetAboveThePlaneCountKeepEveryLineAndByte) {
+  ASSERT_EQ(run("cube.prm | tet.m"), RunOutcome::kWritten);
+  const std::vector<std::string> unbudgeted = middle_lines();
+  const std::string bytes = read_file(dir.file("out.hul"));
+  for (const std::string text : {"", "0", "  000 ", "6", " 32767"}) {
+    SCOPED_TRACE(text);
+    log.lines.clear();
+    std::filesystem::remove(dir.file("out.hul"));
+    fields.set(Field::kMaxPlanes, text);
+    ASSERT_EQ(run("cube.prm | tet.m"), RunOutcome::kWritten);
+    EXPECT_EQ(middle_lines(), unbudgeted);
+    EXPECT_EQ(read_file(dir.file("out.hul")), bytes);
+  }
+}
+
+TEST_F(RunPipeline, AFlatModelUnderABudgetIsSaidAndWrittenAsWithout) {
+  write_file(dir.file("flat.prm"), model_file_bytes(std::vector<Vector>{{0, 0, 0}, {9, 0, 0}, {0, 0, 9}, {9, 0, 9}}));
+  ASSERT_EQ(run("flat.prm"), RunOutcome::kWritten);
+  std::vector<std::string> expected = middle_lines();
+  const std::string bytes = read_file(dir.file("out.hul"));
+  log.lines.clear();
+  fields.set(Field::kMaxPlanes, "4");
+  ASSERT_EQ(run("flat.prm"), RunOutcome::kWritten);
+  expected.insert(expected.begin() + 3,
+                  "    No plane budget: the model's points lie in one plane or on one line, so no planes close "
+                  "around them.");
+  EXPECT_EQ(middle_lines(), expected);
+  EXPECT_EQ(read_file(dir.file("out.hul")), bytes);
 }
 
 // A field source whose working directory changes after its first read, like a user typing
@@ -197,7 +284,7 @@ TEST_F(RunPipeline, TheWorkingDirectoryIsReadAgainForTheOutput) {
   TempDir other;
   fields.set(Field::kInputFiles, "tet.m");
   ChangingFields changing(fields, other.path().string());
-  EXPECT_EQ(run_pipeline(changing, log, build_internal_hull, results), RunOutcome::kWritten);
+  EXPECT_EQ(run_pipeline(changing, log, {build_internal_hull, kOnPlaneTolerance}, results), RunOutcome::kWritten);
   EXPECT_TRUE(std::filesystem::exists(other.file("out.hul")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("out.hul")));
 }
@@ -251,7 +338,7 @@ TEST(RunPipelineWithSpheres, TwoCubesGiveTheExpectedLogTableAndFile) {
                             {Field::kOvershoot, "0"}});
   RecordingLog log;
   ResultList results{SphereResult{}};  // a previous run's row
-  ASSERT_EQ(run_pipeline(fields, log, build_internal_hull, results), RunOutcome::kWritten);
+  ASSERT_EQ(run_pipeline(fields, log, {build_internal_hull, kOnPlaneTolerance}, results), RunOutcome::kWritten);
 
   const auto volume_lines = [](const std::string& path) {
     return std::vector<LoggedLine>{

@@ -163,6 +163,21 @@ TEST(SettingsFileHullProcedure, IsReadAsTextAndAnEmptyOneLeavesTheKeyAsItStands)
             std::string("hull_procedure = qconvex\r\n") + kSomeSettingsLines);
 }
 
+TEST(SettingsFileMaxPlanes, IsReadAsTextAndAnEmptyOneAddsNoKeyButEmptiesAKeptOne) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "MAX_PLANES = 40 \r\n").max_planes, "40");
+  EXPECT_EQ(load_text(dir, "files = a.prm\r\n").max_planes, "");
+  EXPECT_EQ(save_over(dir, ""), kSomeSettingsLines);  // an older file gains no key
+  // A budget cleared in the window must not come back from the file at the next start.
+  EXPECT_EQ(save_over(dir, "max_planes = 20\r\n"), std::string("max_planes = \r\n") + kSomeSettingsLines);
+  FieldSettings budgeted = some_settings();
+  budgeted.max_planes = "12";
+  write_file(dir.file("ombrix.ini"), "");
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), budgeted));
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), std::string(kSomeSettingsLines) + "max_planes = 12\r\n");
+  EXPECT_EQ(load_settings_file(dir.file("ombrix.ini")).max_planes, "12");
+}
+
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {
   TempDir dir;
   EXPECT_EQ(save_over(dir, ";no blank\n\n  ;  two blanks\nother=  kept  \n\n[group]\nfiles = grouped\n[open"),
