@@ -19,7 +19,9 @@ struct DroppedHull {
 // one whose removal leaves the smallest volume while the planes still close a region (the first
 // on a tie); stops early when none can go. Each volume is the solid of all planes left
 // (solid_of_planes). A removal can only cost more once other planes have gone, so a cost taken
-// earlier is a floor: a candidate is weighed again only when its old cost is the lowest.
+// earlier is a floor: a candidate is weighed again only when its old cost is the lowest (the
+// lazy greedy of M. Minoux, "Accelerated greedy algorithms for maximizing submodular set
+// functions", 1978).
 // Seconds for a car body's few hundred planes.
 DroppedHull drop_whole_planes(std::span<const Plane> planes, size_t most_planes);
 
