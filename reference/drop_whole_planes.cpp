@@ -3,8 +3,8 @@
 #include <limits>
 #include <queue>
 
-#include "hull/hull_solid.h"
-#include "hull/solid_volume.h"
+#include "hull/solid/hull_solid.h"
+#include "hull/solid/solid_volume.h"
 
 namespace ombrix::reference {
 

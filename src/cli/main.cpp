@@ -5,10 +5,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/picture_output.h"
-#include "hull/exact_procedure.h"
-#include "hull/external_hull.h"
-#include "hull/internal_hull.h"
-#include "hull/rounding_margins.h"
+#include "hull/external/external_hull.h"
+#include "hull/hull_procedure.h"
 #include "picture/run_scene.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log.h"
@@ -18,15 +16,12 @@ namespace {
 
 using namespace ombrix;
 
-HullMaker choose_hull_maker(HullChoice choice, Log& log) {
-  if (choice == HullChoice::kExact) return {build_exact_hull, 0.0};
-  bool external = choice == HullChoice::kExternal;
-  if (choice == HullChoice::kAuto) {
-    external = external_hull_program_present();
-    log.log_message(external_hull_presence_line(external), false);
-  }
-  if (external) return {build_external_hull, 0.0};
-  return {build_internal_hull, kOnPlaneTolerance};
+// The procedure asked for; with none, the one the window would start on, and the line saying so.
+HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, Log& log) {
+  if (asked) return *asked;
+  const bool external_found = external_hull_program_present();
+  log.log_message(external_hull_presence_line(external_found), Stamp::kPlain);
+  return default_hull_procedure(external_found);
 }
 
 bool write_table(const std::string& path, const std::string& table) {
@@ -60,7 +55,8 @@ int main(int argc, char** argv) {
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
-  const HullMaker hull = choose_hull_maker(options.hull, log);
+  const HullProcedure procedure = chosen_hull_procedure(options.hull, log);
+  const HullMaker hull{hull_builder(procedure), hull_tolerance(procedure)};
 
   ResultList results;
   RunProduct product;

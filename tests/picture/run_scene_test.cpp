@@ -6,9 +6,9 @@
 
 #include <regex>
 
-#include "hull/internal_hull.h"
-#include "hull/rounding_margins.h"
-#include "reference/recording_log.h"
+#include "hull/own/own_hull.h"
+#include "record/on_plane_tolerance.h"
+#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -33,8 +33,8 @@ TEST(RunScene, ShowsEachModelItsHullsAndSpheresNumberedAsTheLogNumbersThem) {
   write_file(dir.file("gone.prm"), model_file_bytes(box_corners({-30, -30, 100}, {30, 0, 160})));
   RunProduct product;
   ResultList rows;
-  reference::RecordingLog log;
-  run_pipeline(fields, log, {build_internal_hull, kOnPlaneTolerance}, rows, &product);
+  RecordingLog log;
+  run_pipeline(fields, log, {build_own_hull, kOnPlaneTolerance}, rows, &product);
   std::filesystem::remove(dir.file("gone.prm"));  // a model that can no longer be read is said
 
   std::vector<std::string> problems;

@@ -29,18 +29,18 @@ void apply_plane_budget(std::vector<Plane>& planes, std::span<const MeshVertex> 
   for (const MeshVertex& vertex : vertices) points.push_back(vertex.position);
   if (planes.empty()) {
     // Said only when the model is flat, not when its procedure failed on it.
-    if (!hull_points(points)) log.log_message(kFlatModelLine, true);
+    if (!hull_points(points)) log.log_message(kFlatModelLine, Stamp::kStamped);
     return;
   }
   const std::optional<BudgetedHull> budgeted = budget_hull(points, most_planes, tolerance);
   if (!budgeted) {
-    log.log_message(kFlatModelLine, true);
+    log.log_message(kFlatModelLine, Stamp::kStamped);
     return;
   }
   log.log_message("    Hull reduced to " + format_whole(static_cast<std::int64_t>(budgeted->planes.size())) +
                       " planes from " + format_whole(static_cast<std::int64_t>(planes.size())) + " (" +
                       volume_change_text(*budgeted) + " volume).",
-                  true);
+                  Stamp::kStamped);
   planes = budgeted->planes;
 }
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "hull/exact_hull.h"
+#include "hull/qhull/exact_hull.h"
 
 namespace ombrix {
 

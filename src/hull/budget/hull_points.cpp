@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "hull/exact_hull.h"
+#include "hull/qhull/exact_hull.h"
 
 namespace ombrix {
 

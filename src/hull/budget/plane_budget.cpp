@@ -11,8 +11,8 @@
 #include "hull/budget/refine_planes.h"
 #include "hull/budget/touching_candidates.h"
 #include "hull/budget/written_planes.h"
-#include "hull/chebyshev_centre.h"
-#include "hull/unit_plane.h"
+#include "hull/solid/chebyshev_centre.h"
+#include "hull/solid/unit_plane.h"
 
 namespace ombrix {
 

@@ -12,6 +12,7 @@
 #include "geometry/plane.h"
 #include "geometry/vector.h"
 #include "model/mesh_vertex.h"
+#include "record/hull_file_limits.h"
 #include "shared/log.h"
 
 namespace ombrix {
@@ -19,7 +20,7 @@ namespace ombrix {
 // The fewest planes a budget can ask for: four make the smallest closed region. The most is
 // what a hull file holds.
 inline constexpr size_t kFewestBudgetPlanes = 4;
-inline constexpr size_t kMostBudgetPlanes = 32767;
+inline constexpr size_t kMostBudgetPlanes = kMostHullFileEntries;
 
 // The budget a field text asks for: 0 for none (an empty text, spaces only, or 0), else a whole
 // number from kFewestBudgetPlanes to kMostBudgetPlanes, digits only, spaces around it allowed.

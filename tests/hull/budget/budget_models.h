@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "geometry/vector.h"
-#include "hull/model_random.h"
+#include "hull/own/model_random.h"
 
 namespace ombrix::testing {
 

@@ -8,11 +8,11 @@
 #include <cstring>
 
 #include "hull/budget/budget_models.h"
-#include "hull/exact_procedure.h"
-#include "hull/hull_solid.h"
-#include "hull/solid_volume.h"
+#include "hull/qhull/exact_procedure.h"
+#include "hull/solid/hull_solid.h"
+#include "hull/solid/solid_volume.h"
 #include "reference/drop_whole_planes.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -37,7 +37,7 @@ double farthest_out(std::span<const Vector> points, std::span<const Plane> plane
 // The planes the exact hull procedure writes for the points, as the greedy starts from them.
 std::vector<Plane> exact_hull_planes(std::span<const Vector> points) {
   std::vector<Plane> planes;
-  reference::RecordingLog log;
+  RecordingLog log;
   build_exact_hull(planes, testing::vertices_of(points), log);
   return planes;
 }
