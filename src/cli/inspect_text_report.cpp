@@ -21,7 +21,8 @@ std::string real(float value) { return shortest_decimal(value); }
 // Distances in model units, to a thousandth.
 std::string distance(double value) { return format_fixed(value, 3); }
 
-std::string hull_line(const Volume& volume, size_t index, const std::optional<SolidResult>& region) {
+std::string hull_line(const Volume& volume, size_t index, const std::optional<SolidResult>& region,
+                      const std::optional<double>& solid_volume) {
   const BBox& box = volume.box;
   return joined({"hull ",     std::to_string(index + 1),
                  ": ",        counted(volume.points.size(), "point"),
@@ -37,6 +38,7 @@ std::string hull_line(const Volume& volume, size_t index, const std::optional<So
                  ", ",        real(volume.offset.y),
                  ", ",        real(volume.offset.z),
                  "; ",        region_word(region),
+                 solid_volume ? joined({", volume ", real(static_cast<float>(*solid_volume))}) : "",
                  "\n"});
 }
 
@@ -50,7 +52,14 @@ std::string sphere_place(const SphereFit& fit) {
   return joined({"; inside ", hull, ", ", distance(std::max(-fit.reach, 0.0)), " clear of its planes"});
 }
 
-std::string model_line(const ModelFit& fit, const std::string& path) {
+// "; the hulls hold 0.8% more than its convex hull", or "less", or nothing to say.
+std::string beyond_convex_text(const std::optional<double>& percent) {
+  if (!percent) return "";
+  return joined({"; the hulls hold ", format_fixed(std::fabs(*percent), 1), *percent < 0.0 ? "% less" : "% more",
+                 " than its convex hull"});
+}
+
+std::string model_line(const ModelFit& fit, const std::string& path, const std::optional<double>& beyond) {
   std::string where;
   if (fit.vertices == 0) {
     where = "no vertices";
@@ -64,7 +73,7 @@ std::string model_line(const ModelFit& fit, const std::string& path) {
                     " more than ", format_fixed(kOnPlaneTolerance, 1), " out"});
   }
   return joined({"model ", path, ": ", where, "; the spheres cover ", format_fixed(fit.box_covered, 1),
-                 "% of its box\n"});
+                 "% of its box", beyond_convex_text(beyond), "\n"});
 }
 
 }  // namespace
@@ -93,14 +102,16 @@ std::string inspect_text_report(const HulInspection& inspection, const Inspected
               counted(data.volumes.size(), "hull"), ", ", counted(data.spheres.size(), "sphere"), "\n"});
   const GeometryCheck& geometry = inspection.geometry;
   for (size_t h = 0; h < data.volumes.size(); ++h)
-    report += hull_line(data.volumes[h], h, geometry.solids[h]);
+    report += hull_line(data.volumes[h], h, geometry.solids[h], geometry.volumes[h]);
   for (size_t i = 0; i < data.spheres.size(); ++i) {
     const Sphere& sphere = data.spheres[i];
     report +=
         joined({"sphere ", std::to_string(i + 1), ": centre ", real(sphere.x), ", ", real(sphere.y), ", ",
                 real(sphere.z), "; radius ", real(sphere.radius), sphere_place(geometry.spheres[i]), "\n"});
   }
-  if (inspection.model) report += model_line(*inspection.model, files.model_path.value_or(""));
+  if (inspection.model) {
+    report += model_line(*inspection.model, files.model_path.value_or(""), percent_beyond_convex_hull(inspection));
+  }
   for (const std::string& note : geometry.notes) report += joined({"note: ", note, "\n"});
   if (inspection.findings.empty()) return report + "no findings\n";
   report += joined({counted(inspection.findings.size(), "finding"), ":\n"});

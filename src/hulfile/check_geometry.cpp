@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "hulfile/hull_distance.h"
+#include "hull/solid/solid_volume.h"
 #include "record/on_plane_tolerance.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
@@ -25,6 +26,7 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     planes_used += planes.size();
     if (planes_used > kSolidPlaneLimit) {
       check.solids.resize(data.volumes.size());
+      check.volumes.resize(data.volumes.size());
       check.notes.push_back(joined({"whether the planes close around a region was not checked from ",
                                     hull_name(h), " on: more than ", number(kSolidPlaneLimit), " planes"}));
       return;
@@ -32,6 +34,7 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     HullSolid solid;
     const SolidResult result = solid_of_planes(planes, solid);
     check.solids.push_back(result);
+    check.volumes.push_back(result == SolidResult::kClosed ? std::optional(solid_volume(solid)) : std::nullopt);
     const std::string hull = hull_name(h);
     if (result == SolidResult::kUnbounded) {
       findings.push_back(

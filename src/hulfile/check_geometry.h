@@ -22,6 +22,7 @@ struct SphereFit {
 
 struct GeometryCheck {
   std::vector<std::optional<SolidResult>> solids;  // per hull; nothing when not checked
+  std::vector<std::optional<double>> volumes;      // per hull: what its solid holds, when closed
   std::vector<SphereFit> spheres;                  // per sphere
   std::vector<std::string> notes;                  // checks left out, and why
 };

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "hulfile/hull_distance.h"
+#include "hull/solid/solid_volume.h"
 #include "model/vertex_box.h"
 #include "record/on_plane_tolerance.h"
 #include "shared/joined.h"
@@ -116,6 +117,11 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
     }
   }
   fit.box_covered = grid.covered_percent();
+
+  std::vector<Vector> positions;
+  positions.reserve(vertices.size());
+  for (const MeshVertex& vertex : vertices) positions.push_back(vertex.position);
+  fit.convex_volume = convex_hull_volume(positions);
   return fit;
 }
 

@@ -2,6 +2,7 @@
 // and how much of the model's box the spheres fill.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -21,12 +22,14 @@ struct ModelFit {
   // Percent of the model's box inside at least one sphere, counted on the centres of a grid of
   // 40 x 40 x 40 cells over the box (a flat side of the box gets one cell).
   double box_covered = 0.0;
+  // What the vertices' convex hull holds; nothing when they have no three-dimensional hull.
+  std::optional<double> convex_volume;
 };
 
 // Measures `vertices` against `data` and appends "model-outside" to `findings` when vertices
 // lie more than kOnPlaneTolerance out of every hull. Spheres or planes that are not finite are
 // left out. No vertices give an empty fit and no finding. Cost: the vertices times the planes,
-// plus the grid cells each sphere's box covers.
+// plus the grid cells each sphere's box covers, plus the vertices' convex hull.
 ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> vertices,
                          std::vector<Finding>& findings);
 

@@ -16,4 +16,16 @@ HulInspection inspect_hul(HulReading reading, const std::optional<std::span<cons
   return inspection;
 }
 
+std::optional<double> percent_beyond_convex_hull(const HulInspection& inspection) {
+  if (!inspection.model || !inspection.model->convex_volume) return std::nullopt;
+  const std::vector<std::optional<double>>& volumes = inspection.geometry.volumes;
+  if (volumes.empty()) return std::nullopt;
+  double total = 0.0;
+  for (const std::optional<double>& volume : volumes) {
+    if (!volume) return std::nullopt;
+    total += *volume;
+  }
+  return (total / *inspection.model->convex_volume - 1.0) * 100.0;
+}
+
 }  // namespace ombrix

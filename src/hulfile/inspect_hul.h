@@ -25,4 +25,9 @@ struct HulInspection {
 // off is checked as far as it goes.
 HulInspection inspect_hul(HulReading reading, const std::optional<std::span<const MeshVertex>>& model);
 
+// How much more the hulls hold, added up, than the model's convex hull, in percent (negative for
+// less); nothing without a model, when the model has no three-dimensional hull, when a hull does
+// not close, or when there is no hull.
+std::optional<double> percent_beyond_convex_hull(const HulInspection& inspection);
+
 }  // namespace ombrix

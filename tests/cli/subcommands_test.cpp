@@ -1,4 +1,4 @@
-// inspect, text, hul and scale as scripts use them: output, files written, exit statuses.
+// inspect, text, hul, scale and simplify as scripts use them: output, files written, exit statuses.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -176,6 +176,62 @@ TEST_F(HulSubcommands, ScaleMultipliesEveryLengthAndRefusesAFactorThatIsNotFinit
   }
   write_file(dir.file("cut.hul"), "\x01");
   EXPECT_EQ(run("scale cut.hul 2 --output refused.hul").status, 2);
+  EXPECT_FALSE(exists("refused.hul"));
+}
+
+TEST_F(HulSubcommands, InspectGivesEachClosedHullsVolumeAndWithTheModelHowMuchMoreItHolds) {
+  // The 3-sided prism of radius 20 and height 30: 3·√3/4·20²·30 = 15588.457; the model is the
+  // prism's own corners, so its convex hull is the prism and the hulls hold nothing more.
+  CollisionData data = generated_prisms(1);
+  write_hul("prism.hul", data);
+  write_file(dir.file("prism.prm"), testing::model_file_bytes(data.volumes[0].points));
+  const testing::ProgramRun text = run("inspect prism.hul --model prism.prm");
+  EXPECT_EQ(text.status, 0) << text.out;
+  EXPECT_NE(text.out.find("; closed, volume 15588.45"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("; the hulls hold 0.0% more than its convex hull\n"), std::string::npos) << text.out;
+
+  const QJsonObject report = inspect_json(run("inspect prism.hul --model prism.prm --json"));
+  EXPECT_NEAR(report["hulls"].toArray()[0].toObject()["volume"].toDouble(), 15588.457, 0.01);
+  EXPECT_NEAR(report["model"].toObject()["convex_volume"].toDouble(), 15588.457, 0.01);
+  EXPECT_NEAR(report["model"].toObject()["beyond_convex"].toDouble(), 0.0, 1e-3);
+
+  // Open: no volume, and nothing to compare with the model.
+  data.volumes[0].planes.pop_back();
+  write_hul("open.hul", data);
+  const QJsonObject open = inspect_json(run("inspect open.hul --model prism.prm --json"));
+  EXPECT_TRUE(open["hulls"].toArray()[0].toObject()["volume"].isNull());
+  EXPECT_TRUE(open["model"].toObject()["beyond_convex"].isNull());
+  EXPECT_EQ(run("inspect open.hul --model prism.prm").out.find("convex hull"), std::string::npos);
+}
+
+TEST_F(HulSubcommands, SimplifyCapsThePlanesSaysWhatItChangedAndRefusesWhatItCannotDo) {
+  write_hul("prisms.hul", generated_prisms(4));  // 5, 6, 7 and 8 planes
+  const testing::ProgramRun simplified = run("simplify prisms.hul --planes 6 --output simple.hul");
+  EXPECT_EQ(simplified.status, 0) << simplified.out;
+  EXPECT_NE(simplified.out.find("ombrix-cli: hull 3: 7 planes reduced to "), std::string::npos) << simplified.out;
+  EXPECT_NE(simplified.out.find("ombrix-cli: hull 4: 8 planes reduced to "), std::string::npos) << simplified.out;
+  EXPECT_EQ(simplified.out.find("hull 2:"), std::string::npos) << simplified.out;
+  const HulReading simple = read_hul_file(dir.file("simple.hul"));
+  ASSERT_EQ(simple.fault, "");
+  for (const Volume& volume : simple.data.volumes) EXPECT_LE(volume.planes.size(), 6u);
+  EXPECT_EQ(run("inspect simple.hul").status, 0);
+
+  const std::string before = read_file(dir.file("prisms.hul"));
+  for (const char* planes : {"0", "3", "32768", "six", "''"}) {
+    SCOPED_TRACE(planes);
+    EXPECT_EQ(run(std::string("simplify prisms.hul --planes ") + planes + " --output refused.hul").status, 2);
+  }
+  EXPECT_EQ(run("simplify missing.hul --planes 6 --output refused.hul").status, 2);
+  EXPECT_EQ(run("simplify prisms.hul --planes 6 --output prisms.hul").status, 1);
+  EXPECT_EQ(read_file(dir.file("prisms.hul")), before);
+
+  CollisionData open = generated_prisms(4);
+  open.volumes[3].planes.pop_back();
+  write_hul("open.hul", open);
+  const testing::ProgramRun refused = run("simplify open.hul --planes 6 --output refused.hul");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "ombrix-cli: can't simplify open.hul: hull 4: its planes close no region (it is open on "
+                         "some side); nothing written\n");
   EXPECT_FALSE(exists("refused.hul"));
 }
 

@@ -23,9 +23,10 @@ namespace {
 constexpr double kToleranceHair = 0x1p-16;
 
 // How far the planes may move in: the tolerance, but no more than half the depth of the largest
-// ball inside them, so that a thin model keeps a region with a thickness.
+// ball inside them, so that a thin model keeps a region with a thickness. A negative tolerance
+// moves them out.
 double inward_shift(const HullPoints& hull, std::span<const FacetPlane> planes, double tolerance) {
-  if (!(tolerance > 0.0)) return 0.0;
+  if (!(tolerance > 0.0)) return tolerance < 0.0 ? tolerance : 0.0;
   const double reach = std::max({std::fabs(hull.frame_low.x), std::fabs(hull.frame_low.y),
                                  std::fabs(hull.frame_low.z), std::fabs(hull.frame_high.x),
                                  std::fabs(hull.frame_high.y), std::fabs(hull.frame_high.z)});

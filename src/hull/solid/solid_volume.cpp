@@ -1,5 +1,9 @@
 #include "hull/solid/solid_volume.h"
 
+#include <vector>
+
+#include "hull/qhull/exact_hull.h"
+
 namespace ombrix {
 
 double solid_volume(const HullSolid& solid) {
@@ -21,6 +25,19 @@ double solid_volume(const HullSolid& solid) {
     }
   }
   return six_times / 6.0;
+}
+
+std::optional<double> convex_hull_volume(std::span<const Vector> points) {
+  const std::optional<ExactHull> hull = compute_exact_hull(points);
+  if (!hull) return std::nullopt;
+  std::vector<Plane> planes;
+  for (const FacetPlane& facet : hull->facets) {
+    planes.push_back({static_cast<float>(facet.x), static_cast<float>(facet.y), static_cast<float>(facet.z),
+                      static_cast<float>(facet.offset)});
+  }
+  HullSolid solid;
+  if (solid_of_planes(planes, solid) != SolidResult::kClosed) return std::nullopt;
+  return solid_volume(solid);
 }
 
 }  // namespace ombrix
