@@ -2,6 +2,8 @@
 // model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
 // the literal form is the external program, which its planes must equal. Then how long a
 // picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
+// Then the plane budget against the plain greedy: "budget model vertices exact_planes", per
+// budget (40, 20, 12) "planes added_% greedy_%", then "budget_s greedy_s run_s not_worse".
 // With --work, only the tool's sphere stage is timed, against its work estimate: "model vertices
 // grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 
+#include "budget_stage.h"
 #include "exact_stage.h"
 #include "hull_stage.h"
 #include "model/model_file.h"
@@ -90,6 +93,33 @@ std::optional<VertexList> read_vertices(const std::string& model) {
   return std::nullopt;
 }
 
+// Measures the plane budget on each model; false when a model could not be read or a budget
+// enclosed more than the greedy's.
+bool time_budgets(const std::vector<std::string>& models) {
+  bool all_well = true;
+  std::cout << "budget model vertices exact_planes";
+  for (const size_t budget : kBenchBudgets) {
+    std::cout << " planes_" << budget << " added_" << budget << " greedy_" << budget;
+  }
+  std::cout << " budget_s greedy_s run_s not_worse\n" << std::flush;
+  for (const std::string& model : models) {
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_well = all_well && vertices;
+    if (!vertices) continue;
+    const BudgetTiming timing = time_budget(model, *vertices);
+    std::cout << "budget " << model << " " << vertices->size() << " " << timing.exact_planes;
+    for (const BudgetPoint& point : timing.budgets) {
+      std::cout << " " << point.planes << " " << format_fixed(point.added_percent, 3) << " "
+                << format_fixed(point.greedy_percent, 3);
+    }
+    std::cout << " " << format_fixed(timing.budget_seconds, 4) << " " << format_fixed(timing.greedy_seconds, 3) << " "
+              << format_fixed(timing.run_seconds, 4) << " " << (timing.never_worse ? "yes" : "NO") << '\n'
+              << std::flush;
+    all_well = all_well && timing.never_worse;
+  }
+  return all_well;
+}
+
 // Times the sphere stage of each model against its work estimate; false when a model could not
 // be read.
 bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
@@ -118,8 +148,8 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
   app.add_option("--stage", chosen_stages,
-                 "only this stage (hull, spheres, exact or picture; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture"}))
+                 "only this stage (hull, spheres, exact, picture or budget; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "budget"}))
       ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
@@ -150,5 +180,6 @@ int main(int argc, char** argv) {
     }
   }
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
-  return all_identical && all_drawn ? 0 : 1;
+  const bool all_budgeted = !chosen(chosen_stages, "budget") || time_budgets(models);
+  return all_identical && all_drawn && all_budgeted ? 0 : 1;
 }
