@@ -1,9 +1,9 @@
 #include "exact_stage.h"
 
-#include "hull/exact_procedure.h"
-#include "hull/external_hull.h"
+#include "hull/external/external_hull.h"
+#include "hull/qhull/exact_procedure.h"
 #include "reference/hull_comparison.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 
 namespace ombrix::bench {
 
@@ -15,9 +15,9 @@ constexpr int kFastRuns = 5;
 
 StageResult run_exact_stage(const VertexList& vertices, const BenchSettings& settings) {
   std::vector<Plane> program_planes;
-  reference::RecordingLog program_log;
+  RecordingLog program_log;
   std::vector<Plane> exact_planes;
-  reference::RecordingLog exact_log;
+  RecordingLog exact_log;
 
   StageResult result;
   result.literal_seconds = seconds_of(

@@ -1,9 +1,9 @@
 #include "hull_stage.h"
 
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 
 namespace ombrix::bench {
 
@@ -15,9 +15,9 @@ constexpr int kFastRuns = 5;
 
 StageResult run_hull_stage(const VertexList& vertices, const BenchSettings& /*settings*/) {
   std::vector<Plane> literal_planes;
-  reference::RecordingLog literal_log;
+  RecordingLog literal_log;
   std::vector<Plane> fast_planes;
-  reference::RecordingLog fast_log;
+  RecordingLog fast_log;
 
   StageResult result;
   result.literal_seconds = seconds_of([&] { reference::build_literal_hull(literal_planes, vertices, literal_log); });
@@ -25,7 +25,7 @@ StageResult run_hull_stage(const VertexList& vertices, const BenchSettings& /*se
       [&] {
         fast_planes.clear();
         fast_log.lines.clear();
-        build_internal_hull(fast_planes, vertices, fast_log);
+        build_own_hull(fast_planes, vertices, fast_log);
       },
       kFastRuns);
   result.identical = reference::first_plane_difference(literal_planes, fast_planes).empty() &&

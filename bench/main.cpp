@@ -17,12 +17,12 @@
 
 #include "exact_stage.h"
 #include "hull_stage.h"
+#include "model/model_file.h"
 #include "picture_stage.h"
+#include "shared/number_text.h"
+#include "shared/recording_log.h"
 #include "sphere_stage.h"
 #include "sphere_work_timing.h"
-#include "model/model_file.h"
-#include "shared/number_text.h"
-#include "reference/recording_log.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ std::string work_line(const std::string& model, size_t vertices, const BenchSett
 // be read.
 std::optional<VertexList> read_vertices(const std::string& model) {
   VertexList vertices;
-  reference::RecordingLog reader_log;
+  RecordingLog reader_log;
   if (read_model_file(model, vertices, reader_log)) return vertices;
   for (const std::string& text : reader_log.texts()) std::cerr << text << '\n';
   return std::nullopt;

@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
 #include "picture/draw_scene.h"
 #include "picture/hull_shapes.h"
 #include "picture/run_scene.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_spheres.h"
 #include "stage_timing.h"
 
@@ -24,8 +24,8 @@ void add_run_result(PictureScene& scene, const VertexList& vertices) {
   std::vector<Volume>& volumes = data.volumes;
   volumes.resize(1);
   bbox_of_vertices(volumes[0].box, vertices);
-  reference::RecordingLog log;
-  build_internal_hull(volumes[0].planes, vertices, log);
+  RecordingLog log;
+  build_own_hull(volumes[0].planes, vertices, log);
   const FieldValues fields({{Field::kGridResolution, "7.0"},
                             {Field::kSampleResolution, "21.0"},
                             {Field::kTargetSpheres, "11"},

@@ -1,12 +1,12 @@
 #include "sphere_stage.h"
 
-#include "hulfile/collision_data.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
+#include "record/collision_data.h"
 #include "reference/literal_spheres.h"
 #include "reference/sphere_comparison.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_spheres.h"
-#include "reference/recording_log.h"
 
 namespace ombrix::bench {
 
@@ -17,7 +17,7 @@ constexpr int kFastRuns = 5;
 struct Filling {
   CollisionData data;
   ResultList results;
-  reference::RecordingLog log;
+  RecordingLog log;
 };
 
 FieldValues sphere_fields(const BenchSettings& settings) {
@@ -39,8 +39,8 @@ StageResult run_sphere_stage(const VertexList& vertices, const BenchSettings& se
   CollisionData hulled;
   Volume& volume = hulled.volumes.emplace_back();
   bbox_of_vertices(volume.box, vertices);
-  reference::RecordingLog hull_log;
-  build_internal_hull(volume.planes, vertices, hull_log);
+  RecordingLog hull_log;
+  build_own_hull(volume.planes, vertices, hull_log);
   const FieldValues fields = sphere_fields(settings);
 
   Filling literal{hulled, {}, {}};

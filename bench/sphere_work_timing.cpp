@@ -4,10 +4,10 @@
 #include <ctime>
 #include <vector>
 
-#include "hull/internal_hull.h"
-#include "hull/volume.h"
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
-#include "reference/recording_log.h"
+#include "record/volume.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/lay_out_candidates.h"
 #include "spheres/place_spheres.h"
@@ -26,8 +26,8 @@ double processor_seconds() { return static_cast<double>(std::clock()) / CLOCKS_P
 std::optional<WorkTiming> time_sphere_work(const VertexList& vertices, const BenchSettings& settings) {
   Volume volume;
   bbox_of_vertices(volume.box, vertices);
-  reference::RecordingLog log;
-  build_internal_hull(volume.planes, vertices, log);
+  RecordingLog log;
+  build_own_hull(volume.planes, vertices, log);
   const FillParameters parameters = read_fill_parameters(FieldValues({
       {Field::kGridResolution, settings.grid.value_or("7.0")},
       {Field::kSampleResolution, settings.samples.value_or("21.0")},

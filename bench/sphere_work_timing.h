@@ -15,7 +15,7 @@ struct WorkTiming {
   std::size_t spheres = 0;       // how many were placed
 };
 
-// Builds the model's hull with the tool's internal builder, then lays out its candidates and
+// Builds the model's hull with the tool's own builder, then lays out its candidates and
 // samples and places its spheres at the grid, sampling, target and overshoot of `settings`
 // (defaults 7.0, 21.0, 11 and 0.0), even past kMostSphereWork, timing the processor time those steps take, so that
 // other work on the machine barely counts. Empty when the grids hold more points than

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "hull/external_hull_output.h"
+#include "hull/external/external_hull_output.h"
 #include "shared/text.h"
 
 using namespace ombrix;

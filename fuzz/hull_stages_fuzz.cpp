@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "fuzz/fuzz_support.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "reference/hull_comparison.h"
 #include "reference/literal_hull.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 
 using namespace ombrix;
 
@@ -22,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const VertexList vertices = fuzz::model_vertices(provider, kMaxVertices);
 
   std::vector<Plane> literal;
-  reference::RecordingLog literal_log;
+  RecordingLog literal_log;
   reference::build_literal_hull(literal, vertices, literal_log);
   std::vector<Plane> fast;
-  reference::RecordingLog fast_log;
-  build_internal_hull(fast, vertices, fast_log);
+  RecordingLog fast_log;
+  build_own_hull(fast, vertices, fast_log);
 
   if (const std::string difference = reference::first_plane_difference(literal, fast); !difference.empty()) {
     fuzz::report_finding(difference);

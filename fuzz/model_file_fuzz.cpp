@@ -6,8 +6,8 @@
 
 #include "fuzz/fuzz_support.h"
 #include "model/model_file.h"
-#include "reference/recording_log.h"
 #include "shared/little_endian.h"
+#include "shared/recording_log.h"
 
 using namespace ombrix;
 
@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::string path = fuzz::scratch_file({reinterpret_cast<const char*>(data), size});
   const MeshVertex before{{1, 2, 3}, {4, 5, 6}};
   VertexList vertices(1, before);
-  reference::RecordingLog log;
+  RecordingLog log;
   const bool read = read_model_file(path, vertices, log);
 
-  if (log.lines.size() != 1 || !log.lines[0].stamped) fuzz::report_finding("not exactly one stamped line");
+  if (log.lines.size() != 1 || log.lines[0].stamp != Stamp::kStamped) fuzz::report_finding("not exactly one stamped line");
   if (log.lines[0].text.find(path) == std::string::npos) fuzz::report_finding("the line does not name the file");
   if (!read) {
     if (vertices.size() != 1 || !same_bits(vertices[0].position, before.position)) {

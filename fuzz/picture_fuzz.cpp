@@ -16,8 +16,8 @@
 #include "picture/draw_scene.h"
 #include "picture/hull_shapes.h"
 #include "picture/run_scene.h"
-#include "reference/recording_log.h"
 #include "shared/little_endian.h"
+#include "shared/recording_log.h"
 
 using namespace ombrix;
 
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::string refusal;
   const bool drawn = read_model_mesh(path, model.mesh, refusal);
   VertexList vertices;
-  reference::RecordingLog log;
+  RecordingLog log;
   if (read_model_file(path, vertices, log) != drawn) fuzz::report_finding("the readers disagree on the model");
   if (!drawn && refusal != log.lines.at(0).text) fuzz::report_finding("the refusal is not the run's line");
   if (drawn && model.mesh.vertices.size() != vertices.size()) fuzz::report_finding("the vertex counts differ");

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
 #include "reference/literal_spheres.h"
-#include "reference/recording_log.h"
 #include "reference/sphere_comparison.h"
 #include "shared/number_text.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_spheres.h"
 
 using namespace ombrix;
@@ -25,8 +25,8 @@ constexpr float kMaxSideRatio = 3.0f;
 Volume hull_volume(const VertexList& vertices) {
   Volume volume;
   bbox_of_vertices(volume.box, vertices);
-  reference::RecordingLog ignored;
-  build_internal_hull(volume.planes, vertices, ignored);
+  RecordingLog ignored;
+  build_own_hull(volume.planes, vertices, ignored);
   return volume;
 }
 
@@ -59,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   std::vector<Sphere> literal;
   ResultList literal_rows;
-  reference::RecordingLog literal_log;
+  RecordingLog literal_log;
   reference::fill_spheres_literal(literal, volumes, fields, literal_log, literal_rows);
   std::vector<Sphere> fast;
   ResultList fast_rows;
-  reference::RecordingLog fast_log;
+  RecordingLog fast_log;
   fill_spheres(fast, volumes, fields, fast_log, fast_rows);
 
   for (const std::string& difference : {reference::first_sphere_difference(literal, fast),

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "record/on_plane_tolerance.h"
 #include "shared/number_text.h"
 
 namespace ombrix::reference {
 
 namespace {
 
-constexpr double kOnPlaneTolerance = 0.5;     // absolute, in model units, whatever the model's size
 constexpr double kMergeOffsetShare = 0.01;    // relative to the first plane's offset
 constexpr double kMergeNormalCosine = 0.996194;  // cos 5°
 
@@ -61,7 +61,7 @@ void merge_near_duplicates(std::vector<Plane>& planes) {
 }  // namespace
 
 void build_literal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {
-  log.log_message("Creating Hull.", true);
+  log.log_message("Creating Hull.", Stamp::kStamped);
 
   std::vector<Plane> found;
   const size_t n = vertices.size();
@@ -86,7 +86,7 @@ void build_literal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> 
 
   planes.insert(planes.end(), found.begin(), found.end());
   log.log_message("    Number of planes for the Hull: " + format_whole(static_cast<std::int64_t>(found.size())),
-                  true);
+                  Stamp::kStamped);
 }
 
 }  // namespace ombrix::reference

@@ -11,7 +11,7 @@
 
 namespace ombrix::reference {
 
-// Same contract as build_internal_hull: appends the outward face planes of the hull of
+// Same contract as build_own_hull: appends the outward face planes of the hull of
 // `vertices` to `planes` and logs "Creating Hull." and "    Number of planes for the Hull: <n>",
 // both stamped. Tries every triple against every vertex and merges with a scan over all later
 // planes, so its cost grows with the fourth power of the vertex count.

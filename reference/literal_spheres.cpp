@@ -89,7 +89,7 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
                                           std::size_t target, const Vector& extents, ResultList& results, Log& log) {
   assert(target >= 1);
   assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
-  log.log_message("Filling Hull with spheres.", true);
+  log.log_message("Filling Hull with spheres.", Stamp::kStamped);
 
   SphereReport report(samples.size(), extents);
   std::vector<Sphere> spheres;

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
+#include "record/sphere.h"
 #include "spheres/lay_out_candidates.h"
 #include "spheres/sample_hull.h"
-#include "spheres/sphere.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix::reference {

@@ -9,26 +9,22 @@
 #include <utility>
 
 #include "hulfile/hul_file.h"
-#include "hull/hull_solid.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
+#include "hull/solid/hull_solid.h"
 #include "model/model_file.h"
 #include "model/vertex_box.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_spheres.h"
 
 namespace {
 
 using namespace ombrix;
 
-class QuietLog : public Log {
- public:
-  void log_message(std::string_view, bool) override {}
-};
-
 // The hull of `vertices` with what other tools store beside the planes.
 bool make_volume(const VertexList& vertices, Volume& volume) {
-  QuietLog log;
+  RecordingLog log;  // not shown
   if (!bbox_of_vertices(volume.box, vertices)) return false;
-  build_internal_hull(volume.planes, vertices, log);
+  build_own_hull(volume.planes, vertices, log);
   HullSolid solid;
   if (solid_of_planes(volume.planes, solid) != SolidResult::kClosed) return false;
   volume.points = solid.corners;
@@ -53,7 +49,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make-sample-hul MODEL.prm OUTPUT.hul\n");
     return 2;
   }
-  QuietLog log;
+  RecordingLog log;  // not shown
   VertexList body;
   if (!read_model_file(argv[1], body, log)) {
     std::fprintf(stderr, "make-sample-hul: can't read %s\n", argv[1]);

@@ -11,8 +11,6 @@
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
 #include "app/viewer_window.h"
-#include "hull/exact_procedure.h"
-#include "hull/internal_hull.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -34,8 +32,7 @@ int main(int argc, char** argv) {
   }
 
   ombrix::QtDesktop desktop;
-  ombrix::MainWindow window(desktop, {ombrix::build_internal_hull, ombrix::build_exact_hull, std::nullopt},
-                            folder.filePath("ombrix.ini").toStdString());
+  ombrix::MainWindow window(desktop, ombrix::HullOffer{}, folder.filePath("ombrix.ini").toStdString());
   desktop.set_parent(&window);
   window.show();
   window.log_start_up_lines();

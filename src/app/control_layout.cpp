@@ -52,10 +52,10 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
      "Fills clipboard with the tabulated log data. It can then be easily imported in any spreadsheet "
      "program (like eg. OOo's Calc)."},
     // Its caption names the chosen hull procedure: the window sets it after the settings file.
-    {C::kHullChoice, K::kButton, 5, 160, 55, 20, "own", 0, 0,
-     "Hull procedure of the next runs, a click steps to the next one: own (the tool's own procedure), exact "
-     "(the planes qconvex gives, computed inside the tool: no program needed) or qconvex (the program, when "
-     "found at start-up)."},
+    {C::kHullChoice, K::kButton, 5, 160, 55, 20, "Own hull", 0, 0,
+     "Hull procedure of the next runs, a click steps to the next one: Own hull (the tool's own procedure), "
+     "Exact hull (the planes qconvex gives, computed inside the tool: no program needed) or qconvex (the "
+     "program, when found at start-up)."},
     // In the free corner above the emblem.
     {C::kView, K::kButton, 5, 85, 55, 20, "View", 0, 0,
      "Show the models, hulls and spheres of the last run in the viewer window."},

@@ -6,55 +6,51 @@
 
 namespace ombrix {
 
-const HullBuilder& hull_builder(const HullBuilders& builders, HullProcedure procedure) {
-  switch (procedure) {
-    case HullProcedure::kExact:
-      return builders.exact;
-    case HullProcedure::kQconvex:
-      return *builders.qconvex;
-    case HullProcedure::kOwn:
-      break;
-  }
-  return builders.own;
-}
-
-std::vector<HullProcedure> offered_hull_procedures(bool qconvex_found) {
+std::vector<HullProcedure> offered_hull_procedures(bool external_found) {
   std::vector<HullProcedure> offered = {HullProcedure::kOwn, HullProcedure::kExact};
-  if (qconvex_found) offered.push_back(HullProcedure::kQconvex);
+  if (external_found) offered.push_back(HullProcedure::kExternal);
   return offered;
 }
 
-HullProcedure next_hull_procedure(HullProcedure current, bool qconvex_found) {
-  const std::vector<HullProcedure> offered = offered_hull_procedures(qconvex_found);
+HullProcedure next_hull_procedure(HullProcedure current, bool external_found) {
+  const std::vector<HullProcedure> offered = offered_hull_procedures(external_found);
   const auto at = std::find(offered.begin(), offered.end(), current);
   return at == offered.end() || at + 1 == offered.end() ? offered.front() : *(at + 1);
 }
 
-std::string hull_procedure_name(HullProcedure procedure) {
+std::string hull_procedure_caption(HullProcedure procedure) {
+  switch (procedure) {
+    case HullProcedure::kOwn:
+      return "Own hull";
+    case HullProcedure::kExact:
+      return "Exact hull";
+    case HullProcedure::kExternal:
+      return "qconvex";
+  }
+  return "Own hull";
+}
+
+std::string hull_procedure_setting(HullProcedure procedure) {
   switch (procedure) {
     case HullProcedure::kOwn:
       return "own";
     case HullProcedure::kExact:
       return "exact";
-    case HullProcedure::kQconvex:
+    case HullProcedure::kExternal:
       return "qconvex";
   }
   return "own";
 }
 
-std::optional<HullProcedure> kept_hull_procedure(std::string_view value, bool qconvex_found) {
-  for (const HullProcedure procedure : offered_hull_procedures(qconvex_found)) {
-    if (equal_ignoring_case(value, hull_procedure_name(procedure))) return procedure;
+std::optional<HullProcedure> kept_hull_procedure(std::string_view value, bool external_found) {
+  for (const HullProcedure procedure : offered_hull_procedures(external_found)) {
+    if (equal_ignoring_case(value, hull_procedure_setting(procedure))) return procedure;
   }
   return std::nullopt;
 }
 
-HullProcedure default_hull_procedure(bool qconvex_found) {
-  return qconvex_found ? HullProcedure::kQconvex : HullProcedure::kOwn;
-}
-
 std::string kept_hull_procedure_line(HullProcedure procedure) {
-  return "Hull procedure chosen last time: " + hull_procedure_name(procedure) + ". It will be used to compute Hull.";
+  return "Hull procedure chosen last time: " + hull_procedure_setting(procedure) + ". It will be used to compute Hull.";
 }
 
 }  // namespace ombrix

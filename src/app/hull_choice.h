@@ -1,51 +1,42 @@
-// The window's choice of hull procedure: what it offers, the names it shows and keeps in the
-// settings file, and which procedure it starts with.
+// The window's choice of hull procedure: what it offers, the captions it shows, the names it keeps
+// in the settings file, and which procedure it starts with.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "hull/volume.h"
+#include "hull/hull_procedure.h"
 
 namespace ombrix {
 
-enum class HullProcedure {
-  kOwn,      // the tool's own procedure
-  kExact,    // Qhull's library inside the tool: qconvex's planes without the program
-  kQconvex,  // the external program
+// What the window offers and runs: the hull code's builders, or stand-ins under test.
+struct HullOffer {
+  bool external_found = false;  // the external program lay in the current directory at start-up
+  std::function<HullBuilder(HullProcedure)> builder_of = hull_builder;
 };
 
-// The builder behind each procedure; qconvex's only when the program was found at start-up.
-struct HullBuilders {
-  HullBuilder own;
-  HullBuilder exact;
-  std::optional<HullBuilder> qconvex;
-};
-
-// The builder of `procedure`; qconvex's must be there.
-const HullBuilder& hull_builder(const HullBuilders& builders, HullProcedure procedure);
-
-// In the order the window steps through them: own, exact, then qconvex when it was found.
-std::vector<HullProcedure> offered_hull_procedures(bool qconvex_found);
+// In the order the window steps through them: own, exact, then external when it was found.
+std::vector<HullProcedure> offered_hull_procedures(bool external_found);
 
 // The procedure after `current` in the offered order, the first after the last.
-HullProcedure next_hull_procedure(HullProcedure current, bool qconvex_found);
+HullProcedure next_hull_procedure(HullProcedure current, bool external_found);
 
-// "own", "exact" or "qconvex": the choice's caption and the settings file's value.
-std::string hull_procedure_name(HullProcedure procedure);
+// The hull button's caption: "Own hull", "Exact hull" or "qconvex".
+std::string hull_procedure_caption(HullProcedure procedure);
+
+// "own", "exact" or "qconvex": the settings file's value, as older files hold it.
+std::string hull_procedure_setting(HullProcedure procedure);
 
 // The procedure a settings value names, letter case ignored, when the window offers it: nothing
 // for an empty or unknown value, or for qconvex when it was not found.
-std::optional<HullProcedure> kept_hull_procedure(std::string_view value, bool qconvex_found);
-
-// What the window uses when nothing was chosen: qconvex when it was found, else its own.
-HullProcedure default_hull_procedure(bool qconvex_found);
+std::optional<HullProcedure> kept_hull_procedure(std::string_view value, bool external_found);
 
 // The unstamped start-up line that follows the program's presence line when a kept choice
-// overrides what that line announced: "Hull procedure chosen last time: <name>. It will be used
-// to compute Hull."
+// overrides what that line announced: "Hull procedure chosen last time: <setting>. It will be
+// used to compute Hull."
 std::string kept_hull_procedure_line(HullProcedure procedure);
 
 }  // namespace ombrix

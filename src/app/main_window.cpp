@@ -21,7 +21,7 @@
 #include "app/requester_paths.h"
 #include "app/spin_field.h"
 #include "app/viewer_window.h"
-#include "hull/external_hull.h"
+#include "hull/external/external_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log_line.h"
 
@@ -39,8 +39,8 @@ QString window_title() { return to_qstring("ombrix" + expand_date(kTitleMask, kR
 
 }  // namespace
 
-MainWindow::MainWindow(Desktop& desktop, HullBuilders hull_builders, std::string settings_path)
-    : desktop_(desktop), hull_builders_(std::move(hull_builders)), settings_path_(std::move(settings_path)) {
+MainWindow::MainWindow(Desktop& desktop, HullOffer hulls, std::string settings_path)
+    : desktop_(desktop), hulls_(std::move(hulls)), settings_path_(std::move(settings_path)) {
   build_main_window();
   connect_controls();
   setWindowTitle(window_title());
@@ -105,13 +105,13 @@ void MainWindow::connect_controls() {
 
 void MainWindow::log_start_up_lines() {
   busy_ = true;  // events drained while these lines are written are lost, as during a run
-  const bool qconvex_found = hull_builders_.qconvex.has_value();
-  log_message(to_field_text(windowTitle()), true);
-  log_message("This tool allows to compute .hul file from .m or .prm file(s).", false);
-  log_message("Hul file contains collision data used in Re-Volt for cars or models.", false);
-  log_message(external_hull_presence_line(qconvex_found), false);
-  if (hull_procedure_ != default_hull_procedure(qconvex_found)) {
-    log_message(kept_hull_procedure_line(hull_procedure_), false);
+  const bool external_found = hulls_.external_found;
+  log_message(to_field_text(windowTitle()), Stamp::kStamped);
+  log_message("This tool allows to compute .hul file from .m or .prm file(s).", Stamp::kPlain);
+  log_message("Hul file contains collision data used in Re-Volt for cars or models.", Stamp::kPlain);
+  log_message(external_hull_presence_line(external_found), Stamp::kPlain);
+  if (hull_procedure_ != default_hull_procedure(external_found)) {
+    log_message(kept_hull_procedure_line(hull_procedure_), Stamp::kPlain);
   }
   busy_ = false;
 }
@@ -131,8 +131,8 @@ void MainWindow::set_field_text(Control control, const std::string& text) {
   if (auto* spin = qobject_cast<SpinField*>(widget)) spin->set_text(to_qstring(text));
 }
 
-void MainWindow::log_message(std::string_view text, bool stamped) {
-  log_box_->append_line(to_qstring(format_log_line(text, stamped, local_time_now())));
+void MainWindow::log_message(std::string_view text, Stamp stamp) {
+  log_box_->append_line(to_qstring(format_log_line(text, stamp, local_time_now())));
   // Keeps the window painted while a run holds the only thread. The events are handled as
   // usual, so typing and the toggle still work, but dispatch() drops what they would start.
   QCoreApplication::processEvents();
@@ -226,7 +226,7 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  run_pipeline(*this, *this, hull_builder(hull_builders_, hull_procedure_), results_, &last_run_);
+  run_pipeline(*this, *this, hulls_.builder_of(hull_procedure_), results_, &last_run_);
   has_run_ = true;
   if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
@@ -249,12 +249,12 @@ void MainWindow::show_viewer() {
 
 void MainWindow::step_hull_choice() {
   hull_chosen_ = true;
-  show_hull_procedure(next_hull_procedure(hull_procedure_, hull_builders_.qconvex.has_value()));
+  show_hull_procedure(next_hull_procedure(hull_procedure_, hulls_.external_found));
 }
 
 void MainWindow::show_hull_procedure(HullProcedure procedure) {
   hull_procedure_ = procedure;
-  static_cast<QAbstractButton*>(control(Control::kHullChoice))->setText(to_qstring(hull_procedure_name(procedure)));
+  static_cast<QAbstractButton*>(control(Control::kHullChoice))->setText(to_qstring(hull_procedure_caption(procedure)));
 }
 
 void MainWindow::load_settings() {
@@ -266,11 +266,11 @@ void MainWindow::load_settings() {
   set_field_text(Control::kTargetSpheres, settings.target_sphere_n);
   set_field_text(Control::kOvershoot, settings.sphere_overshot_val);
   copy_toggle()->setChecked(settings.update_clipboard);
-  const bool qconvex_found = hull_builders_.qconvex.has_value();
-  const std::optional<HullProcedure> kept = kept_hull_procedure(settings.hull_procedure, qconvex_found);
+  const bool external_found = hulls_.external_found;
+  const std::optional<HullProcedure> kept = kept_hull_procedure(settings.hull_procedure, external_found);
   // A kept qconvex while the program is missing stays in the file for a start that finds it.
   hull_chosen_ = kept.has_value();
-  show_hull_procedure(kept.value_or(default_hull_procedure(qconvex_found)));
+  show_hull_procedure(kept.value_or(default_hull_procedure(external_found)));
 }
 
 void MainWindow::save_settings() {
@@ -282,7 +282,7 @@ void MainWindow::save_settings() {
   settings.target_sphere_n = control_text(Control::kTargetSpheres);
   settings.sphere_overshot_val = control_text(Control::kOvershoot);
   settings.update_clipboard = copy_toggle()->isChecked();
-  if (hull_chosen_) settings.hull_procedure = hull_procedure_name(hull_procedure_);
+  if (hull_chosen_) settings.hull_procedure = hull_procedure_setting(hull_procedure_);
   save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes
 }
 

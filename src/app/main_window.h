@@ -9,10 +9,9 @@
 #include "app/control_layout.h"
 #include "app/desktop.h"
 #include "app/hull_choice.h"
-#include "settings/settings_file.h"
 #include "app/spin_step.h"
-#include "hull/volume.h"
 #include "pipeline/run_pipeline.h"
+#include "settings/settings_file.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/sphere_result.h"
@@ -33,11 +32,11 @@ class MainWindow : public QWidget, public Fields, public Log {
 
  public:
   // Builds the window and its controls, titles it and fills the fields and the hull choice from
-  // the settings file at `settings_path`. The hull choice offers qconvex when `hull_builders`
-  // has its builder, that is when the program was found at start-up; with no choice kept, it
-  // starts on qconvex when offered, else on the tool's own. Requesters, the web page and the
+  // the settings file at `settings_path`. The hull choice offers the external program when
+  // `hulls` says it was found at start-up; with no choice kept, it starts on the external
+  // program when offered, else on the tool's own. Requesters, the web page and the
   // clipboard go through `desktop`.
-  MainWindow(Desktop& desktop, HullBuilders hull_builders, std::string settings_path = kSettingsFileName);
+  MainWindow(Desktop& desktop, HullOffer hulls, std::string settings_path = kSettingsFileName);
 
   // Logs the title and the tool's description, then whether the program was found, and which
   // kept choice overrides that when there is one.
@@ -49,7 +48,7 @@ class MainWindow : public QWidget, public Fields, public Log {
 
   // Appends the line to the log box, then lets the window repaint and handle what is pending;
   // whatever those events would start is discarded while the window is busy.
-  void log_message(std::string_view text, bool stamped) override;
+  void log_message(std::string_view text, Stamp stamp) override;
 
   QWidget* control(Control control) const { return controls_[static_cast<size_t>(control)]; }
   // True while a handler (a run, a requester) or the start-up lines are under way.
@@ -92,7 +91,7 @@ class MainWindow : public QWidget, public Fields, public Log {
   std::string requester_working_dir() const;
 
   Desktop& desktop_;
-  HullBuilders hull_builders_;
+  HullOffer hulls_;
   HullProcedure hull_procedure_ = HullProcedure::kOwn;
   bool hull_chosen_ = false;  // by the user, now or in the settings file: then it is saved
   std::string settings_path_;

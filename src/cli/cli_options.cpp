@@ -69,6 +69,14 @@ std::vector<std::string> arguments_for_parsing(int argc, char** argv) {
   return arguments;
 }
 
+// The procedure a --hull word names; nothing for "auto".
+std::optional<HullProcedure> hull_procedure_of_word(const std::string& word) {
+  if (word == "internal") return HullProcedure::kOwn;
+  if (word == "exact") return HullProcedure::kExact;
+  if (word == "external") return HullProcedure::kExternal;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options) {
@@ -128,10 +136,7 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
     const bool typed = app.get_option(option.name)->count() > 0;
     options.fields.set(option.field, typed ? given[option.field] : defaults[option.field]);
   }
-  options.hull = hull == "internal"   ? HullChoice::kInternal
-                 : hull == "external" ? HullChoice::kExternal
-                 : hull == "exact"    ? HullChoice::kExact
-                                      : HullChoice::kAuto;
+  options.hull = hull_procedure_of_word(hull);
   if (table_option->count() > 0) options.table_path = table;
   if (picture_option->count() > 0) options.picture_path = picture;
   return std::nullopt;

@@ -5,20 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "hull/hull_procedure.h"
 #include "shared/fields.h"
 
 namespace ombrix {
 
-enum class HullChoice {
-  kAuto,      // the external program when it lies in the current directory, as the window decides
-  kInternal,
-  kExternal,
-  kExact,     // Qhull's library inside the tool: the external program's planes without the program
-};
-
 struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
-  HullChoice hull = HullChoice::kAuto;
+  std::optional<HullProcedure> hull;     // nothing for auto: the window's default at start-up
   std::optional<std::string> table_path;  // "-" for standard output
   std::optional<std::string> picture_path;
   std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status

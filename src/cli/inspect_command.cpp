@@ -7,6 +7,7 @@
 
 #include "cli/inspect_report.h"
 #include "model/model_file.h"
+#include "shared/recording_log.h"
 
 namespace ombrix {
 
@@ -19,22 +20,12 @@ struct InspectOptions {
   bool json = false;
 };
 
-// Keeps the model reader's lines: the last one says why a model was refused.
-class KeptLog : public Log {
- public:
-  void log_message(std::string_view text, bool) override { last_line_ = text; }
-  const std::string& last_line() const { return last_line_; }
-
- private:
-  std::string last_line_;
-};
-
 int run_inspect(InspectOptions& options) {
   VertexList vertices;
   if (options.model_given) {
-    KeptLog log;
+    RecordingLog log;  // the reader's last line says why it refused the model
     if (!read_model_file(options.model_path, vertices, log)) {
-      std::cerr << "ombrix-cli: can't use the model: " << log.last_line() << '\n';
+      std::cerr << "ombrix-cli: can't use the model: " << log.last_text() << '\n';
       return 2;
     }
     options.files.model_path = options.model_path;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "cli/inspect_report.h"
+#include "record/on_plane_tolerance.h"
 #include "shared/float_text.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
@@ -42,7 +43,7 @@ std::string hull_line(const Volume& volume, size_t index, const std::optional<So
 std::string sphere_place(const SphereFit& fit) {
   if (!fit.placed) return "";
   const std::string hull = joined({"hull ", std::to_string(fit.hull + 1)});
-  if (fit.centre_out > kOutsideTolerance) {
+  if (fit.centre_out > kOnPlaneTolerance) {
     return joined({"; its centre lies ", distance(fit.centre_out), " out of ", hull, ", the nearest"});
   }
   if (fit.reach >= 0.0005) return joined({"; reaches ", distance(fit.reach), " out of ", hull});
@@ -60,7 +61,7 @@ std::string model_line(const ModelFit& fit, const std::string& path) {
   } else {
     where = joined({counted(fit.vertices, "vertex", "vertices"), "; the farthest lies ",
                     distance(fit.farthest_out), " out of the hulls, ", std::to_string(fit.beyond_tolerance),
-                    " more than ", format_fixed(kOutsideTolerance, 1), " out"});
+                    " more than ", format_fixed(kOnPlaneTolerance, 1), " out"});
   }
   return joined({"model ", path, ": ", where, "; the spheres cover ", format_fixed(fit.box_covered, 1),
                  "% of its box\n"});

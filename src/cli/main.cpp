@@ -5,9 +5,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/picture_output.h"
-#include "hull/exact_procedure.h"
-#include "hull/external_hull.h"
-#include "hull/internal_hull.h"
+#include "hull/external/external_hull.h"
+#include "hull/hull_procedure.h"
 #include "picture/run_scene.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log.h"
@@ -17,15 +16,12 @@ namespace {
 
 using namespace ombrix;
 
-HullBuilder choose_hull_builder(HullChoice choice, Log& log) {
-  if (choice == HullChoice::kExact) return build_exact_hull;
-  bool external = choice == HullChoice::kExternal;
-  if (choice == HullChoice::kAuto) {
-    external = external_hull_program_present();
-    log.log_message(external_hull_presence_line(external), false);
-  }
-  if (external) return build_external_hull;
-  return build_internal_hull;
+// The procedure asked for; with none, the one the window would start on, and the line saying so.
+HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, Log& log) {
+  if (asked) return *asked;
+  const bool external_found = external_hull_program_present();
+  log.log_message(external_hull_presence_line(external_found), Stamp::kPlain);
+  return default_hull_procedure(external_found);
 }
 
 bool write_table(const std::string& path, const std::string& table) {
@@ -59,7 +55,7 @@ int main(int argc, char** argv) {
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
-  const HullBuilder build_hull = choose_hull_builder(options.hull, log);
+  const HullBuilder build_hull = hull_builder(chosen_hull_procedure(options.hull, log));
 
   ResultList results;
   RunProduct product;

@@ -5,7 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "hulfile/collision_data.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "hulfile/hull_distance.h"
+#include "record/on_plane_tolerance.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
 
@@ -67,7 +68,7 @@ void check_points(const CollisionData& data, const std::vector<std::optional<std
     double worst_distance = 0.0;
     for (size_t i = 0; i < points.size(); ++i) {
       const double distance = distance_out_of(*hulls[h], points[i]);
-      if (!(distance > kOutsideTolerance)) continue;  // a point that is not finite is reported elsewhere
+      if (!(distance > kOnPlaneTolerance)) continue;  // a point that is not finite is reported elsewhere
       if (outside++ == 0 || distance > worst_distance) {
         worst = i;
         worst_distance = distance;
@@ -78,7 +79,7 @@ void check_points(const CollisionData& data, const std::vector<std::optional<std
         {"point-outside",
          joined({hull_name(h), ": ", number(outside), " of its ", number(points.size()),
                  outside == 1 ? " points lies" : " points lie", " more than ",
-                 format_fixed(kOutsideTolerance, 1), " out of its planes (the farthest: point ",
+                 format_fixed(kOnPlaneTolerance, 1), " out of its planes (the farthest: point ",
                  number(worst + 1), ", ", distance_text(worst_distance), " out)"})});
   }
 }
@@ -107,7 +108,7 @@ void check_spheres(const CollisionData& data,
     const std::string name = joined({"sphere ", number(i + 1)});
     const std::optional<NearestHull> nearest = nearest_hull(hulls, {sphere.x, sphere.y, sphere.z});
     // Out of every hull that can be measured, it may still sit in one that cannot.
-    if (!all_measurable && (!nearest || nearest->distance_out > kOutsideTolerance)) {
+    if (!all_measurable && (!nearest || nearest->distance_out > kOnPlaneTolerance)) {
       unjudged = true;
       continue;
     }
@@ -118,11 +119,11 @@ void check_spheres(const CollisionData& data,
     }
     SphereFit& fit = check.spheres[i];
     fit = {true, nearest->hull, nearest->distance_out, nearest->distance_out + sphere.radius};
-    if (fit.centre_out > kOutsideTolerance) {
+    if (fit.centre_out > kOnPlaneTolerance) {
       findings.push_back({"sphere-outside",
                           joined({name, "'s centre lies outside every hull (", distance_text(fit.centre_out),
                                   " out of ", hull_name(fit.hull), ", the nearest)"})});
-    } else if (fit.reach > kOutsideTolerance) {
+    } else if (fit.reach > kOnPlaneTolerance) {
       findings.push_back({"sphere-reach", joined({name, " reaches ", distance_text(fit.reach), " out of ",
                                                   hull_name(fit.hull)})});
     }

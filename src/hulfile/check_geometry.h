@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "hulfile/collision_data.h"
 #include "hulfile/finding.h"
-#include "hull/hull_solid.h"
+#include "hull/solid/hull_solid.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 
@@ -28,9 +28,9 @@ struct GeometryCheck {
 
 // Appends to `findings`, per hull: "open-hull", "empty-hull" or "flat-hull" when its planes do
 // not close around a region with a thickness (solid_of_planes), and "point-outside" when points
-// lie more than kOutsideTolerance out of its planes; then per sphere "sphere-outside" when its
-// centre lies more than kOutsideTolerance out of every hull, else "sphere-reach" when it reaches
-// more than kOutsideTolerance out of its hull. Distances are measured with unit normals. Hulls with
+// lie more than kOnPlaneTolerance out of its planes; then per sphere "sphere-outside" when its
+// centre lies more than kOnPlaneTolerance out of every hull, else "sphere-reach" when it reaches
+// more than kOnPlaneTolerance out of its hull. Distances are measured with unit normals. Hulls with
 // values that are not finite, or no planes, are left out (check_structure and the solid report
 // them), and a sphere outside every other hull is then not judged.
 //

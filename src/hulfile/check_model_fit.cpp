@@ -6,6 +6,7 @@
 
 #include "hulfile/hull_distance.h"
 #include "model/vertex_box.h"
+#include "record/on_plane_tolerance.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
 
@@ -94,7 +95,7 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
     const std::optional<NearestHull> nearest = nearest_hull(hulls, vertex.position);
     const double out = nearest ? nearest->distance_out : std::numeric_limits<double>::infinity();
     fit.farthest_out = std::max(fit.farthest_out, out);
-    if (out > kOutsideTolerance) ++fit.beyond_tolerance;
+    if (out > kOnPlaneTolerance) ++fit.beyond_tolerance;
   }
   if (fit.beyond_tolerance > 0) {
     const std::string farthest = std::isinf(fit.farthest_out)
@@ -104,7 +105,7 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
         {"model-outside",
          joined({std::to_string(fit.beyond_tolerance), " of the model's ", std::to_string(fit.vertices),
                  fit.beyond_tolerance == 1 ? " vertices lies" : " vertices lie", " more than ",
-                 format_fixed(kOutsideTolerance, 1), " out of the hulls (", farthest, ")"})});
+                 format_fixed(kOnPlaneTolerance, 1), " out of the hulls (", farthest, ")"})});
   }
 
   CoverageGrid grid(box);

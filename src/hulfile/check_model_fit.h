@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
-#include "hulfile/collision_data.h"
 #include "hulfile/finding.h"
 #include "model/mesh_vertex.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 
@@ -17,14 +17,14 @@ struct ModelFit {
   // lies out of least, with unit normals); negative when every vertex is inside, +infinity when
   // no hull has usable planes.
   double farthest_out = 0.0;
-  size_t beyond_tolerance = 0;  // vertices more than kOutsideTolerance out
+  size_t beyond_tolerance = 0;  // vertices more than kOnPlaneTolerance out
   // Percent of the model's box inside at least one sphere, counted on the centres of a grid of
   // 40 x 40 x 40 cells over the box (a flat side of the box gets one cell).
   double box_covered = 0.0;
 };
 
 // Measures `vertices` against `data` and appends "model-outside" to `findings` when vertices
-// lie more than kOutsideTolerance out of every hull. Spheres or planes that are not finite are
+// lie more than kOnPlaneTolerance out of every hull. Spheres or planes that are not finite are
 // left out. No vertices give an empty fit and no finding. Cost: the vertices times the planes,
 // plus the grid cells each sphere's box covers.
 ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> vertices,

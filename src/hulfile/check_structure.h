@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "hulfile/collision_data.h"
 #include "hulfile/finding.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

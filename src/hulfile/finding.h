@@ -10,8 +10,4 @@ struct Finding {
   std::string message;  // one line for a person, naming the hull, record or sphere
 };
 
-// How far out of a hull a point may lie and still count as inside: the tolerance the hull
-// builders use for a vertex on a plane, in model units.
-inline constexpr double kOutsideTolerance = 0.5;
-
 }  // namespace ombrix

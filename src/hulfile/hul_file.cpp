@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <system_error>
 
+#include "record/hull_file_limits.h"
 #include "shared/little_endian.h"
 
 namespace ombrix {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "hulfile/collision_data.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "hulfile/collision_data.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hulfile/hul_file.h"
+#include "record/hull_file_limits.h"
 #include "shared/joined.h"
 
 namespace ombrix {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "hull/unit_plane.h"
+#include "hull/solid/unit_plane.h"
 
 namespace ombrix {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "hulfile/collision_data.h"
-#include "hull/exact_hull.h"
+#include "hull/qhull/exact_hull.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

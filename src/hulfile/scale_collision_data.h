@@ -1,7 +1,7 @@
 // Resizing a hull file's contents about the origin, for a model scaled by the same factor.
 #pragma once
 
-#include "hulfile/collision_data.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

@@ -44,7 +44,7 @@ std::optional<std::string> vertex_refusal(const std::string& path, const Vector&
 bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    log.log_message("Can't read file: " + path, true);
+    log.log_message("Can't read file: " + path, Stamp::kStamped);
     return false;
   }
 
@@ -54,19 +54,19 @@ bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
   const std::int16_t polygon_count = int16_at(header);
   const std::int16_t vertex_count = int16_at(header + 2);
   if (polygon_count <= 0 || vertex_count <= 0) {
-    log.log_message("File '" + path + "' has no vertices or polies.", true);
+    log.log_message("File '" + path + "' has no vertices or polies.", Stamp::kStamped);
     return false;
   }
 
   if (!file.seekg(kPolygonBytes * polygon_count, std::ios::cur)) {
-    log.log_message("File '" + path + "' is truncated.", true);
+    log.log_message("File '" + path + "' is truncated.", Stamp::kStamped);
     return false;
   }
   std::vector<unsigned char> vertex_bytes(static_cast<size_t>(kVertexBytes * vertex_count));
   const std::streamsize wanted = static_cast<std::streamsize>(vertex_bytes.size());
   // seekg may pass the end without complaint; the short read below catches that too.
   if (read_bytes(file, vertex_bytes.data(), wanted) != wanted) {
-    log.log_message("File '" + path + "' is truncated.", true);
+    log.log_message("File '" + path + "' is truncated.", Stamp::kStamped);
     return false;
   }
 
@@ -76,14 +76,14 @@ bool read_model_file(const std::string& path, VertexList& vertices, Log& log) {
     read[i].position = vector_at(record);
     read[i].normal = vector_at(record + 12);
     if (const std::optional<std::string> refusal = vertex_refusal(path, read[i].position)) {
-      log.log_message(*refusal, true);
+      log.log_message(*refusal, Stamp::kStamped);
       return false;
     }
   }
 
   log.log_message("Reading file: " + path + " (" + format_whole(vertex_count) + " vertices And " +
                       format_whole(polygon_count) + " polies).",
-                  true);
+                  Stamp::kStamped);
   vertices = std::move(read);
   return true;
 }

@@ -1,6 +1,6 @@
 #include "picture/hull_shapes.h"
 
-#include "hull/hull_solid.h"
+#include "hull/solid/hull_solid.h"
 #include "shared/number_text.h"
 
 namespace ombrix {

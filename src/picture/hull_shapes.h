@@ -5,8 +5,8 @@
 #include <string>
 
 #include "geometry/plane.h"
-#include "hulfile/collision_data.h"
 #include "picture/picture_scene.h"
+#include "record/collision_data.h"
 
 namespace ombrix {
 

@@ -6,7 +6,7 @@
 
 #include "geometry/vector.h"
 #include "model/model_mesh.h"
-#include "spheres/sphere.h"
+#include "record/sphere.h"
 
 namespace ombrix {
 

@@ -5,13 +5,14 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/vertex_box.h"
 #include "hulfile/hul_file.h"
 #include "model/model_file.h"
-#include "hulfile/collision_data.h"
+#include "model/vertex_box.h"
 #include "pipeline/input_list.h"
-#include "shared/paths.h"
+#include "record/collision_data.h"
+#include "record/hull_file_limits.h"
 #include "shared/number_text.h"
+#include "shared/paths.h"
 #include "spheres/fill_spheres.h"
 
 namespace ombrix {
@@ -51,7 +52,7 @@ void read_volumes(const std::vector<InputEntry>& entries, const HullBuilder& bui
     } else if (!data.volumes.empty()) {
       target = &data.volumes.back().excluded.emplace_back();
     } else {
-      log.log_message("    Excluded volume ignored (no main volume before it): " + entry.path, true);
+      log.log_message("    Excluded volume ignored (no main volume before it): " + entry.path, Stamp::kStamped);
       continue;
     }
     bbox_of_vertices(target->box, vertices);
@@ -80,17 +81,17 @@ std::string too_large_reason(const CollisionData& data) {
 bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
   const std::string path = directory_prefix(fields) + fields.field_text(Field::kOutputFile);
   if (data.volumes.empty()) {
-    log.log_message("Nothing to write: no model could be read.", true);
+    log.log_message("Nothing to write: no model could be read.", Stamp::kStamped);
     return false;
   }
   switch (write_hul_file(path, data)) {
     case HulWriteResult::kWritten:
       return true;
     case HulWriteResult::kCannotWrite:
-      log.log_message("Can't write file: " + path, true);
+      log.log_message("Can't write file: " + path, Stamp::kStamped);
       return false;
     case HulWriteResult::kTooLarge:
-      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", true);
+      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", Stamp::kStamped);
       return false;
   }
   return false;
@@ -102,15 +103,15 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
                         RunProduct* product) {
   results.clear();
   if (product) *product = {};
-  log.log_message("", false);
-  log.log_message("start", true);
+  log.log_message("", Stamp::kPlain);
+  log.log_message("start", Stamp::kStamped);
 
   const std::vector<InputEntry> entries =
       parse_input_list(fields.field_text(Field::kInputFiles), directory_prefix(fields));
   for (const InputEntry& entry : entries) {
     if (!names_a_file(entry.path)) {
-      log.log_message("Aborting. Can't find the file: " + entry.path, true);
-      log.log_message("", false);
+      log.log_message("Aborting. Can't find the file: " + entry.path, Stamp::kStamped);
+      log.log_message("", Stamp::kPlain);
       return RunOutcome::kAborted;
     }
   }
@@ -122,7 +123,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullBuilder& build
   const bool written = write_output(fields, built.data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
-  log.log_message("end (" + format_whole(elapsed) + "ms)", true);
+  log.log_message("end (" + format_whole(elapsed) + "ms)", Stamp::kStamped);
   if (product) *product = std::move(built);
   return written ? RunOutcome::kWritten : RunOutcome::kNotWritten;
 }

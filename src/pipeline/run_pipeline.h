@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "hulfile/collision_data.h"
-#include "hull/volume.h"
+#include "hull/hull_procedure.h"
+#include "record/collision_data.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/sphere_result.h"

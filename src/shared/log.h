@@ -14,10 +14,10 @@ class Log {
  public:
   virtual ~Log() = default;
 
-  // Appends one line: `text` unchanged, or, when `stamped`, the local time stamp
+  // Appends one line: `text` unchanged, or, when stamped, the local time stamp
   // "HH:MM:SS." and a TAB followed by `text`, date tokens in `text` expanded too
   // (see format_log_line). An empty text gives an empty (or stamp-only) line.
-  virtual void log_message(std::string_view text, bool stamped) = 0;
+  virtual void log_message(std::string_view text, Stamp stamp) = 0;
 };
 
 // A Log that formats each line with the local clock and hands it to a writer:
@@ -29,7 +29,7 @@ class LineLog : public Log {
 
   explicit LineLog(LineWriter write_line, Clock clock = local_time_now);
 
-  void log_message(std::string_view text, bool stamped) override;
+  void log_message(std::string_view text, Stamp stamp) override;
 
  private:
   LineWriter write_line_;

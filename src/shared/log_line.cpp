@@ -69,8 +69,8 @@ std::string expand_date(std::string_view mask, const LocalTime& time) {
   return out;
 }
 
-std::string format_log_line(std::string_view text, bool stamped, const LocalTime& time) {
-  if (!stamped) return std::string(text);
+std::string format_log_line(std::string_view text, Stamp stamp, const LocalTime& time) {
+  if (stamp == Stamp::kPlain) return std::string(text);
   std::string mask = "%hh:%ii:%ss.\t";
   mask += text;
   return expand_date(mask, time);

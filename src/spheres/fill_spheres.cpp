@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/bbox.h"
+#include "record/hull_file_limits.h"
 #include "shared/number_text.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/sphere_share.h"
@@ -74,7 +75,7 @@ std::vector<std::span<const Plane>> exclusions_of(const Volume& volume) {
 
 void log_ignored_exclusions(const Volume& volume, Log& log) {
   for (const Volume& excluded : volume.excluded) {
-    if (ignored(excluded)) log.log_message("    Excluded volume ignored: its hull has no planes.", true);
+    if (ignored(excluded)) log.log_message("    Excluded volume ignored: its hull has no planes.", Stamp::kStamped);
   }
 }
 
@@ -87,7 +88,7 @@ std::string grid_size(const VolumeGrid& grid) {
 
 void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
                   Log& log, ResultList& results, const SphereStages& stages) {
-  log.log_message("Creating spheres.", true);
+  log.log_message("Creating spheres.", Stamp::kStamped);
   const FillParameters parameters = read_fill_parameters(fields);
   const float volume_sum = box_volume_sum(volumes);
 
@@ -106,20 +107,20 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
       refusal = too_slow(grid, positions, parameters);
     }
     if (!refusal.empty()) {
-      log.log_message("    No spheres for this volume: " + std::string(refusal), true);
+      log.log_message("    No spheres for this volume: " + std::string(refusal), Stamp::kStamped);
       continue;
     }
 
-    log.log_message("Discretizing hull volume with sample_spheres.", true);
+    log.log_message("Discretizing hull volume with sample_spheres.", Stamp::kStamped);
     log_ignored_exclusions(volume, log);
     std::vector<SampleSphere> samples = stages.sample(grid, volume.planes, exclusions);
     const auto sample_count = static_cast<std::int64_t>(samples.size());
-    log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), true);
+    log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), Stamp::kStamped);
 
     const auto position_count = static_cast<std::int64_t>(positions.size());
     log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
                         " (Grid is " + grid_size(grid) + ").",
-                    true);
+                    Stamp::kStamped);
 
     const std::vector<Sphere> placed =
         stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_spheres),

@@ -5,13 +5,13 @@
 #include <span>
 #include <vector>
 
-#include "hull/volume.h"
+#include "record/sphere.h"
+#include "record/volume.h"
 #include "shared/fields.h"
 #include "shared/log.h"
 #include "spheres/lay_out_candidates.h"
 #include "spheres/place_spheres.h"
 #include "spheres/sample_hull.h"
-#include "spheres/sphere.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix {

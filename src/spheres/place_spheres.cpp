@@ -105,7 +105,7 @@ std::vector<Sphere> place_spheres(std::vector<SampleSphere>& samples, std::vecto
   assert(target >= 1);
   assert(samples.size() <= std::numeric_limits<std::uint32_t>::max());
   assert(std::none_of(samples.begin(), samples.end(), [](const SampleSphere& s) { return s.weight < 0.0f; }));
-  log.log_message("Filling Hull with spheres.", true);
+  log.log_message("Filling Hull with spheres.", Stamp::kStamped);
 
   CoverIndex index(samples);
   std::vector<CandidateState> states(positions.size());

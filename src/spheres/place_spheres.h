@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "geometry/vector.h"
+#include "record/sphere.h"
 #include "shared/log.h"
 #include "spheres/lay_out_candidates.h"
 #include "spheres/sample_hull.h"
-#include "spheres/sphere.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix {

@@ -25,14 +25,14 @@ void log_sphere(const SphereResult& row, Log& log) {
   const std::string number = format_whole(row.number);
   log.log_message("Sphere " + number + " coordinates: x: " + one_decimal(row.x) + ", y: " + one_decimal(row.y) +
                       ", z: " + one_decimal(row.z) + ", radius: " + one_decimal(row.radius),
-                  true);
+                  Stamp::kStamped);
   log.log_message("    Sphere " + number + " covers " + one_decimal(row.trimmed) + "% of the hull volume. (" +
                       one_decimal(row.remaining) + "% remains).",
-                  true);
+                  Stamp::kStamped);
   log.log_message("    Spheres set BBox is covering [x: " + one_decimal(row.coverage_x) +
                       "%, y: " + one_decimal(row.coverage_y) + "%, z: " + one_decimal(row.coverage_z) +
                       "%] of the Hull BBox.",
-                  true);
+                  Stamp::kStamped);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "geometry/vector.h"
+#include "record/sphere.h"
 #include "shared/log.h"
-#include "spheres/sphere.h"
 #include "spheres/sphere_result.h"
 
 namespace ombrix {

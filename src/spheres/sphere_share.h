@@ -6,7 +6,7 @@
 #include <span>
 
 #include "geometry/bbox.h"
-#include "hull/volume.h"
+#include "record/volume.h"
 
 namespace ombrix {
 

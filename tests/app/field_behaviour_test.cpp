@@ -54,7 +54,7 @@ void FieldBehaviourTest::init() {
   dir_ = std::make_unique<TempDir>();
   desktop_ = std::make_unique<FakeDesktop>();
   const HullBuilder no_hull = [](auto&, auto, auto&) {};
-  window_ = std::make_unique<MainWindow>(*desktop_, HullBuilders{no_hull, no_hull, std::nullopt},
+  window_ = std::make_unique<MainWindow>(*desktop_, HullOffer{false, [no_hull](HullProcedure) { return no_hull; }},
                                          dir_->file("ombrix.ini"));
 }
 

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <algorithm>
 
@@ -35,6 +37,7 @@ class MainWindowLayoutTest : public QObject {
   void frame_does_not_cover_the_controls_inside_it();
   void title_carries_the_release_tag();
   void start_up_lines_name_the_hull_procedure();
+  void every_hull_caption_fits_its_button();
   void emblem_button_shows_the_decoded_picture();
   void empty_first_line_still_counts_as_a_line();
   void newest_line_comes_into_view_from_its_start();
@@ -70,9 +73,8 @@ QString caption_of(QWidget* widget) {
 
 MainWindow* make_window(Desktop& desktop, const TempDir& dir, bool qconvex_found = false) {
   const HullBuilder no_hull = [](auto&, auto, auto&) {};
-  HullBuilders builders{no_hull, no_hull, std::nullopt};
-  if (qconvex_found) builders.qconvex = no_hull;
-  return new MainWindow(desktop, std::move(builders), dir.file("ombrix.ini"));
+  return new MainWindow(desktop, HullOffer{qconvex_found, [no_hull](HullProcedure) { return no_hull; }},
+                        dir.file("ombrix.ini"));
 }
 
 }  // namespace
@@ -194,6 +196,22 @@ void MainWindowLayoutTest::start_up_lines_name_the_hull_procedure() {
   }
 }
 
+void MainWindowLayoutTest::every_hull_caption_fits_its_button() {
+  std::unique_ptr<MainWindow> window(make_window(desktop_, dir_, true));
+  auto* button = static_cast<QPushButton*>(window->control(Control::kHullChoice));
+  QStyleOptionButton option;
+  option.initFrom(button);
+  const QRect label = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+  QStringList captions;
+  for (int click = 0; click < 3; ++click) {
+    captions.append(button->text());
+    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= label.width(), qPrintable(button->text()));
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  QCOMPARE(captions, (QStringList{"qconvex", "Own hull", "Exact hull"}));  // starts on the program found
+  QCOMPARE(button->text(), captions.front());  // the last steps back to the first
+}
+
 void MainWindowLayoutTest::emblem_button_shows_the_decoded_picture() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   const QImage picture = static_cast<ImageButton*>(window->control(Control::kEmblem))->picture().toImage();
@@ -204,9 +222,9 @@ void MainWindowLayoutTest::emblem_button_shows_the_decoded_picture() {
 
 void MainWindowLayoutTest::empty_first_line_still_counts_as_a_line() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
-  window->log_message("", false);
-  window->log_message("second", false);
-  window->log_message("", true);
+  window->log_message("", Stamp::kPlain);
+  window->log_message("second", Stamp::kPlain);
+  window->log_message("", Stamp::kStamped);
   QCOMPARE(log_lines(*window).size(), 3);
   QCOMPARE(log_lines(*window)[0], QString());
   QCOMPARE(log_lines(*window)[1], QString("second"));
@@ -218,17 +236,17 @@ void MainWindowLayoutTest::newest_line_comes_into_view_from_its_start() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-  for (int i = 0; i < 200; ++i) window->log_message("line " + std::to_string(i), false);
+  for (int i = 0; i < 200; ++i) window->log_message("line " + std::to_string(i), Stamp::kPlain);
   QScrollBar* bar = static_cast<QPlainTextEdit*>(window->control(Control::kLogBox))->verticalScrollBar();
   QVERIFY(bar->maximum() > 0);
   bar->setValue(0);
-  window->log_message("newest", false);
+  window->log_message("newest", Stamp::kPlain);
   QCOMPARE(bar->value(), bar->maximum());
 
   // Lines wider than the box must not leave it scrolled sideways, hiding the stamps.
   QScrollBar* sideways = static_cast<QPlainTextEdit*>(window->control(Control::kLogBox))->horizontalScrollBar();
-  window->log_message(std::string(400, 'x'), false);
-  window->log_message(std::string(150, 'y'), true);
+  window->log_message(std::string(400, 'x'), Stamp::kPlain);
+  window->log_message(std::string(150, 'y'), Stamp::kStamped);
   QVERIFY(sideways->maximum() > 0);
   QCOMPARE(sideways->value(), 0);
 }

@@ -12,7 +12,6 @@
 #include "app/viewer_window.h"
 #include "fake_desktop.h"
 #include "hulfile/hul_file.h"
-#include "hull/internal_hull.h"
 #include "picture/picture_pixels.h"
 #include "support/box_volume.h"
 #include "support/test_files.h"
@@ -47,8 +46,7 @@ void ViewerWindowTest::init() {
   desktop_ = std::make_unique<FakeDesktop>();
   write_file(dir_->file("body.prm"), model_file_bytes(box_corners({-100, -40, -200}, {100, 0, 200}), 12));
   write_file(dir_->file("crate.prm"), model_file_bytes(box_corners({-30, -30, -30}, {30, 30, 30}), 12));
-  window_ = std::make_unique<MainWindow>(*desktop_, HullBuilders{build_internal_hull, build_internal_hull, std::nullopt},
-                                         dir_->file("ombrix.ini"));
+  window_ = std::make_unique<MainWindow>(*desktop_, HullOffer{}, dir_->file("ombrix.ini"));
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }

@@ -15,17 +15,17 @@
 #include "app/qt_desktop.h"
 #include "app/spin_field.h"
 #include "fake_desktop.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "pipeline/run_pipeline.h"
+#include "shared/recording_log.h"
 #include "spheres/result_table.h"
-#include "reference/recording_log.h"
 #include "support/test_files.h"
 #include "window_test_support.h"
 
 using namespace ombrix;
 using namespace ombrix::testing;
-using ombrix::reference::LoggedLine;
-using ombrix::reference::RecordingLog;
+using ombrix::LoggedLine;
+using ombrix::RecordingLog;
 
 class WindowRunTest : public QObject {
   Q_OBJECT
@@ -117,17 +117,15 @@ void WindowRunTest::cleanup() {
 
 void WindowRunTest::make_window(bool qconvex_found) {
   // Each procedure builds the tool's own hull here, but says which one the run called.
-  const auto probing_build = [this](const char* procedure) -> HullBuilder {
+  const auto probing_build = [this](HullProcedure procedure) -> HullBuilder {
     return [this, procedure](std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log) {
       ++hull_builds_;
-      hull_procedures_used_.append(procedure);
+      hull_procedures_used_.append(QString::fromStdString(hull_procedure_setting(procedure)));
       if (during_run_) std::exchange(during_run_, nullptr)(log);
-      build_internal_hull(planes, vertices, log);
+      build_own_hull(planes, vertices, log);
     };
   };
-  HullBuilders builders{probing_build("own"), probing_build("exact"), std::nullopt};
-  if (qconvex_found) builders.qconvex = probing_build("qconvex");
-  window_ = std::make_unique<MainWindow>(*desktop_, std::move(builders), dir_->file("ombrix.ini"));
+  window_ = std::make_unique<MainWindow>(*desktop_, HullOffer{qconvex_found, probing_build}, dir_->file("ombrix.ini"));
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   window_->log_start_up_lines();
@@ -158,7 +156,7 @@ void WindowRunTest::proceed_logs_and_writes_what_the_core_does() {
   QStringList core_lines;
   LineLog core_log([&](const std::string& line) { core_lines.append(QString::fromStdString(line)); });
   ResultList core_results;
-  QCOMPARE(run_pipeline(fields, core_log, build_internal_hull, core_results), RunOutcome::kWritten);
+  QCOMPARE(run_pipeline(fields, core_log, build_own_hull, core_results), RunOutcome::kWritten);
 
   QStringList run_lines = log_lines(*window_).mid(start_up_lines);
   const std::string table = result_table_text(window_->results());
@@ -198,7 +196,7 @@ void WindowRunTest::copied_table_is_on_the_clipboard_and_logged() {
   QGuiApplication::clipboard()->setText("previous");
   copy_result_table(results, desktop, log);
   QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), result_table_text(results));
-  QCOMPARE(log.lines, (std::vector<LoggedLine>{{"Result copied in clipboard.", true}}));
+  QCOMPARE(log.lines, (std::vector<LoggedLine>{{"Result copied in clipboard.", Stamp::kStamped}}));
 }
 
 void WindowRunTest::empty_result_list_copies_nothing() {
@@ -230,7 +228,7 @@ void WindowRunTest::close_request_and_clicks_are_lost_during_a_run() {
     post_click(button(Control::kProceed));
     post_click(grid->arrow(SpinArrow::kUp));
     post_click(button(Control::kEmblem));
-    log.log_message("a line drains the queue", false);
+    log.log_message("a line drains the queue", Stamp::kPlain);
   };
   QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
 
@@ -255,7 +253,7 @@ void WindowRunTest::typing_and_the_toggle_still_work_during_a_run() {
   during_run_ = [&](Log& log) {
     post_typing(text_field(Control::kOutputFile), ".hul");
     post_click(button(Control::kCopyToggle));
-    log.log_message("a line drains the queue", false);
+    log.log_message("a line drains the queue", Stamp::kPlain);
   };
   QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
 
@@ -294,7 +292,7 @@ void WindowRunTest::settings_fill_the_fields_and_closing_saves_them() {
 void WindowRunTest::hull_choice_from_settings_to_run_to_settings_data() {
   QTest::addColumn<QString>("kept");       // the settings file's hull_procedure, empty for none
   QTest::addColumn<bool>("found");         // whether the program was found at start-up
-  QTest::addColumn<QString>("chosen");     // what the user then picks in the list, empty for nothing
+  QTest::addColumn<QString>("chosen");     // the caption the user then steps to, empty for nothing
   QTest::addColumn<QString>("used");       // the procedure the run calls
   QTest::addColumn<bool>("announced");     // a start-up line says the kept choice overrides
   QTest::addColumn<QString>("saved");      // hull_procedure after closing, empty for none
@@ -303,7 +301,7 @@ void WindowRunTest::hull_choice_from_settings_to_run_to_settings_data() {
   QTest::newRow("older file, program found: qconvex") << "" << true << "" << "qconvex" << false << "";
   QTest::newRow("kept exact wins over the program") << "Exact" << true << "" << "exact" << true << "exact";
   QTest::newRow("kept qconvex without it stays kept") << "qconvex" << false << "" << "own" << false << "qconvex";
-  QTest::newRow("picked in the window") << "" << false << "exact" << "exact" << false << "exact";
+  QTest::newRow("picked in the window") << "" << false << "Exact hull" << "exact" << false << "exact";
   QTest::newRow("picking the default keeps it") << "" << true << "qconvex" << "qconvex" << false << "qconvex";
 }
 

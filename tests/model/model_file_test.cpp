@@ -7,14 +7,13 @@
 #include <limits>
 #include <vector>
 
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
 using testing::model_file_bytes;
-using reference::RecordingLog;
 using testing::TempDir;
 using testing::write_file;
 
@@ -34,8 +33,8 @@ TEST(ModelFileRead, OnePolygonAndThreeVerticesAreReadFromTheirOffsets) {
   ASSERT_EQ(vertices.size(), 3u);
   EXPECT_EQ(vertices[2].position.x, -7.0f);
   EXPECT_EQ(vertices[2].position.y, 8.5f);
-  const std::vector<reference::LoggedLine> expected{
-      {"Reading file: " + path + " (3 vertices And 1 polies).", true}};
+  const std::vector<LoggedLine> expected{
+      {"Reading file: " + path + " (3 vertices And 1 polies).", Stamp::kStamped}};
   EXPECT_EQ(log.lines, expected);
 }
 

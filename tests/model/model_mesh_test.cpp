@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "model/model_file.h"
-#include "reference/recording_log.h"
 #include "shared/little_endian.h"
+#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -103,7 +103,7 @@ TEST(ModelMeshRefusal, SaysWhatTheRunsReaderLogsForTheSameFile) {
     SCOPED_TRACE(bytes.size());
     write_file(path, bytes);
     VertexList vertices;
-    reference::RecordingLog log;
+    RecordingLog log;
     ASSERT_FALSE(read_model_file(path, vertices, log));
     ModelMesh mesh;
     mesh.polygons_out_of_range = 5;

@@ -6,8 +6,8 @@
 
 #include <regex>
 
-#include "hull/internal_hull.h"
-#include "reference/recording_log.h"
+#include "hull/own/own_hull.h"
+#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -32,8 +32,8 @@ TEST(RunScene, ShowsEachModelItsHullsAndSpheresNumberedAsTheLogNumbersThem) {
   write_file(dir.file("gone.prm"), model_file_bytes(box_corners({-30, -30, 100}, {30, 0, 160})));
   RunProduct product;
   ResultList rows;
-  reference::RecordingLog log;
-  run_pipeline(fields, log, build_internal_hull, rows, &product);
+  RecordingLog log;
+  run_pipeline(fields, log, build_own_hull, rows, &product);
   std::filesystem::remove(dir.file("gone.prm"));  // a model that can no longer be read is said
 
   std::vector<std::string> problems;

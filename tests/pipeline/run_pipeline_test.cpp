@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "hull/exact_procedure.h"
-#include "hull/internal_hull.h"
-#include "reference/recording_log.h"
+#include "hull/own/own_hull.h"
+#include "hull/qhull/exact_procedure.h"
 #include "shared/little_endian.h"
+#include "shared/recording_log.h"
 #include "spheres/result_table.h"
 #include "support/test_files.h"
 
@@ -23,8 +23,6 @@ namespace {
 using testing::box_corners;
 using testing::model_file_bytes;
 using testing::read_file;
-using reference::LoggedLine;
-using reference::RecordingLog;
 using testing::TempDir;
 using testing::write_file;
 
@@ -41,7 +39,7 @@ class RunPipeline : public ::testing::Test {
 
   RunOutcome run(const std::string& input) {
     fields.set(Field::kInputFiles, input);
-    return run_pipeline(fields, log, build_internal_hull, results);
+    return run_pipeline(fields, log, build_own_hull, results);
   }
 
   // The run's lines after "start" and before the end line, whose milliseconds vary.
@@ -77,8 +75,8 @@ TEST_F(RunPipeline, TwoMainVolumesAreLoggedAndWrittenInInputOrder) {
       "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0.",
   };
   EXPECT_EQ(middle_lines(), expected);
-  EXPECT_FALSE(log.lines[0].stamped);
-  for (size_t i = 1; i < log.lines.size(); ++i) EXPECT_TRUE(log.lines[i].stamped) << i;
+  EXPECT_EQ(log.lines[0].stamp, Stamp::kPlain);
+  for (size_t i = 1; i < log.lines.size(); ++i) EXPECT_EQ(log.lines[i].stamp, Stamp::kStamped) << i;
   EXPECT_TRUE(results.empty());  // emptied at the start of the run
 
   const std::string bytes = read_file(dir.file("out.hul"));
@@ -113,11 +111,11 @@ TEST_F(RunPipeline, AnExcludedVolumeWithNoMainVolumeBeforeItIsSkipped) {
 
 TEST_F(RunPipeline, AMissingFileAbortsBeforeAnythingIsRead) {
   EXPECT_EQ(run("cube.prm | missing.prm"), RunOutcome::kAborted);
-  const std::vector<reference::LoggedLine> expected{
-      {"", false},
-      {"start", true},
-      {"Aborting. Can't find the file: " + dir.prefix() + "missing.prm", true},
-      {"", false}};
+  const std::vector<LoggedLine> expected{
+      {"", Stamp::kPlain},
+      {"start", Stamp::kStamped},
+      {"Aborting. Can't find the file: " + dir.prefix() + "missing.prm", Stamp::kStamped},
+      {"", Stamp::kPlain}};
   EXPECT_EQ(log.lines, expected);
   EXPECT_FALSE(std::filesystem::exists(dir.file("out.hul")));
   EXPECT_TRUE(results.empty());
@@ -197,7 +195,7 @@ TEST_F(RunPipeline, TheWorkingDirectoryIsReadAgainForTheOutput) {
   TempDir other;
   fields.set(Field::kInputFiles, "tet.m");
   ChangingFields changing(fields, other.path().string());
-  EXPECT_EQ(run_pipeline(changing, log, build_internal_hull, results), RunOutcome::kWritten);
+  EXPECT_EQ(run_pipeline(changing, log, build_own_hull, results), RunOutcome::kWritten);
   EXPECT_TRUE(std::filesystem::exists(other.file("out.hul")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("out.hul")));
 }
@@ -213,7 +211,7 @@ class HulBytes {
   void volume(const std::vector<Vector>& corners) {
     std::vector<Plane> planes;
     RecordingLog ignored;
-    build_internal_hull(planes, testing::vertices_of(corners), ignored);
+    build_own_hull(planes, testing::vertices_of(corners), ignored);
     count(0);
     count(0);
     count(static_cast<int>(planes.size()));
@@ -251,32 +249,32 @@ TEST(RunPipelineWithSpheres, TwoCubesGiveTheExpectedLogTableAndFile) {
                             {Field::kOvershoot, "0"}});
   RecordingLog log;
   ResultList results{SphereResult{}};  // a previous run's row
-  ASSERT_EQ(run_pipeline(fields, log, build_internal_hull, results), RunOutcome::kWritten);
+  ASSERT_EQ(run_pipeline(fields, log, build_own_hull, results), RunOutcome::kWritten);
 
   const auto volume_lines = [](const std::string& path) {
     return std::vector<LoggedLine>{
-        {"Reading file: " + path + " (8 vertices And 1 polies).", true},
-        {"Creating Hull.", true},
-        {"    Number of planes for the Hull: 6", true},
+        {"Reading file: " + path + " (8 vertices And 1 polies).", Stamp::kStamped},
+        {"Creating Hull.", Stamp::kStamped},
+        {"    Number of planes for the Hull: 6", Stamp::kStamped},
     };
   };
   const auto sphere_lines = [](const std::string& x, const std::string& edge_x) {
     return std::vector<LoggedLine>{
-        {"Discretizing hull volume with sample_spheres.", true},
-        {"    Number of sample_spheres used: 64", true},
-        {"Number of sphere positions that will be tested: 27 (Grid is 3 x 3 x 3).", true},
-        {"Filling Hull with spheres.", true},
-        {"Sphere 1 coordinates: x: " + x + ", y: 0.0, z: 0.0, radius: 10.0", true},
-        {"    Sphere 1 covers 50.0% of the hull volume. (50.0% remains).", true},
-        {"    Spheres set BBox is covering [x: 100.0%, y: 100.0%, z: 100.0%] of the Hull BBox.", true},
-        {"Sphere 2 coordinates: x: " + edge_x + ", y: -6.7, z: 0.0, radius: 3.3", true},
-        {"    Sphere 2 covers 3.1% of the hull volume. (46.9% remains).", true},
-        {"    Spheres set BBox is covering [x: 100.0%, y: 100.0%, z: 100.0%] of the Hull BBox.", true},
+        {"Discretizing hull volume with sample_spheres.", Stamp::kStamped},
+        {"    Number of sample_spheres used: 64", Stamp::kStamped},
+        {"Number of sphere positions that will be tested: 27 (Grid is 3 x 3 x 3).", Stamp::kStamped},
+        {"Filling Hull with spheres.", Stamp::kStamped},
+        {"Sphere 1 coordinates: x: " + x + ", y: 0.0, z: 0.0, radius: 10.0", Stamp::kStamped},
+        {"    Sphere 1 covers 50.0% of the hull volume. (50.0% remains).", Stamp::kStamped},
+        {"    Spheres set BBox is covering [x: 100.0%, y: 100.0%, z: 100.0%] of the Hull BBox.", Stamp::kStamped},
+        {"Sphere 2 coordinates: x: " + edge_x + ", y: -6.7, z: 0.0, radius: 3.3", Stamp::kStamped},
+        {"    Sphere 2 covers 3.1% of the hull volume. (46.9% remains).", Stamp::kStamped},
+        {"    Spheres set BBox is covering [x: 100.0%, y: 100.0%, z: 100.0%] of the Hull BBox.", Stamp::kStamped},
     };
   };
-  std::vector<LoggedLine> expected{{"", false}, {"start", true}};
+  std::vector<LoggedLine> expected{{"", Stamp::kPlain}, {"start", Stamp::kStamped}};
   for (const auto& part : {volume_lines(dir.file("near.prm")), volume_lines(dir.file("far.prm")),
-                           std::vector<LoggedLine>{{"Creating spheres.", true}}, sphere_lines("0.0", "-6.7"),
+                           std::vector<LoggedLine>{{"Creating spheres.", Stamp::kStamped}}, sphere_lines("0.0", "-6.7"),
                            sphere_lines("100.0", "93.3")}) {
     expected.insert(expected.end(), part.begin(), part.end());
   }

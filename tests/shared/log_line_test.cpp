@@ -12,19 +12,19 @@ const LocalTime kAfternoon{2010, 10, 15, 14, 7, 5};
 const LocalTime kEarly{2026, 1, 2, 3, 4, 9};
 
 TEST(LogLine, StampedLinesBeginWithTheTimeAFullStopAndATab) {
-  EXPECT_EQ(format_log_line("start", true, kAfternoon), "14:07:05.\tstart");
-  EXPECT_EQ(format_log_line("start", true, kEarly), "03:04:09.\tstart");
+  EXPECT_EQ(format_log_line("start", Stamp::kStamped, kAfternoon), "14:07:05.\tstart");
+  EXPECT_EQ(format_log_line("start", Stamp::kStamped, kEarly), "03:04:09.\tstart");
 }
 
 TEST(LogLine, EmptyTexts) {
-  EXPECT_EQ(format_log_line("", false, kAfternoon), "");
-  EXPECT_EQ(format_log_line("", true, kAfternoon), "14:07:05.\t");
+  EXPECT_EQ(format_log_line("", Stamp::kPlain, kAfternoon), "");
+  EXPECT_EQ(format_log_line("", Stamp::kStamped, kAfternoon), "14:07:05.\t");
 }
 
 TEST(LogLine, DateTokensInsideAStampedTextAreExpandedButNotInABareOne) {
-  EXPECT_EQ(format_log_line("Reading file: C:\\%dd\\a.prm", true, kAfternoon),
+  EXPECT_EQ(format_log_line("Reading file: C:\\%dd\\a.prm", Stamp::kStamped, kAfternoon),
             "14:07:05.\tReading file: C:\\15\\a.prm");
-  EXPECT_EQ(format_log_line("C:\\%dd\\a.prm", false, kAfternoon), "C:\\%dd\\a.prm");
+  EXPECT_EQ(format_log_line("C:\\%dd\\a.prm", Stamp::kPlain, kAfternoon), "C:\\%dd\\a.prm");
 }
 
 TEST(DateExpansion, TokensIgnoreCaseAndTheFourDigitYearComesFirst) {
@@ -44,8 +44,8 @@ TEST(DateExpansion, APercentThatStartsNoTokenStays) {
 TEST(LineLog, HandsEachFormattedLineToItsWriter) {
   std::vector<std::string> lines;
   LineLog log([&](const std::string& line) { lines.push_back(line); }, [] { return kAfternoon; });
-  log.log_message("", false);
-  log.log_message("start", true);
+  log.log_message("", Stamp::kPlain);
+  log.log_message("start", Stamp::kStamped);
   EXPECT_EQ(lines, (std::vector<std::string>{"", "14:07:05.\tstart"}));
 }
 

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "hulfile/collision_data.h"
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
+#include "record/collision_data.h"
+#include "shared/recording_log.h"
 #include "support/box_volume.h"
-#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -18,7 +18,6 @@ namespace {
 
 using testing::box_volume;
 using testing::centred_cube;
-using reference::RecordingLog;
 
 FieldValues fields(const char* grid = "7.0", const char* sampling = "21.0", const char* target = "11",
                    const char* overshoot = "0.0") {
@@ -47,7 +46,7 @@ size_t count_lines_starting(const RecordingLog& log, const std::string& prefix) 
 TEST(FillSpheresLog, NoVolumesLogsOnlyTheStart) {
   Filling filling;
   fill(filling, fields());
-  EXPECT_EQ(filling.log.lines, (std::vector<reference::LoggedLine>{{"Creating spheres.", true}}));
+  EXPECT_EQ(filling.log.lines, (std::vector<LoggedLine>{{"Creating spheres.", Stamp::kStamped}}));
   EXPECT_TRUE(filling.data.spheres.empty());
 }
 
@@ -65,7 +64,7 @@ TEST(FillSpheresLog, OneVolumeWithDefaultsPlacesTheWholeTarget) {
                                       "Number of sphere positions that will be tested: 1001 (Grid is 13 x 7 x 11).",
                                       "Filling Hull with spheres."}));
   EXPECT_EQ(texts.back().rfind("    Spheres set BBox is covering [x: ", 0), 0u);
-  for (const auto& line : filling.log.lines) EXPECT_TRUE(line.stamped) << line.text;
+  for (const auto& line : filling.log.lines) EXPECT_EQ(line.stamp, Stamp::kStamped) << line.text;
   EXPECT_EQ(filling.data.spheres.size(), 11u);
   EXPECT_EQ(filling.results.size(), 11u);
   EXPECT_EQ(filling.results.back().number, 11);
@@ -191,7 +190,7 @@ TEST(FillSpheresRefusal, EachRefusalHasItsLineAndTheRunGoesOnWithTheNextVolume) 
     const std::vector<std::string> texts = filling.log.texts();
     ASSERT_GE(texts.size(), 3u);
     EXPECT_EQ(texts[1], line);
-    EXPECT_TRUE(filling.log.lines[1].stamped);
+    EXPECT_EQ(filling.log.lines[1].stamp, Stamp::kStamped);
     EXPECT_EQ(texts[2], refusal.parameters_at_fault ? line : "Discretizing hull volume with sample_spheres.");
   }
 }
@@ -224,7 +223,7 @@ Volume hull_volume(const std::vector<Vector>& points) {
   const VertexList vertices = testing::vertices_of(points);
   bbox_of_vertices(volume.box, vertices);
   RecordingLog ignored;
-  build_internal_hull(volume.planes, vertices, ignored);
+  build_own_hull(volume.planes, vertices, ignored);
   return volume;
 }
 

@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 
 namespace ombrix {
 namespace {
 
-using reference::RecordingLog;
 
 SampleSphere sample(float x, float y, float z, float weight) { return {{x, y, z}, weight}; }
 SpherePosition candidate(float x, float y, float z, float radius) { return {0.0f, {x, y, z}, radius}; }
@@ -135,7 +134,7 @@ TEST(PlaceSpheresReport, LinesRoundToOneDecimal) {
                 "    Sphere 1 covers 30.9% of the hull volume. (69.2% remains).",
                 "    Spheres set BBox is covering [x: 50.1%, y: 50.1%, z: 50.1%] of the Hull BBox.",
             }));
-  for (const auto& line : placement.log.lines) EXPECT_TRUE(line.stamped);
+  for (const auto& line : placement.log.lines) EXPECT_EQ(line.stamp, Stamp::kStamped);
 }
 
 TEST(PlaceSpheresReport, NegativeZeroLosesItsSignButASmallNegativeKeepsIt) {

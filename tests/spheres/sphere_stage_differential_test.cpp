@@ -13,21 +13,20 @@
 #include <tuple>
 #include <vector>
 
+#include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
-#include "hulfile/collision_data.h"
-#include "hull/internal_hull.h"
+#include "record/collision_data.h"
 #include "reference/literal_spheres.h"
 #include "reference/sphere_comparison.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
 #include "support/box_volume.h"
-#include "reference/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
 namespace {
 
-using reference::RecordingLog;
 
 // std::mt19937's sequence is fixed by the standard, the library's distributions are not.
 double uniform(std::mt19937& random, double low, double high) {
@@ -50,7 +49,7 @@ Volume hull_volume(const std::vector<Vector>& points) {
   Volume volume;
   bbox_of_vertices(volume.box, vertices);
   RecordingLog ignored;
-  build_internal_hull(volume.planes, vertices, ignored);
+  build_own_hull(volume.planes, vertices, ignored);
   return volume;
 }
 

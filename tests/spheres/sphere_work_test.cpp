@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "hull/internal_hull.h"
+#include "hull/own/own_hull.h"
 #include "model/model_file.h"
 #include "model/vertex_box.h"
-#include "reference/recording_log.h"
+#include "shared/recording_log.h"
 #include "support/box_volume.h"
 
 namespace ombrix {
@@ -59,11 +59,11 @@ double work_at(const Volume& volume, float grid_resolution, float sample_resolut
 Volume sample_car() {
   const std::string path = std::string(OMBRIX_SAMPLES_DIR) + "/car/body.prm";
   VertexList vertices;
-  reference::RecordingLog log;
+  RecordingLog log;
   EXPECT_TRUE(read_model_file(path, vertices, log)) << path;
   Volume volume;
   bbox_of_vertices(volume.box, vertices);
-  build_internal_hull(volume.planes, vertices, log);
+  build_own_hull(volume.planes, vertices, log);
   return volume;
 }
 

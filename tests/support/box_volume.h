@@ -1,7 +1,7 @@
 // Hull volumes the sphere tests build by hand: a box with its six outward face planes.
 #pragma once
 
-#include "hull/volume.h"
+#include "record/volume.h"
 
 namespace ombrix::testing {
 

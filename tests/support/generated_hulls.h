@@ -2,7 +2,7 @@
 // corners, edges, planes, a box and an offset inside, several hulls and spheres.
 #pragma once
 
-#include "hulfile/collision_data.h"
+#include "record/collision_data.h"
 
 namespace ombrix::testing {
 
