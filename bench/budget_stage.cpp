@@ -1,6 +1,8 @@
 #include "budget_stage.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "hull/budget/plane_budget.h"
@@ -22,9 +24,21 @@ constexpr double kVolumeAgreement = 1e-6;
 
 double percent_beyond(double volume, double exact_volume) { return (volume / exact_volume - 1.0) * 100.0; }
 
-// A whole default run of the model with the tool's own procedure and `budget`, writing into a
-// scratch folder.
-double whole_run_seconds(const std::string& path, size_t budget) {
+// The median of `runs` of `work`, in processor seconds.
+double median_processor_seconds_of(const std::function<void()>& work, int runs) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const double start = processor_seconds();
+    work();
+    times.push_back(processor_seconds() - start);
+  }
+  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+  return times[static_cast<size_t>(runs / 2)];
+}
+
+// Times a whole default run of the model with the tool's own procedure and `budget`, writing into
+// a scratch folder.
+void time_whole_run(const std::string& path, size_t budget, BudgetTiming& timing) {
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "ombrix-bench-budget";
   std::filesystem::create_directories(scratch);
   const std::filesystem::path model = std::filesystem::absolute(path);
@@ -38,15 +52,14 @@ double whole_run_seconds(const std::string& path, size_t budget) {
   // The output name is joined to the working directory as text: a relative path from there.
   fields.set(Field::kOutputFile, std::filesystem::relative(scratch / "budget.hul", model.parent_path()).string());
   const HullMaker own{hull_builder(HullProcedure::kOwn), hull_tolerance(HullProcedure::kOwn)};
-  const double seconds = median_seconds_of(
-      [&] {
-        RecordingLog log;
-        ResultList results;
-        run_pipeline(fields, log, own, results);
-      },
-      kRuns);
+  const auto run = [&] {
+    RecordingLog log;
+    ResultList results;
+    run_pipeline(fields, log, own, results);
+  };
+  timing.run_seconds = median_processor_seconds_of(run, kRuns);
+  timing.run_wall_seconds = median_seconds_of(run, kRuns);
   std::filesystem::remove_all(scratch);
-  return seconds;
 }
 
 }  // namespace
@@ -63,7 +76,9 @@ BudgetTiming time_budget(const std::string& path, const VertexList& vertices) {
   for (const size_t budget : kBenchBudgets) {
     const std::optional<BudgetedHull> budgeted = budget_hull(points, budget, 0.0);
     if (!budgeted) continue;
-    const reference::DroppedHull dropped = reference::drop_whole_planes(exact, budget);
+    reference::DroppedHull dropped;
+    const double greedy_seconds = seconds_of([&] { dropped = reference::drop_whole_planes(exact, budget); });
+    if (budget == kBenchBudgets[0]) timing.greedy_seconds = greedy_seconds;
     timing.budgets.push_back({budgeted->planes.size(), percent_beyond(budgeted->volume, budgeted->exact_volume),
                               percent_beyond(dropped.volume, budgeted->exact_volume)});
     if (dropped.planes.size() <= budget && budgeted->volume > dropped.volume * (1.0 + kVolumeAgreement)) {
@@ -71,9 +86,8 @@ BudgetTiming time_budget(const std::string& path, const VertexList& vertices) {
     }
   }
   const size_t first = kBenchBudgets[0];
-  timing.budget_seconds = median_seconds_of([&] { budget_hull(points, first, 0.0); }, kRuns);
-  timing.greedy_seconds = seconds_of([&] { reference::drop_whole_planes(exact, first); });
-  timing.run_seconds = whole_run_seconds(path, first);
+  timing.budget_seconds = median_processor_seconds_of([&] { budget_hull(points, first, 0.0); }, kRuns);
+  time_whole_run(path, first, timing);
   return timing;
 }
 

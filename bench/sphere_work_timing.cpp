@@ -1,7 +1,6 @@
 #include "sphere_work_timing.h"
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 #include "hull/own/own_hull.h"
@@ -14,14 +13,9 @@
 #include "spheres/sample_hull.h"
 #include "spheres/sphere_work.h"
 #include "spheres/volume_grid.h"
+#include "stage_timing.h"
 
 namespace ombrix::bench {
-
-namespace {
-
-double processor_seconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
-}  // namespace
 
 std::optional<WorkTiming> time_sphere_work(const VertexList& vertices, const BenchSettings& settings) {
   Volume volume;

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <vector>
 
 namespace ombrix::bench {
+
+double processor_seconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 double seconds_of(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();

@@ -28,6 +28,10 @@ struct StageResult {
 // Runs a stage's literal and fast forms on one model's vertices and compares them.
 using Stage = std::function<StageResult(const VertexList& vertices, const BenchSettings& settings)>;
 
+// The processor seconds the program has used so far: what other programs on a busy machine do
+// not inflate.
+double processor_seconds();
+
 // Wall-clock seconds that `work` takes.
 double seconds_of(const std::function<void()>& work);
 

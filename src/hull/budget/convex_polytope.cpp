@@ -9,14 +9,6 @@ namespace ombrix {
 
 namespace {
 
-Point3 minus(const Point3& p, const Point3& q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
-
-Point3 cross(const Point3& u, const Point3& v) {
-  return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
-}
-
-double dot3(const Point3& u, const Point3& v) { return (u.x * v.x + u.y * v.y) + u.z * v.z; }
-
 // A number that grows with the angle of (x, y) from 0 to 2 pi, without a trigonometric call: the
 // order of corners around a face is all that is needed.
 double pseudo_angle(double x, double y) {
@@ -157,13 +149,10 @@ void ConvexPolytope::add_cap(const FacetPlane& plane, int label) {
   if (cap.size() < 3) return;
   const double n = static_cast<double>(cap.size());
   centre = {centre.x / n, centre.y / n, centre.z / n};
-  const Point3 normal{plane.x, plane.y, plane.z};
-  const Point3 axis = std::fabs(plane.x) < 0.6 ? Point3{1.0, 0.0, 0.0} : Point3{0.0, 1.0, 0.0};
-  const Point3 u = cross(axis, normal);
-  const Point3 v = cross(normal, u);  // u, v, normal right-handed: angles grow counter-clockwise
+  const PlaneAxes axes = plane_axes({plane.x, plane.y, plane.z});
   for (auto& [angle, index] : cap) {
     const Point3 d = minus(corners_[index], centre);
-    angle = pseudo_angle(dot3(d, u), dot3(d, v));
+    angle = pseudo_angle(dot(d, axes.u), dot(d, axes.v));
   }
   std::sort(cap.begin(), cap.end());
   faces_.push_back({label, corner_indices_.size(), cap.size()});
@@ -201,7 +190,7 @@ double ConvexPolytope::volume() const {
     const std::span<const size_t> loop = face_corners(face);
     const Point3 p0 = minus(corners_[loop[0]], origin);
     for (size_t k = 1; k + 1 < loop.size(); ++k) {
-      six_times += dot3(p0, cross(minus(corners_[loop[k]], origin), minus(corners_[loop[k + 1]], origin)));
+      six_times += dot(p0, cross(minus(corners_[loop[k]], origin), minus(corners_[loop[k + 1]], origin)));
     }
   }
   return six_times / 6.0;
@@ -216,7 +205,7 @@ FaceShape ConvexPolytope::face_shape(const PolytopeFace& face) const {
     const Point3& p1 = corners_[loop[k]];
     const Point3& p2 = corners_[loop[k + 1]];
     const Point3 c = cross(minus(p1, p0), minus(p2, p0));
-    const double area = 0.5 * std::sqrt(dot3(c, c));
+    const double area = 0.5 * std::sqrt(dot(c, c));
     shape.area += area;
     weighted.x += area * (p0.x + p1.x + p2.x) / 3.0;
     weighted.y += area * (p0.y + p1.y + p2.y) / 3.0;

@@ -6,15 +6,10 @@
 #include <span>
 #include <vector>
 
+#include "hull/budget/point3.h"
 #include "hull/qhull/exact_hull.h"
 
 namespace ombrix {
-
-struct Point3 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-};
 
 // The label of the faces of the starting box: a polytope that still has one is unbounded as far
 // as its planes go.

@@ -19,7 +19,7 @@ constexpr double kRelativeTolerance = 1e-10;
 
 double HullPoints::support(const Point3& normal) const {
   double most = -std::numeric_limits<double>::infinity();
-  for (const Point3& p : points) most = std::max(most, (normal.x * p.x + normal.y * p.y) + normal.z * p.z);
+  for (const Point3& p : points) most = std::max(most, dot(normal, p));
   return most;
 }
 

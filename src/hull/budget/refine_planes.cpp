@@ -19,15 +19,12 @@ constexpr int kMostTiltsPerVisit = 8;
 
 Point3 normal_of(const FacetPlane& plane) { return {plane.x, plane.y, plane.z}; }
 
-double dot3(const Point3& a, const Point3& b) { return (a.x * b.x + a.y * b.y) + a.z * b.z; }
 
 // `normal` turned by `angle` toward the unit direction `way`, perpendicular to it.
 Point3 turned(const Point3& normal, const Point3& way, double angle) {
   const double c = std::cos(angle);
   const double s = std::sin(angle);
-  const Point3 t{normal.x * c + way.x * s, normal.y * c + way.y * s, normal.z * c + way.z * s};
-  const double length = std::sqrt(dot3(t, t));
-  return {t.x / length, t.y / length, t.z / length};
+  return unit({normal.x * c + way.x * s, normal.y * c + way.y * s, normal.z * c + way.z * s});
 }
 
 // The labels (0 and above) of the faces of `region` that share a corner with face `label`.
@@ -85,7 +82,7 @@ class PlaneRefiner {
     bool moved = false;
     const Point3 normal = normal_of(planes_[index]);
     for (const FacetPlane& candidate : candidates_) {
-      if (dot3(normal_of(candidate), normal) >= kNearbyCosine && take_if_smaller(rest, candidate, label, region, volume)) {
+      if (dot(normal_of(candidate), normal) >= kNearbyCosine && take_if_smaller(rest, candidate, label, region, volume)) {
         planes_[index] = candidate;
         angles_[index] = kFirstAngle;
         moved = true;

@@ -64,36 +64,25 @@ Point2 nearest_on_polygon(const std::vector<Point2>& polygon, const Point2& c) {
   return inside ? c : nearest;
 }
 
-double dot3(const Point3& a, const Point3& b) { return (a.x * b.x + a.y * b.y) + a.z * b.z; }
-
-Point3 cross3(const Point3& a, const Point3& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 }  // namespace
 
 std::optional<Point3> tilt_direction(const HullPoints& hull, const FacetPlane& plane, const Point3& centroid,
                                      double angle) {
   const Point3 n{plane.x, plane.y, plane.z};
-  const Point3 axis = std::fabs(n.x) < 0.6 ? Point3{1.0, 0.0, 0.0} : Point3{0.0, 1.0, 0.0};
-  Point3 u = cross3(axis, n);
-  const double length = std::sqrt(dot3(u, u));
-  u = {u.x / length, u.y / length, u.z / length};
-  const Point3 v = cross3(n, u);
+  const auto [u, v] = plane_axes(n);
 
   const double lowest = -plane.offset - std::max(kFlatness, angle) * hull.size;
   std::vector<Point2> touching;
   for (const Point3& p : hull.points) {
-    if (dot3(n, p) >= lowest) touching.push_back({dot3(p, u), dot3(p, v)});
+    if (dot(n, p) >= lowest) touching.push_back({dot(p, u), dot(p, v)});
   }
   if (touching.empty()) return std::nullopt;
-  const Point2 c{dot3(centroid, u), dot3(centroid, v)};
+  const Point2 c{dot(centroid, u), dot(centroid, v)};
   const Point2 pivot = nearest_on_polygon(convex_polygon(std::move(touching)), c);
   const Point3 way{u.x * (c.u - pivot.u) + v.x * (c.v - pivot.v), u.y * (c.u - pivot.u) + v.y * (c.v - pivot.v),
                    u.z * (c.u - pivot.u) + v.z * (c.v - pivot.v)};
-  const double way_length = std::sqrt(dot3(way, way));
-  if (!(way_length > 0.0)) return std::nullopt;
-  return Point3{way.x / way_length, way.y / way_length, way.z / way_length};
+  if (!(dot(way, way) > 0.0)) return std::nullopt;
+  return unit(way);
 }
 
 }  // namespace ombrix

@@ -10,9 +10,8 @@ namespace {
 
 // Adds the plane touching the points whose normal points along `direction`, when there is one.
 void add_touching(const HullPoints& hull, const Point3& direction, std::vector<FacetPlane>& candidates) {
-  const double length = std::sqrt((direction.x * direction.x + direction.y * direction.y) + direction.z * direction.z);
-  if (!(length > 0.0)) return;
-  candidates.push_back(hull.touching_plane({direction.x / length, direction.y / length, direction.z / length}));
+  if (!(dot(direction, direction) > 0.0)) return;
+  candidates.push_back(hull.touching_plane(unit(direction)));
 }
 
 }  // namespace
