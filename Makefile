@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 SAMPLE_DIR := samples/car
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build package deps configure clean
 
 deps:
 	@bash scripts/install-deps
@@ -16,6 +16,10 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The Debian package, build/ombrix_VERSION_ARCH.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD_DIR)/ombrix ]; then \

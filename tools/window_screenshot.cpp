@@ -1,4 +1,4 @@
-// Makes the README's pictures of the window: a run on the sample car at the default fields, then
+// Makes the documentation's pictures of the window: a run on the sample car at the default fields, then
 // the window as it stands, and, when a second picture is named, the viewer the View button opens.
 // Usage: window-screenshot SAMPLE.prm OUTPUT.png [VIEWER.png] (offscreen works).
 #include <QAbstractButton>

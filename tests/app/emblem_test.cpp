@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "support/test_files.h"
@@ -37,6 +39,44 @@ TEST(Emblem, CompiledBytesAreWhatTheGeneratorDraws) {
   const QImage expected = decode_png({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
   ASSERT_FALSE(expected.isNull());
   EXPECT_EQ(decode_png(emblem_png_bytes()), expected);
+}
+
+// The desktop icon drawn by the generator: `make_emblem --icon SIZE`.
+QImage draw_icon(const testing::TempDir& dir, int size) {
+  const std::string path = dir.file("icon.png");
+  if (std::system((std::string(OMBRIX_MAKE_EMBLEM) + " --icon " + std::to_string(size) + " " + path).c_str()) != 0) {
+    return {};
+  }
+  const std::string bytes = testing::read_file(path);
+  return decode_png({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
+}
+
+TEST(EmblemIcon, IsTheEmblemEnlargedByAWholeFactorAndCentredOnASquare) {
+  const QImage emblem = decode_png(emblem_png_bytes());
+  testing::TempDir dir;
+  // 32 holds the emblem once with an odd margin, 64 twice, 256 eight times with a margin left over.
+  for (const int size : {32, 64, 256}) {
+    SCOPED_TRACE(size);
+    const QImage icon = draw_icon(dir, size);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    const int factor = size / emblem.height();
+    const int left = (size - emblem.width() * factor) / 2;
+    const int top = (size - emblem.height() * factor) / 2;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const QPoint source((x - left) / factor, (y - top) / factor);
+        const bool on_emblem = x >= left && y >= top && emblem.rect().contains(source);
+        const QRgb expected = on_emblem ? emblem.pixel(source) : qRgba(0, 0, 0, 0);
+        ASSERT_EQ(icon.pixel(x, y), expected) << x << ", " << y;
+      }
+    }
+  }
+}
+
+TEST(EmblemIcon, SizeSmallerThanTheEmblemIsRefusedWithNothingWritten) {
+  testing::TempDir dir;
+  EXPECT_TRUE(draw_icon(dir, 28).isNull());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("icon.png")));
 }
 
 TEST(PngDecoder, CutOrDamagedBytesGiveNoPartialImage) {
