@@ -58,10 +58,10 @@ bool time_pictures(const std::vector<std::string>& models) {
   bool all_read = true;
   std::cout << "picture model polygons hull_faces spheres size draw_s\n" << std::flush;
   for (const std::string& model : models) {
-    std::string refusal;
-    const std::optional<PictureTiming> timing = time_picture(model, refusal);
+    std::string fault;
+    const std::optional<PictureTiming> timing = time_picture(model, fault);
     if (!timing) {
-      std::cerr << refusal << '\n';
+      std::cerr << fault << '\n';
       all_read = false;
       continue;
     }

@@ -38,10 +38,15 @@ void add_run_result(PictureScene& scene, const VertexList& vertices) {
 
 }  // namespace
 
-std::optional<PictureTiming> time_picture(const std::string& path, std::string& refusal) {
+std::optional<PictureTiming> time_picture(const std::string& path, std::string& fault) {
   PictureScene scene;
   SceneModel& model = scene.models.emplace_back();
-  if (!read_model_mesh(path, model.mesh, refusal)) return std::nullopt;
+  ModelReading reading = read_model_mesh(path);
+  if (!reading.fault.empty()) {
+    fault = reading.fault;
+    return std::nullopt;
+  }
+  model.mesh = std::move(reading.mesh);
   add_run_result(scene, model.mesh.vertices);
 
   QImage image(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);

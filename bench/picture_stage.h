@@ -19,7 +19,7 @@ inline constexpr int kPictureHeight = 600;
 
 // Reads the model at `path` with its polygons, builds its hull with the tool's own procedure and
 // fills it with spheres at the default fields as a run does, and times drawing all of it from
-// three quarters. Nothing when the model cannot be read; `refusal` then says why.
-std::optional<PictureTiming> time_picture(const std::string& path, std::string& refusal);
+// three quarters. Nothing when the model cannot be read; `fault` then says why.
+std::optional<PictureTiming> time_picture(const std::string& path, std::string& fault);
 
 }  // namespace ombrix::bench

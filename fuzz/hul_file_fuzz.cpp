@@ -23,7 +23,7 @@ void check_hul_file(std::string_view bytes) {
   if (reading.fault.empty()) {
     if (hul_file_bytes(reading.data) != bytes) std::abort();
     const HulTextReading text = read_hul_text(hul_text(reading.data));
-    if (!text.error.empty() || hul_file_bytes(text.data) != bytes) std::abort();
+    if (!text.fault.empty() || hul_file_bytes(text.data) != bytes) std::abort();
   }
   inspect_hul(std::move(reading), std::nullopt);
 }
@@ -31,7 +31,7 @@ void check_hul_file(std::string_view bytes) {
 // What reads as a text gives a file that reads back without a fault and prints the same text.
 void check_hul_text(std::string_view text) {
   const HulTextReading reading = read_hul_text(text);
-  if (!reading.error.empty()) return;
+  if (!reading.fault.empty()) return;
   const std::optional<std::string> bytes = hul_file_bytes(reading.data);
   if (!bytes) std::abort();
   const HulReading again = read_hul_bytes(*bytes);

@@ -88,16 +88,16 @@ void ViewerWindow::build_controls() {
   bar->addStretch();
 
   legend_ = new QLabel(this);
-  problems_ = new QLabel(this);
-  problems_->setStyleSheet(QStringLiteral("color: #aa1414"));
-  problems_->setWordWrap(true);
-  problems_->hide();
+  faults_ = new QLabel(this);
+  faults_->setStyleSheet(QStringLiteral("color: #aa1414"));
+  faults_->setWordWrap(true);
+  faults_->hide();
   auto* help = new QLabel(QStringLiteral("Drag to turn, wheel to zoom."), this);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(bar);
   column->addWidget(scene_view_, 1);
-  column->addWidget(problems_);
+  column->addWidget(faults_);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(legend_, 1);
   bottom->addWidget(help);
@@ -113,29 +113,29 @@ QPushButton* ViewerWindow::view_button(StandardView view) const {
 
 QString ViewerWindow::legend_text() const { return legend_->text(); }
 
-QString ViewerWindow::problem_text() const { return problems_->text(); }
+QString ViewerWindow::fault_text() const { return faults_->text(); }
 
 void ViewerWindow::show_run(const RunProduct& product, const ResultList& rows) {
-  std::vector<std::string> problems;
-  PictureScene scene = scene_of_run(product, rows, problems);
-  show_scene(std::move(scene), problems);
+  std::vector<std::string> faults;
+  PictureScene scene = scene_of_run(product, rows, faults);
+  show_scene(std::move(scene), faults);
 }
 
 void ViewerWindow::show_files(const std::string& hul_path, const std::string& model_path) {
-  std::vector<std::string> problems;
+  std::vector<std::string> faults;
   PictureScene scene;
-  if (!model_path.empty()) add_model_file(scene, model_path, problems);
-  add_hull_file(scene, hul_path, problems);
-  show_scene(std::move(scene), problems);
+  if (!model_path.empty()) add_model_file(scene, model_path, faults);
+  add_hull_file(scene, hul_path, faults);
+  show_scene(std::move(scene), faults);
 }
 
-void ViewerWindow::show_scene(PictureScene scene, const std::vector<std::string>& problems) {
+void ViewerWindow::show_scene(PictureScene scene, const std::vector<std::string>& faults) {
   const PictureLegend legend = describe_scene(scene);
   legend_->setText(to_qstring(legend.model + "   " + legend.hull + "   " + legend.spheres));
   QStringList lines;
-  for (const std::string& problem : problems) lines.append(to_qstring(problem));
-  problems_->setText(lines.join(u'\n'));
-  problems_->setVisible(!lines.isEmpty());
+  for (const std::string& fault : faults) lines.append(to_qstring(fault));
+  faults_->setText(lines.join(u'\n'));
+  faults_->setVisible(!lines.isEmpty());
   scene_view_->set_scene(std::move(scene));
 }
 

@@ -41,7 +41,7 @@ class ViewerWindow : public QWidget {
   QCheckBox* sphere_switch() const { return sphere_switch_; }
   // What the lines under the picture say: the legend, and why files could not be read.
   QString legend_text() const;
-  QString problem_text() const;
+  QString fault_text() const;
 
  protected:
   // F, S, T and Q look from the front, the side, the top and three quarters.
@@ -51,7 +51,7 @@ class ViewerWindow : public QWidget {
   void build_controls();
   void open();
   void switch_layers();
-  void show_scene(PictureScene scene, const std::vector<std::string>& problems);
+  void show_scene(PictureScene scene, const std::vector<std::string>& faults);
 
   Desktop& desktop_;
   QPushButton* open_button_ = nullptr;
@@ -61,7 +61,7 @@ class ViewerWindow : public QWidget {
   QCheckBox* hull_switch_ = nullptr;
   QCheckBox* sphere_switch_ = nullptr;
   QLabel* legend_ = nullptr;
-  QLabel* problems_ = nullptr;
+  QLabel* faults_ = nullptr;
   std::string last_folder_;  // where the next requester starts
 };
 

@@ -82,6 +82,60 @@ std::optional<HullProcedure> hull_procedure_of_word(const std::string& word) {
   return std::nullopt;
 }
 
+// The run's options as typed, before defaults fill what was not.
+struct TypedRunOptions {
+  std::map<Field, std::string> fields;
+  std::string hull = "auto";
+  std::string table;
+  std::string picture;
+  bool from_settings = false;
+};
+
+void add_run_options(CLI::App& app, TypedRunOptions& typed) {
+  for (const FieldOption& option : kFieldOptions) {
+    app.add_option(option.name, typed.fields[option.field], option.help)->type_name("TEXT");
+  }
+  app.add_option("--hull", typed.hull,
+                 "Which hull procedure to use: auto (the external qconvex program when it lies "
+                 "in the current directory, else the tool's own), internal, external, or exact "
+                 "(qconvex's planes computed inside the tool, no program needed).")
+      ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
+      ->type_name("auto|internal|external|exact");
+  app.add_option("--table", typed.table,
+                 "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
+                 "\"-\" prints it after the log.")->type_name("FILE");
+  app.add_option("--picture", typed.picture,
+                 "After the run has written its hull file, write a picture of its models, hulls and spheres "
+                 "from four sides to FILE (PNG).")->type_name("FILE");
+  app.add_flag("--settings", typed.from_settings,
+               "Take the defaults of the field options from ombrix.ini in the current "
+               "directory, as the window does at start-up; options given here still win.");
+}
+
+// Parses the arguments; an exit status when the program should stop at once.
+std::optional<int> parse_arguments(CLI::App& app, int argc, char** argv) {
+  try {
+    std::vector<std::string> arguments = arguments_for_parsing(argc, argv);
+    app.parse(arguments);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? 0 : 2;
+  }
+  return std::nullopt;
+}
+
+// The options of a run: each field as typed or else its default, the rest as typed.
+void fill_run_options(const CLI::App& app, const TypedRunOptions& typed, CliOptions& options) {
+  std::map<Field, std::string> defaults = default_texts(typed.from_settings);
+  for (const FieldOption& option : kFieldOptions) {
+    const bool given = app.get_option(option.name)->count() > 0;
+    options.fields.set(option.field, given ? typed.fields.at(option.field) : defaults[option.field]);
+  }
+  options.hull = hull_procedure_of_word(typed.hull);
+  if (app.get_option("--table")->count() > 0) options.table_path = typed.table;
+  if (app.get_option("--picture")->count() > 0) options.picture_path = typed.picture;
+}
+
 }  // namespace
 
 std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options) {
@@ -91,59 +145,19 @@ std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options
       "the text of one field of the ombrix window and is read exactly as the window's run "
       "reads it.",
       "ombrix-cli"};
-
-  std::map<Field, std::string> given;
-  for (const FieldOption& option : kFieldOptions) {
-    app.add_option(option.name, given[option.field], option.help)->type_name("TEXT");
-  }
-  std::string hull = "auto";
-  app.add_option("--hull", hull,
-                 "Which hull procedure to use: auto (the external qconvex program when it lies "
-                 "in the current directory, else the tool's own), internal, external, or exact "
-                 "(qconvex's planes computed inside the tool, no program needed).")
-      ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
-      ->type_name("auto|internal|external|exact");
-  std::string table;
-  CLI::Option* table_option = app.add_option(
-      "--table", table,
-      "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
-      "\"-\" prints it after the log.")->type_name("FILE");
-  std::string picture;
-  CLI::Option* picture_option = app.add_option(
-      "--picture", picture,
-      "After the run has written its hull file, write a picture of its models, hulls and spheres "
-      "from four sides to FILE (PNG).")->type_name("FILE");
-  bool from_settings = false;
-  app.add_flag("--settings", from_settings,
-               "Take the defaults of the field options from ombrix.ini in the current "
-               "directory, as the window does at start-up; options given here still win.");
-
+  TypedRunOptions typed;
+  add_run_options(app, typed);
   const std::vector<CliCommand> commands = add_subcommands(app);
   app.require_subcommand(0, 1);
 
-  try {
-    std::vector<std::string> arguments = arguments_for_parsing(argc, argv);
-    app.parse(arguments);
-  } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error);
-    return status == 0 ? 0 : 2;
-  }
-
+  if (const std::optional<int> status = parse_arguments(app, argc, argv)) return status;
   for (const CliCommand& command : commands) {
     if (command.subcommand->parsed()) {
       options.command = command.run;
       return std::nullopt;
     }
   }
-
-  std::map<Field, std::string> defaults = default_texts(from_settings);
-  for (const FieldOption& option : kFieldOptions) {
-    const bool typed = app.get_option(option.name)->count() > 0;
-    options.fields.set(option.field, typed ? given[option.field] : defaults[option.field]);
-  }
-  options.hull = hull_procedure_of_word(hull);
-  if (table_option->count() > 0) options.table_path = table;
-  if (picture_option->count() > 0) options.picture_path = picture;
+  fill_run_options(app, typed, options);
   return std::nullopt;
 }
 

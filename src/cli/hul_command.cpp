@@ -26,8 +26,8 @@ int run_hul(const HulOptions& options) {
     return 2;
   }
   const HulTextReading reading = read_hul_text(*text);
-  if (!reading.error.empty()) {
-    std::cerr << "ombrix-cli: " << options.text_path << ": " << reading.error << "; nothing written\n";
+  if (!reading.fault.empty()) {
+    std::cerr << "ombrix-cli: " << options.text_path << ": " << reading.fault << "; nothing written\n";
     return 2;
   }
   return write_output_file(reading.data, options.text_path, options.output);

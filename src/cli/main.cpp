@@ -39,9 +39,9 @@ bool write_table(const std::string& path, const std::string& table) {
 // Draws what the run built; a model that can no longer be read is said and left out.
 bool write_run_picture(const std::string& path, const RunProduct& product, const ResultList& results,
                        const Fields& fields) {
-  std::vector<std::string> problems;
-  PictureScene scene = scene_of_run(product, results, problems);
-  for (const std::string& problem : problems) std::cerr << "ombrix-cli: " << problem << '\n';
+  std::vector<std::string> faults;
+  PictureScene scene = scene_of_run(product, results, faults);
+  for (const std::string& fault : faults) std::cerr << "ombrix-cli: " << fault << '\n';
   scene.hull_file = std::filesystem::path(fields.field_text(Field::kOutputFile)).filename().string();
   return write_scene_picture(scene, path);
 }

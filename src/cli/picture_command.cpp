@@ -41,11 +41,11 @@ int run_picture(const PictureOptions& options) {
     return 2;
   }
   PictureScene scene;
-  std::vector<std::string> problems;
-  if (!options.model_path.empty()) add_model_file(scene, options.model_path, problems);
-  if (!options.hul_path.empty()) add_hull_file(scene, options.hul_path, problems);
-  if (!problems.empty()) {
-    for (const std::string& problem : problems) std::cerr << "ombrix-cli: " << problem << " (nothing written)\n";
+  std::vector<std::string> faults;
+  if (!options.model_path.empty()) add_model_file(scene, options.model_path, faults);
+  if (!options.hul_path.empty()) add_hull_file(scene, options.hul_path, faults);
+  if (!faults.empty()) {
+    for (const std::string& fault : faults) std::cerr << "ombrix-cli: " << fault << " (nothing written)\n";
     return 2;
   }
   return write_scene_picture(scene, options.output, *size) ? 0 : 1;

@@ -239,12 +239,12 @@ HulTextReading read_hul_text(std::string_view text) {
     if (words.empty()) continue;
     const std::string problem = parser.take(words[0], std::span(words).subspan(1));
     if (!problem.empty()) {
-      reading.error = joined({"line ", std::to_string(line_number), ": ", problem});
+      reading.fault = joined({"line ", std::to_string(line_number), ": ", problem});
       return reading;
     }
   }
   if (const std::string missing = parser.missing_at_end(); !missing.empty()) {
-    reading.error = joined({"line ", std::to_string(line_number + 1), " (the end of the text): ", missing});
+    reading.fault = joined({"line ", std::to_string(line_number + 1), " (the end of the text): ", missing});
     return reading;
   }
   reading.data = std::move(parser.data());

@@ -9,8 +9,8 @@
 namespace ombrix {
 
 struct HulTextReading {
-  CollisionData data;  // whole when `error` is empty
-  std::string error;   // the first mistake: "line 7: 'plane' takes 4 numbers, found 3"
+  CollisionData data;  // whole when `fault` is empty
+  std::string fault;   // the first mistake: "line 7: 'plane' takes 4 numbers, found 3"
 };
 
 // Reads a hull file text: blank lines and comments ("#" to the end of the line) are skipped,
@@ -21,8 +21,8 @@ struct HulTextReading {
 // "0x" with eight hexadecimal digits giving the exact bits; edge indices are whole numbers that
 // fit 16 bits. The counts of the file come from the number of lines, at most 32767 of each.
 //
-// Stops at the first mistake: `error` gives its line number and what was expected there.
-// For any reading without error, hul_text of the data reads back to the same data.
+// Stops at the first mistake: `fault` gives its line number and what was expected there.
+// For any reading without a fault, hul_text of the data reads back to the same data.
 HulTextReading read_hul_text(std::string_view text);
 
 }  // namespace ombrix

@@ -1,11 +1,11 @@
 #include "model/model_mesh.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
-#include <iterator>
+#include <optional>
 
-#include "model/model_file.h"
 #include "shared/little_endian.h"
 
 namespace ombrix {
@@ -15,22 +15,35 @@ namespace {
 constexpr std::size_t kHeaderBytes = 4;
 constexpr std::size_t kPolygonBytes = 60;
 constexpr std::size_t kVertexBytes = 24;
+// The largest count a header can hold is 32767 of each.
+constexpr std::size_t kMostModelBytes = kHeaderBytes + 32767 * (kPolygonBytes + kVertexBytes);
+
+const unsigned char* byte_at(std::string_view bytes, std::size_t offset) {
+  return reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
+}
 
 MeshPolygon polygon_at(const unsigned char* record) {
   MeshPolygon polygon;
   polygon.type = int16_at(record);
-  polygon.texture = int16_at(record + 2);
-  for (std::size_t i = 0; i < 4; ++i) {
-    polygon.corners[i] = int16_at(record + 4 + 2 * i);
-    polygon.colours[i] = uint32_at(record + 12 + 4 * i);
-  }
-  for (std::size_t i = 0; i < 8; ++i) polygon.texture_coordinates[i] = float32_at(record + 28 + 4 * i);
+  for (std::size_t i = 0; i < 4; ++i) polygon.corners[i] = int16_at(record + 4 + 2 * i);
   return polygon;
 }
 
 MeshVertex vertex_at(const unsigned char* record) {
   const auto component = [record](std::size_t i) { return float32_at(record + 4 * i); };
   return {{component(0), component(1), component(2)}, {component(3), component(4), component(5)}};
+}
+
+std::optional<std::string> vertex_fault(const std::string& path, const Vector& position) {
+  const auto finite = [](float value) { return std::isfinite(value); };
+  if (!finite(position.x) || !finite(position.y) || !finite(position.z)) {
+    return "File '" + path + "' has a vertex that is not a finite number.";
+  }
+  const auto within = [](float value) { return std::fabs(value) <= kLargestCoordinate; };
+  if (!within(position.x) || !within(position.y) || !within(position.z)) {
+    return "File '" + path + "' has a vertex coordinate outside -1e18 to 1e18.";
+  }
+  return std::nullopt;
 }
 
 bool uses_only_vertices_in(const MeshPolygon& polygon, std::size_t vertex_count) {
@@ -41,53 +54,58 @@ bool uses_only_vertices_in(const MeshPolygon& polygon, std::size_t vertex_count)
   return true;
 }
 
+ModelReading refused(std::string fault) {
+  ModelReading reading;
+  reading.fault = std::move(fault);
+  return reading;
+}
+
 }  // namespace
 
 std::size_t corner_count(const MeshPolygon& polygon) { return (polygon.type & 1) != 0 ? 4 : 3; }
 
-bool read_model_mesh(const std::string& path, ModelMesh& mesh, std::string& refusal) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    refusal = "Can't read file: " + path;
-    return false;
-  }
-  const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-
-  // A header cut short reads its missing bytes as 0, as the run's reader does.
-  unsigned char header[kHeaderBytes] = {};
-  std::copy_n(bytes.begin(), std::min(bytes.size(), kHeaderBytes), header);
-  const int polygon_count = int16_at(header);
-  const int vertex_count = int16_at(header + 2);
-  if (polygon_count <= 0 || vertex_count <= 0) {
-    refusal = "File '" + path + "' has no vertices or polies.";
-    return false;
-  }
+ModelReading read_model_bytes(std::string_view bytes, const std::string& path) {
+  std::string header(bytes.substr(0, kHeaderBytes));
+  header.resize(kHeaderBytes, '\0');  // a header cut short reads its missing bytes as 0
+  const int polygon_count = int16_at(byte_at(header, 0));
+  const int vertex_count = int16_at(byte_at(header, 2));
+  if (polygon_count <= 0 || vertex_count <= 0) return refused("File '" + path + "' has no vertices or polies.");
   const std::size_t vertex_start = kHeaderBytes + kPolygonBytes * static_cast<std::size_t>(polygon_count);
   if (bytes.size() < vertex_start + kVertexBytes * static_cast<std::size_t>(vertex_count)) {
-    refusal = "File '" + path + "' is truncated.";
-    return false;
+    return refused("File '" + path + "' is truncated.");
   }
 
-  ModelMesh read;
-  read.vertices.reserve(static_cast<std::size_t>(vertex_count));
-  for (int i = 0; i < vertex_count; ++i) {
-    const MeshVertex vertex = vertex_at(bytes.data() + vertex_start + kVertexBytes * static_cast<std::size_t>(i));
-    if (std::optional<std::string> refused = vertex_refusal(path, vertex.position)) {
-      refusal = std::move(*refused);
-      return false;
-    }
-    read.vertices.push_back(vertex);
+  ModelReading reading;
+  ModelMesh& mesh = reading.mesh;
+  mesh.vertices.reserve(static_cast<std::size_t>(vertex_count));
+  for (std::size_t i = 0; i < static_cast<std::size_t>(vertex_count); ++i) {
+    const MeshVertex vertex = vertex_at(byte_at(bytes, vertex_start + kVertexBytes * i));
+    if (std::optional<std::string> fault = vertex_fault(path, vertex.position)) return refused(std::move(*fault));
+    mesh.vertices.push_back(vertex);
   }
-  for (int i = 0; i < polygon_count; ++i) {
-    const MeshPolygon polygon = polygon_at(bytes.data() + kHeaderBytes + kPolygonBytes * static_cast<std::size_t>(i));
-    if (uses_only_vertices_in(polygon, read.vertices.size())) {
-      read.polygons.push_back(polygon);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(polygon_count); ++i) {
+    const MeshPolygon polygon = polygon_at(byte_at(bytes, kHeaderBytes + kPolygonBytes * i));
+    if (uses_only_vertices_in(polygon, mesh.vertices.size())) {
+      mesh.polygons.push_back(polygon);
     } else {
-      ++read.polygons_out_of_range;
+      ++mesh.polygons_out_of_range;
     }
   }
-  mesh = std::move(read);
-  return true;
+  return reading;
+}
+
+ModelReading read_model_mesh(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return refused("Can't read file: " + path);
+  // In pieces, so a small file takes little memory and a large one no more than a model can use.
+  std::string bytes;
+  std::array<char, 65536> piece;
+  while (bytes.size() < kMostModelBytes) {
+    file.read(piece.data(), static_cast<std::streamsize>(std::min(piece.size(), kMostModelBytes - bytes.size())));
+    bytes.append(piece.data(), static_cast<std::size_t>(file.gcount()));
+    if (!file) break;
+  }
+  return read_model_bytes(bytes, path);
 }
 
 }  // namespace ombrix

@@ -15,9 +15,9 @@ std::vector<SceneSphere> numbered_spheres(const std::vector<Sphere>& spheres, co
   return numbered;
 }
 
-PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& problems) {
+PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& faults) {
   PictureScene scene;
-  for (const std::string& path : product.model_paths) add_model_file(scene, path, problems);
+  for (const std::string& path : product.model_paths) add_model_file(scene, path, faults);
   add_hulls(scene, product.data);
   scene.spheres = numbered_spheres(product.data.spheres, rows);
   return scene;

@@ -16,7 +16,7 @@ std::vector<SceneSphere> numbered_spheres(const std::vector<Sphere>& spheres, co
 
 // The models of the run's main volumes, read again for their polygons, its hulls with their
 // excluded volumes, and its spheres. A model that can no longer be read is left out and its
-// refusal appended to `problems`.
-PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& problems);
+// fault appended to `faults`.
+PictureScene scene_of_run(const RunProduct& product, const ResultList& rows, std::vector<std::string>& faults);
 
 }  // namespace ombrix

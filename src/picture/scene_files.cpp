@@ -8,25 +8,26 @@
 
 namespace ombrix {
 
-bool add_model_file(PictureScene& scene, const std::string& path, std::vector<std::string>& problems) {
+bool add_model_file(PictureScene& scene, const std::string& path, std::vector<std::string>& faults) {
   SceneModel model{std::filesystem::path(path).filename().string(), {}};
-  std::string refusal;
-  if (!read_model_mesh(path, model.mesh, refusal)) {
-    problems.push_back(refusal);
+  ModelReading reading = read_model_mesh(path);
+  if (!reading.fault.empty()) {
+    faults.push_back(reading.fault);
     return false;
   }
+  model.mesh = std::move(reading.mesh);
   scene.models.push_back(std::move(model));
   return true;
 }
 
-bool add_hull_file(PictureScene& scene, const std::string& path, std::vector<std::string>& problems) {
+bool add_hull_file(PictureScene& scene, const std::string& path, std::vector<std::string>& faults) {
   const HulReading reading = read_hul_file(path);
   scene.hull_file = std::filesystem::path(path).filename().string();
   add_hulls(scene, reading.data);
   const std::vector<SceneSphere> spheres = numbered_spheres(reading.data.spheres, {});
   scene.spheres.insert(scene.spheres.end(), spheres.begin(), spheres.end());
   if (reading.fault.empty()) return true;
-  problems.push_back("Can't read " + path + ": " + reading.fault);
+  faults.push_back("Can't read " + path + ": " + reading.fault);
   return false;
 }
 

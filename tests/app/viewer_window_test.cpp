@@ -88,7 +88,7 @@ void ViewerWindowTest::view_shows_the_last_run_and_each_run_brings_it_up_to_date
   QCOMPARE(view->scene().models.size(), size_t{2});
   QCOMPARE(view->scene().hulls.size(), size_t{2});
   QVERIFY(viewer->legend_text().startsWith(QStringLiteral("Model: body.prm, crate.prm")));
-  QVERIFY(viewer->problem_text().isEmpty());
+  QVERIFY(viewer->fault_text().isEmpty());
 }
 
 void ViewerWindowTest::view_buttons_and_keys_look_from_the_usual_sides() {
@@ -154,7 +154,7 @@ void ViewerWindowTest::opened_hull_file_is_drawn_with_its_model_and_damage_is_sa
   write_file(cut, read_file(hul).substr(0, read_file(hul).size() - 6));
   desktop_->open_choices = {cut};
   viewer->open_button()->click();
-  QVERIFY(viewer->problem_text().startsWith(QString::fromStdString("Can't read " + cut + ": ")));
+  QVERIFY(viewer->fault_text().startsWith(QString::fromStdString("Can't read " + cut + ": ")));
   QVERIFY(scene.models.empty());
   QCOMPARE(scene.spheres.size(), size_t{1});
 }

@@ -85,7 +85,7 @@ TEST(HulFileRoundTrip, GeneratedFilesReadBackAndPrintAndRebuildToTheSameBytes) {
     EXPECT_EQ(hul_file_bytes(reading.data), bytes);
 
     const HulTextReading text = read_hul_text(hul_text(reading.data));
-    EXPECT_EQ(text.error, "");
+    EXPECT_EQ(text.fault, "");
     EXPECT_EQ(hul_file_bytes(text.data), bytes);
   }
 }

@@ -18,7 +18,7 @@ TEST(HulTextMistakes, AreRefusedWithTheirLineAndWhatWasExpected) {
   const struct {
     const char* name;
     std::string text;
-    const char* error;
+    const char* fault;
   } rows[] = {
       {"unknown word", "hull\nbx 1 2 3 4 5 6\n",
        "line 2: expected 'box' with six numbers after 'hull', found 'bx'"},
@@ -45,7 +45,7 @@ TEST(HulTextMistakes, AreRefusedWithTheirLineAndWhatWasExpected) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(read_hul_text(row.text).error, row.error);
+    EXPECT_EQ(read_hul_text(row.text).fault, row.fault);
   }
 }
 
@@ -56,7 +56,7 @@ TEST(HulTextValues, DecimalsRoundOnceAndBitPatternsAndWordsGiveExactValues) {
       "offset 0x7FC01234 0xff800000 nan\n"
       "edge -32768 7\n"
       "point 16777217 3.4028235e38 -1.17549435e-38\n");
-  ASSERT_EQ(reading.error, "");
+  ASSERT_EQ(reading.fault, "");
   const Volume& volume = reading.data.volumes.at(0);
   EXPECT_EQ(std::bit_cast<std::uint32_t>(volume.box.min_x), 0x80000000u);
   EXPECT_EQ(volume.box.max_x, 2.5f);
@@ -72,7 +72,7 @@ TEST(HulTextValues, DecimalsRoundOnceAndBitPatternsAndWordsGiveExactValues) {
 TEST(HulTextLimits, MoreRecordsThanTheFileCanCountAreRefused) {
   std::string text = kHead;
   for (int i = 0; i <= 32767; ++i) text += "plane 0 0 1 -1\n";
-  EXPECT_EQ(read_hul_text(text).error, "line 32771: hull 1 has more than 32767 planes");
+  EXPECT_EQ(read_hul_text(text).fault, "line 32771: hull 1 has more than 32767 planes");
 }
 
 }  // namespace

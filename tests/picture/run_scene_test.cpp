@@ -37,9 +37,9 @@ TEST(RunScene, ShowsEachModelItsHullsAndSpheresNumberedAsTheLogNumbersThem) {
   run_pipeline(fields, log, {build_own_hull, kOnPlaneTolerance}, rows, &product);
   std::filesystem::remove(dir.file("gone.prm"));  // a model that can no longer be read is said
 
-  std::vector<std::string> problems;
-  const PictureScene scene = scene_of_run(product, rows, problems);
-  EXPECT_EQ(problems, std::vector<std::string>{"Can't read file: " + dir.prefix() + "gone.prm"});
+  std::vector<std::string> faults;
+  const PictureScene scene = scene_of_run(product, rows, faults);
+  EXPECT_EQ(faults, std::vector<std::string>{"Can't read file: " + dir.prefix() + "gone.prm"});
   ASSERT_EQ(scene.models.size(), 2u);  // an excluded volume's model is not drawn, its hull is
   EXPECT_EQ(scene.models[1].name, "wing.prm");
   ASSERT_EQ(scene.hulls.size(), 4u);

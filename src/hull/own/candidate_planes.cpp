@@ -34,7 +34,7 @@
 #include "hull/own/thin_model_triples.h"
 #include "hull/own/triple_judges.h"
 #include "hull/qhull/exact_hull.h"
-#include "model/model_file.h"
+#include "model/model_mesh.h"
 
 namespace ombrix {
 
