@@ -19,15 +19,15 @@ struct BudgetPoint {
 };
 
 struct BudgetTiming {
-  size_t exact_planes = 0;            // the exact procedure's planes
-  std::vector<BudgetPoint> budgets;   // one per kBenchBudgets
+  size_t exact_planes = 0;           // the exact procedure's planes
+  std::vector<BudgetPoint> budgets;  // one per kBenchBudgets
   // Processor seconds, which a busy machine does not inflate, each the median of three:
-  double budget_seconds = 0.0;        // budget_hull at the first budget
-  double run_seconds = 0.0;           // a whole default run with the own procedure and the first
-                                      // budget (reading, hull, budget, spheres, file)
-  double run_wall_seconds = 0.0;      // the same run on the clock
-  double greedy_seconds = 0.0;        // the greedy to the first budget, once, on the clock
-  bool never_worse = true;            // no budget enclosed more than the greedy's, beyond rounding
+  double budget_seconds = 0.0;    // budget_hull at the first budget
+  double run_seconds = 0.0;       // a whole default run with the own procedure and the first
+                                  // budget (reading, hull, budget, spheres, file)
+  double run_wall_seconds = 0.0;  // the same run on the clock
+  double greedy_seconds = 0.0;    // the greedy to the first budget, once, on the clock
+  bool never_worse = true;        // no budget enclosed more than the greedy's, beyond rounding
 };
 
 // Measures the model at `path` (its `vertices` read already) with the exact procedure: the

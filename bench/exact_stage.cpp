@@ -20,8 +20,8 @@ StageResult run_exact_stage(const VertexList& vertices, const BenchSettings& set
   RecordingLog exact_log;
 
   StageResult result;
-  result.literal_seconds = seconds_of(
-      [&] { build_external_hull_using({.path = settings.qconvex}, program_planes, vertices, program_log); });
+  result.literal_seconds =
+      seconds_of([&] { build_external_hull_using({.path = settings.qconvex}, program_planes, vertices, program_log); });
   result.fast_seconds = median_seconds_of(
       [&] {
         exact_planes.clear();
@@ -29,8 +29,8 @@ StageResult run_exact_stage(const VertexList& vertices, const BenchSettings& set
         build_exact_hull(exact_planes, vertices, exact_log);
       },
       kFastRuns);
-  result.identical = reference::first_plane_difference(program_planes, exact_planes).empty() &&
-                     program_log.lines == exact_log.lines;
+  result.identical =
+      reference::first_plane_difference(program_planes, exact_planes).empty() && program_log.lines == exact_log.lines;
   return result;
 }
 

@@ -28,8 +28,8 @@ StageResult run_hull_stage(const VertexList& vertices, const BenchSettings& /*se
         build_own_hull(fast_planes, vertices, fast_log);
       },
       kFastRuns);
-  result.identical = reference::first_plane_difference(literal_planes, fast_planes).empty() &&
-                     literal_log.lines == fast_log.lines;
+  result.identical =
+      reference::first_plane_difference(literal_planes, fast_planes).empty() && literal_log.lines == fast_log.lines;
   return result;
 }
 

@@ -44,9 +44,8 @@ const std::vector<std::pair<std::string, Stage>> kStages = {
 std::string result_line(const std::string& stage, const std::string& model, size_t vertices,
                         const StageResult& result) {
   const double ratio = result.fast_seconds > 0.0 ? result.literal_seconds / result.fast_seconds : 0.0;
-  return stage + " " + model + " " + std::to_string(vertices) + " " + format_fixed(result.literal_seconds, 3) +
-         " " + format_fixed(result.fast_seconds, 4) + " " + format_fixed(ratio, 1) + " " +
-         (result.identical ? "yes" : "NO");
+  return stage + " " + model + " " + std::to_string(vertices) + " " + format_fixed(result.literal_seconds, 3) + " " +
+         format_fixed(result.fast_seconds, 4) + " " + format_fixed(ratio, 1) + " " + (result.identical ? "yes" : "NO");
 }
 
 bool chosen(const std::vector<std::string>& chosen_stages, const std::string& name) {
@@ -66,8 +65,7 @@ bool time_pictures(const std::vector<std::string>& models) {
       continue;
     }
     std::cout << "picture " << model << " " << timing->polygons << " " << timing->hull_faces << " " << timing->spheres
-              << " " << kPictureWidth
-              << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
+              << " " << kPictureWidth << "x" << kPictureHeight << " " << format_fixed(timing->seconds, 4) << '\n'
               << std::flush;
   }
   return all_read;
@@ -157,8 +155,7 @@ int main(int argc, char** argv) {
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
   bool work = false;
-  app.add_flag("--work", work,
-               "only time the tool's sphere stage against its work estimate, past the bound too");
+  app.add_flag("--work", work, "only time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
   // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -169,7 +166,8 @@ int main(int argc, char** argv) {
 #endif
   if (work) return time_work(models, settings) ? 0 : 1;
   bool all_identical = true;
-  const bool any_compared = std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
+  const bool any_compared =
+      std::ranges::any_of(kStages, [&](const auto& stage) { return chosen(chosen_stages, stage.first); });
   if (any_compared) std::cout << "stage model vertices literal_s fast_s ratio identical\n" << std::flush;
   for (const std::string& model : any_compared ? models : std::vector<std::string>()) {
     const std::optional<VertexList> vertices = read_vertices(model);

@@ -8,7 +8,7 @@
 namespace ombrix::bench {
 
 struct PictureTiming {
-  size_t polygons = 0;   // the model's polygons drawn
+  size_t polygons = 0;  // the model's polygons drawn
   size_t hull_faces = 0;
   size_t spheres = 0;
   double seconds = 0.0;  // one drawing at kPictureWidth by kPictureHeight, the median of nine

@@ -29,8 +29,7 @@ FieldValues sphere_fields(const BenchSettings& settings) {
 
 bool same_filling(const Filling& literal, const Filling& fast) {
   return reference::first_sphere_difference(literal.data.spheres, fast.data.spheres).empty() &&
-         reference::first_row_difference(literal.results, fast.results).empty() &&
-         literal.log.lines == fast.log.lines;
+         reference::first_row_difference(literal.results, fast.results).empty() && literal.log.lines == fast.log.lines;
 }
 
 }  // namespace
@@ -46,8 +45,9 @@ StageResult run_sphere_stage(const VertexList& vertices, const BenchSettings& se
   Filling literal{hulled, {}, {}};
   Filling fast;
   StageResult result;
-  result.literal_seconds =
-      seconds_of([&] { reference::fill_spheres_literal(literal.data.spheres, literal.data.volumes, fields, literal.log, literal.results); });
+  result.literal_seconds = seconds_of([&] {
+    reference::fill_spheres_literal(literal.data.spheres, literal.data.volumes, fields, literal.log, literal.results);
+  });
   result.fast_seconds = median_seconds_of(
       [&] {
         fast = Filling{hulled, {}, {}};

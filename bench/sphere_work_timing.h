@@ -10,9 +10,9 @@
 namespace ombrix::bench {
 
 struct WorkTiming {
-  double work = 0.0;             // sphere_work of the volume's candidates
+  double work = 0.0;               // sphere_work of the volume's candidates
   double processor_seconds = 0.0;  // laying out candidates and samples and placing the spheres
-  std::size_t spheres = 0;       // how many were placed
+  std::size_t spheres = 0;         // how many were placed
 };
 
 // Builds the model's hull with the tool's own builder, then lays out its candidates and

@@ -12,10 +12,10 @@ namespace ombrix::bench {
 
 // The options of the command line that stages may read; a stage ignores what it does not use.
 struct BenchSettings {
-  std::optional<std::string> grid;     // sphere grid resolution text, as the window's field
-  std::optional<std::string> samples;  // sphere sampling resolution text
-  std::optional<std::string> spheres;    // target number of spheres text, for the work timing
-  std::optional<std::string> overshoot;  // overshoot text, for the work timing
+  std::optional<std::string> grid;                     // sphere grid resolution text, as the window's field
+  std::optional<std::string> samples;                  // sphere sampling resolution text
+  std::optional<std::string> spheres;                  // target number of spheres text, for the work timing
+  std::optional<std::string> overshoot;                // overshoot text, for the work timing
   std::filesystem::path qconvex = "/usr/bin/qconvex";  // the external program, for the exact stage
 };
 

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   RecordingLog log;
   const bool read = read_model_file(path, vertices, log);
 
-  if (log.lines.size() != 1 || log.lines[0].stamp != Stamp::kStamped) fuzz::report_finding("not exactly one stamped line");
+  if (log.lines.size() != 1 || log.lines[0].stamp != Stamp::kStamped)
+    fuzz::report_finding("not exactly one stamped line");
   if (log.lines[0].text.find(path) == std::string::npos) fuzz::report_finding("the line does not name the file");
   if (!read) {
     if (vertices.size() != 1 || !same_bits(vertices[0].position, before.position)) {

@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   ModelReading model_reading = read_model_mesh(path);
   const bool drawn = model_reading.fault.empty();
   model.mesh = std::move(model_reading.mesh);
-  if (drawn && model.mesh.polygons.size() + model.mesh.polygons_out_of_range != static_cast<size_t>(int16_at(data + 2))) {
+  if (drawn &&
+      model.mesh.polygons.size() + model.mesh.polygons_out_of_range != static_cast<size_t>(int16_at(data + 2))) {
     fuzz::report_finding("a polygon is neither read nor counted");
   }
 

@@ -25,9 +25,9 @@ bool same_fields(const FieldSettings& loaded, const FieldSettings& saved) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   FuzzedDataProvider provider(data, size);
   FieldSettings fields;
-  for (std::string* text : {&fields.files, &fields.file_save, &fields.grid_resolution_val,
-                            &fields.sample_sphere_resolution_val, &fields.target_sphere_n,
-                            &fields.sphere_overshot_val, &fields.hull_procedure}) {
+  for (std::string* text :
+       {&fields.files, &fields.file_save, &fields.grid_resolution_val, &fields.sample_sphere_resolution_val,
+        &fields.target_sphere_n, &fields.sphere_overshot_val, &fields.hull_procedure}) {
     *text = provider.ConsumeRandomLengthString(24);
   }
   fields.update_clipboard = provider.ConsumeBool();

@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   RecordingLog fast_log;
   fill_spheres(fast, volumes, fields, fast_log, fast_rows);
 
-  for (const std::string& difference : {reference::first_sphere_difference(literal, fast),
-                                        reference::first_row_difference(literal_rows, fast_rows)}) {
+  for (const std::string& difference :
+       {reference::first_sphere_difference(literal, fast), reference::first_row_difference(literal_rows, fast_rows)}) {
     if (!difference.empty()) fuzz::report_finding(difference);
   }
   if (fast_log.lines != literal_log.lines) fuzz::report_finding("the log lines differ");

@@ -9,7 +9,7 @@ namespace ombrix::reference {
 
 namespace {
 
-constexpr double kMergeOffsetShare = 0.01;    // relative to the first plane's offset
+constexpr double kMergeOffsetShare = 0.01;       // relative to the first plane's offset
 constexpr double kMergeNormalCosine = 0.996194;  // cos 5°
 
 // The side of all vertices off the candidate: -1 or +1, or 0 when the candidate is rejected
@@ -69,8 +69,7 @@ void build_literal_hull(std::vector<Plane>& planes, std::span<const MeshVertex> 
     for (size_t j = i + 1; j + 1 < n; ++j) {
       for (size_t k = j + 1; k < n; ++k) {
         Plane candidate;
-        if (!plane_from_points(vertices[i].position, vertices[j].position, vertices[k].position,
-                               candidate)) {
+        if (!plane_from_points(vertices[i].position, vertices[j].position, vertices[k].position, candidate)) {
           continue;
         }
         const int side = side_of_vertices(candidate, vertices);

@@ -18,9 +18,7 @@ namespace {
 template <typename Visit>
 void for_each_grid_point(const VolumeGrid& grid, GridPoints which, Visit visit) {
   const bool samples = which == GridPoints::kSamples;
-  const auto count = [&](int axis) {
-    return samples ? grid.axes[axis].sample_count : grid.axes[axis].candidate_count;
-  };
+  const auto count = [&](int axis) { return samples ? grid.axes[axis].sample_count : grid.axes[axis].candidate_count; };
   const auto coordinate = [&](int axis, std::int64_t index) {
     return samples ? sample_coordinate(grid, axis, index) : candidate_coordinate(grid, axis, index);
   };
@@ -133,8 +131,8 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
   return spheres;
 }
 
-void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
-                          Log& log, ResultList& results) {
+void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
+                          ResultList& results) {
   fill_spheres(spheres, volumes, fields, log, results,
                {sample_hull_literal, lay_out_candidates_literal, place_spheres_literal});
 }

@@ -27,7 +27,7 @@ std::vector<Sphere> place_spheres_literal(std::vector<SampleSphere>& samples, st
                                           std::size_t target, const Vector& extents, ResultList& results, Log& log);
 
 // fill_spheres with the three literal steps above.
-void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
-                          Log& log, ResultList& results);
+void fill_spheres_literal(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
+                          ResultList& results);
 
 }  // namespace ombrix::reference

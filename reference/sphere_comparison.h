@@ -16,7 +16,6 @@ namespace ombrix::reference {
 std::string first_sphere_difference(std::span<const Sphere> expected, std::span<const Sphere> actual);
 std::string first_row_difference(std::span<const SphereResult> expected, std::span<const SphereResult> actual);
 std::string first_sample_difference(std::span<const SampleSphere> expected, std::span<const SampleSphere> actual);
-std::string first_position_difference(std::span<const SpherePosition> expected,
-                                      std::span<const SpherePosition> actual);
+std::string first_position_difference(std::span<const SpherePosition> expected, std::span<const SpherePosition> actual);
 
 }  // namespace ombrix::reference

@@ -22,11 +22,11 @@ struct Quad {
   int a, b, c, d;
 };
 
-constexpr int kStations = 21;        // cross-sections along the car's length
+constexpr int kStations = 21;  // cross-sections along the car's length
 constexpr float kLength = 220.0f;
 constexpr float kHalfWidth = 45.0f;
 constexpr float kFloor = 0.0f;
-constexpr float kBelt = 38.0f;       // height of the body's shoulder line
+constexpr float kBelt = 38.0f;  // height of the body's shoulder line
 constexpr float kRoof = 75.0f;
 constexpr float kWheelRadius = 19.0f;
 constexpr float kAxleFromCentre = 70.0f;
@@ -49,12 +49,12 @@ std::vector<Point> cross_section(float x) {
   const float top = kBelt + cabin * (kRoof - kBelt);
   const float cabin_w = w * (0.8f - 0.12f * cabin);
   return {
-      {x, kFloor, -w},        {x, kFloor, w},                // floor corners
-      {x, kBelt * 0.5f, w},   {x, kBelt - 6, w},             // flat side
-      {x, kBelt, w - 6},                                     // rounded shoulder
-      {x, kBelt + 1, cabin_w}, {x, top, cabin_w * 0.8f},     // cabin side and roof edge
-      {x, top, -cabin_w * 0.8f}, {x, kBelt + 1, -cabin_w},
-      {x, kBelt, -(w - 6)},   {x, kBelt - 6, -w}, {x, kBelt * 0.5f, -w},
+      {x, kFloor, -w},           {x, kFloor, w},            // floor corners
+      {x, kBelt * 0.5f, w},      {x, kBelt - 6, w},         // flat side
+      {x, kBelt, w - 6},                                    // rounded shoulder
+      {x, kBelt + 1, cabin_w},   {x, top, cabin_w * 0.8f},  // cabin side and roof edge
+      {x, top, -cabin_w * 0.8f}, {x, kBelt + 1, -cabin_w}, {x, kBelt, -(w - 6)},
+      {x, kBelt - 6, -w},        {x, kBelt * 0.5f, -w},
   };
 }
 

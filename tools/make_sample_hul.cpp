@@ -37,8 +37,7 @@ bool make_volume(const VertexList& vertices, Volume& volume) {
       edges.insert({std::min(a, b), std::max(a, b)});
     }
   }
-  for (const auto& [a, b] : edges)
-    volume.edges.push_back({static_cast<std::int16_t>(a), static_cast<std::int16_t>(b)});
+  for (const auto& [a, b] : edges) volume.edges.push_back({static_cast<std::int16_t>(a), static_cast<std::int16_t>(b)});
   return true;
 }
 

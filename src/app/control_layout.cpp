@@ -9,8 +9,7 @@ using C = Control;
 
 // The tooltip of the working directory names the program's own file.
 #if defined(_WIN32)
-constexpr const char* kWorkingDirTooltip =
-    "Working directory (can be left empty to use ombrix.exe current directory).";
+constexpr const char* kWorkingDirTooltip = "Working directory (can be left empty to use ombrix.exe current directory).";
 #else
 constexpr const char* kWorkingDirTooltip = "Working directory (can be left empty to use ombrix current directory).";
 #endif

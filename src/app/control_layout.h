@@ -44,12 +44,12 @@ Control control_of(Field field);
 enum class ControlKind {
   kButton,
   kTextField,
-  kSpinField,      // `minimum` and `maximum` hold its range
+  kSpinField,  // `minimum` and `maximum` hold its range
   kLabel,
   kFrame,
-  kLogBox,         // anchored to all four edges of the window
-  kImageButton,    // shows the emblem
-  kToggleButton,   // created off
+  kLogBox,        // anchored to all four edges of the window
+  kImageButton,   // shows the emblem
+  kToggleButton,  // created off
 };
 
 struct ControlLayout {

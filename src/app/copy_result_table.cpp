@@ -6,7 +6,8 @@ namespace ombrix {
 
 void copy_result_table(const ResultList& results, Desktop& desktop, Log& log) {
   if (results.empty()) return;
-  if (desktop.set_clipboard_text(result_table_text(results))) log.log_message("Result copied in clipboard.", Stamp::kStamped);
+  if (desktop.set_clipboard_text(result_table_text(results)))
+    log.log_message("Result copied in clipboard.", Stamp::kStamped);
 }
 
 }  // namespace ombrix

@@ -17,8 +17,7 @@ class Desktop {
   // Asks for model files, several at once, offering `patterns` ("description|patterns|..."),
   // the first one selected. Returns the full path of each chosen file in the requester's
   // order; nothing when cancelled. Modal; the current directory is left unchanged.
-  virtual std::vector<std::string> choose_input_files(const RequesterStart& start,
-                                                      std::string_view patterns) = 0;
+  virtual std::vector<std::string> choose_input_files(const RequesterStart& start, std::string_view patterns) = 0;
 
   // Asks for one existing file, the requester titled `title`. Returns its full path; empty when
   // cancelled. Modal; the current directory is left unchanged.

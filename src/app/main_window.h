@@ -97,7 +97,7 @@ class MainWindow : public QWidget, public Fields, public Log {
   std::string settings_path_;
   std::array<QWidget*, kControlCount> controls_{};
   LogBox* log_box_ = nullptr;
-  ResultList results_;  // the last run's rows, kept for the clipboard toggle
+  ResultList results_;   // the last run's rows, kept for the clipboard toggle
   RunProduct last_run_;  // what the last run built, kept for the viewer
   bool has_run_ = false;
   ViewerWindow* viewer_ = nullptr;

@@ -29,16 +29,15 @@ std::vector<std::string> QtDesktop::choose_input_files(const RequesterStart& sta
 }
 
 std::string QtDesktop::choose_file_to_open(const std::string& title, const RequesterStart& start,
-                                          std::string_view patterns) {
+                                           std::string_view patterns) {
   const QString chosen =
       QFileDialog::getOpenFileName(parent_, to_qstring(title), initial_path(start), qt_name_filter(patterns));
   return chosen.isEmpty() ? std::string() : native_path(chosen);
 }
 
 std::string QtDesktop::choose_output_file(const RequesterStart& start, std::string_view patterns) {
-  const QString chosen = QFileDialog::getSaveFileName(parent_, QString(), initial_path(start),
-                                                      qt_name_filter(patterns), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+  const QString chosen = QFileDialog::getSaveFileName(parent_, QString(), initial_path(start), qt_name_filter(patterns),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
   return native_path(chosen);
 }
 

@@ -14,11 +14,11 @@
 #include "app/file_patterns.h"
 #include "app/qt_text.h"
 #include "app/scene_view.h"
-#include "shared/paths.h"
 #include "picture/four_views.h"
 #include "picture/run_scene.h"
 #include "picture/scene_files.h"
 #include "picture/view_camera.h"
+#include "shared/paths.h"
 
 namespace ombrix {
 
@@ -70,8 +70,9 @@ void ViewerWindow::build_controls() {
   scene_view_ = new SceneView(this);
   for (const StandardView view : kStandardViews) {
     auto* button = new QPushButton(QString::fromLatin1(standard_view_name(view)), this);
-    button->setToolTip(QStringLiteral("%1 view (key %2)")
-                           .arg(QString::fromLatin1(standard_view_name(view)), QKeySequence(view_key(view)).toString()));
+    button->setToolTip(
+        QStringLiteral("%1 view (key %2)")
+            .arg(QString::fromLatin1(standard_view_name(view)), QKeySequence(view_key(view)).toString()));
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, view] { scene_view_->look_from(view); });
     view_buttons_.push_back(button);
@@ -144,8 +145,8 @@ void ViewerWindow::open() {
       desktop_.choose_file_to_open("Open a hull file", RequesterStart{last_folder_, {}}, kHullPatterns);
   if (hul.empty()) return;
   last_folder_ = folder_of(hul);
-  const std::string model = desktop_.choose_file_to_open("Its model (Cancel: none)",
-                                                         RequesterStart{last_folder_, {}}, kModelPatterns);
+  const std::string model =
+      desktop_.choose_file_to_open("Its model (Cancel: none)", RequesterStart{last_folder_, {}}, kModelPatterns);
   show_files(hul, model);
 }
 

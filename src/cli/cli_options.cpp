@@ -27,8 +27,7 @@ constexpr FieldOption kFieldOptions[] = {
      "Model files (.prm or .m): \"|\" separates main volumes, \"*\" adds an excluded volume "
      "(a region the spheres keep out of) to the volume before it. Default: body.prm"},
     {Field::kOutputFile, "--output", "Name of the .hul file to write. Default: hull.hul"},
-    {Field::kTargetSpheres, "--spheres",
-     "Target number of collision spheres over all main volumes. Default: 11"},
+    {Field::kTargetSpheres, "--spheres", "Target number of collision spheres over all main volumes. Default: 11"},
     {Field::kGridResolution, "--grid",
      "Sphere grid resolution: about how many sphere centres are tried across the smallest side "
      "of each volume's box. Default: 7.0"},
@@ -45,8 +44,7 @@ constexpr FieldOption kFieldOptions[] = {
 };
 
 std::map<Field, std::string> default_texts(bool from_settings_file) {
-  const FieldSettings settings =
-      from_settings_file ? load_settings_file(kSettingsFileName) : FieldSettings{};
+  const FieldSettings settings = from_settings_file ? load_settings_file(kSettingsFileName) : FieldSettings{};
   return {
       {Field::kWorkingDir, ""},
       {Field::kInputFiles, settings.files},
@@ -103,10 +101,12 @@ void add_run_options(CLI::App& app, TypedRunOptions& typed) {
       ->type_name("auto|internal|external|exact");
   app.add_option("--table", typed.table,
                  "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
-                 "\"-\" prints it after the log.")->type_name("FILE");
+                 "\"-\" prints it after the log.")
+      ->type_name("FILE");
   app.add_option("--picture", typed.picture,
                  "After the run has written its hull file, write a picture of its models, hulls and spheres "
-                 "from four sides to FILE (PNG).")->type_name("FILE");
+                 "from four sides to FILE (PNG).")
+      ->type_name("FILE");
   app.add_flag("--settings", typed.from_settings,
                "Take the defaults of the field options from ombrix.ini in the current "
                "directory, as the window does at start-up; options given here still win.");

@@ -12,10 +12,10 @@ namespace ombrix {
 
 struct CliOptions {
   FieldValues fields;                     // the texts a run reads, defaults filled in
-  std::optional<HullProcedure> hull;     // nothing for auto: the window's default at start-up
+  std::optional<HullProcedure> hull;      // nothing for auto: the window's default at start-up
   std::optional<std::string> table_path;  // "-" for standard output
   std::optional<std::string> picture_path;
-  std::function<int()> command;           // a subcommand chosen instead of a run: gives the exit status
+  std::function<int()> command;  // a subcommand chosen instead of a run: gives the exit status
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop

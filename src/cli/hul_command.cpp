@@ -36,12 +36,9 @@ int run_hul(const HulOptions& options) {
 }  // namespace
 
 CliCommand add_hul_command(CLI::App& app) {
-  CLI::App* command =
-      app.add_subcommand("hul", "Turn a text made by `text` (edited or not) into a hull file.");
+  CLI::App* command = app.add_subcommand("hul", "Turn a text made by `text` (edited or not) into a hull file.");
   auto options = std::make_shared<HulOptions>();
-  command->add_option("TEXT_FILE", options->text_path, "The text to read.")
-      ->required()
-      ->type_name("TEXT_FILE");
+  command->add_option("TEXT_FILE", options->text_path, "The text to read.")->required()->type_name("TEXT_FILE");
   add_output_options(*command, options->output);
   return {command, [options] { return run_hul(*options); }};
 }

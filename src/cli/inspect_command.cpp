@@ -48,9 +48,7 @@ CliCommand add_inspect_command(CLI::App& app) {
       "Print what a hull file holds and what is wrong with it. Exit status: 0 nothing found, 1 something "
       "found, 2 the file cannot be read.");
   auto options = std::make_shared<InspectOptions>();
-  command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")
-      ->required()
-      ->type_name("FILE.hul");
+  command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")->required()->type_name("FILE.hul");
   // The command line is gone when the command runs: what was given is noted while it is parsed.
   command
       ->add_option("--model", options->model_path,

@@ -24,20 +24,34 @@ std::string distance(double value) { return format_fixed(value, 3); }
 std::string hull_line(const Volume& volume, size_t index, const std::optional<SolidResult>& region,
                       const std::optional<double>& solid_volume) {
   const BBox& box = volume.box;
-  return joined({"hull ",     std::to_string(index + 1),
-                 ": ",        counted(volume.points.size(), "point"),
-                 ", ",        counted(volume.edges.size(), "edge"),
-                 ", ",        counted(volume.planes.size(), "plane"),
-                 "; box x ",  real(box.min_x),
-                 " to ",      real(box.max_x),
-                 ", y ",      real(box.min_y),
-                 " to ",      real(box.max_y),
-                 ", z ",      real(box.min_z),
-                 " to ",      real(box.max_z),
-                 "; offset ", real(volume.offset.x),
-                 ", ",        real(volume.offset.y),
-                 ", ",        real(volume.offset.z),
-                 "; ",        region_word(region),
+  return joined({"hull ",
+                 std::to_string(index + 1),
+                 ": ",
+                 counted(volume.points.size(), "point"),
+                 ", ",
+                 counted(volume.edges.size(), "edge"),
+                 ", ",
+                 counted(volume.planes.size(), "plane"),
+                 "; box x ",
+                 real(box.min_x),
+                 " to ",
+                 real(box.max_x),
+                 ", y ",
+                 real(box.min_y),
+                 " to ",
+                 real(box.max_y),
+                 ", z ",
+                 real(box.min_z),
+                 " to ",
+                 real(box.max_z),
+                 "; offset ",
+                 real(volume.offset.x),
+                 ", ",
+                 real(volume.offset.y),
+                 ", ",
+                 real(volume.offset.z),
+                 "; ",
+                 region_word(region),
                  solid_volume ? joined({", volume ", real(static_cast<float>(*solid_volume))}) : "",
                  "\n"});
 }
@@ -68,12 +82,12 @@ std::string model_line(const ModelFit& fit, const std::string& path, const std::
   } else if (fit.farthest_out < 0.0005) {  // nothing out at the thousandths the report shows
     where = joined({counted(fit.vertices, "vertex", "vertices"), "; every vertex lies inside the hulls"});
   } else {
-    where = joined({counted(fit.vertices, "vertex", "vertices"), "; the farthest lies ",
-                    distance(fit.farthest_out), " out of the hulls, ", std::to_string(fit.beyond_tolerance),
-                    " more than ", format_fixed(kOnPlaneTolerance, 1), " out"});
+    where = joined({counted(fit.vertices, "vertex", "vertices"), "; the farthest lies ", distance(fit.farthest_out),
+                    " out of the hulls, ", std::to_string(fit.beyond_tolerance), " more than ",
+                    format_fixed(kOnPlaneTolerance, 1), " out"});
   }
-  return joined({"model ", path, ": ", where, "; the spheres cover ", format_fixed(fit.box_covered, 1),
-                 "% of its box", beyond_convex_text(beyond), "\n"});
+  return joined({"model ", path, ": ", where, "; the spheres cover ", format_fixed(fit.box_covered, 1), "% of its box",
+                 beyond_convex_text(beyond), "\n"});
 }
 
 }  // namespace
@@ -105,9 +119,8 @@ std::string inspect_text_report(const HulInspection& inspection, const Inspected
     report += hull_line(data.volumes[h], h, geometry.solids[h], geometry.volumes[h]);
   for (size_t i = 0; i < data.spheres.size(); ++i) {
     const Sphere& sphere = data.spheres[i];
-    report +=
-        joined({"sphere ", std::to_string(i + 1), ": centre ", real(sphere.x), ", ", real(sphere.y), ", ",
-                real(sphere.z), "; radius ", real(sphere.radius), sphere_place(geometry.spheres[i]), "\n"});
+    report += joined({"sphere ", std::to_string(i + 1), ": centre ", real(sphere.x), ", ", real(sphere.y), ", ",
+                      real(sphere.z), "; radius ", real(sphere.radius), sphere_place(geometry.spheres[i]), "\n"});
   }
   if (inspection.model) {
     report += model_line(*inspection.model, files.model_path.value_or(""), percent_beyond_convex_hull(inspection));
@@ -115,8 +128,7 @@ std::string inspect_text_report(const HulInspection& inspection, const Inspected
   for (const std::string& note : geometry.notes) report += joined({"note: ", note, "\n"});
   if (inspection.findings.empty()) return report + "no findings\n";
   report += joined({counted(inspection.findings.size(), "finding"), ":\n"});
-  for (const Finding& finding : inspection.findings)
-    report += joined({finding.kind, ": ", finding.message, "\n"});
+  for (const Finding& finding : inspection.findings) report += joined({finding.kind, ": ", finding.message, "\n"});
   return report;
 }
 

@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
   if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results));
   bool picture_written = true;
   if (options.picture_path) {
-    picture_written = outcome == RunOutcome::kWritten &&
-                      write_run_picture(*options.picture_path, product, results, options.fields);
+    picture_written =
+        outcome == RunOutcome::kWritten && write_run_picture(*options.picture_path, product, results, options.fields);
     if (outcome != RunOutcome::kWritten) std::cerr << "ombrix-cli: no picture: the run wrote no hull file\n";
   }
   return outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1;

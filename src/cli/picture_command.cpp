@@ -74,11 +74,8 @@ CliCommand add_picture_command(CLI::App& app) {
   command->add_option("--model", options->model_path, "The model (.prm or .m).")->type_name("MODEL.prm");
   command->add_option("--hul", options->hul_path, "The hull file (.hul) made for it; may be given alone.")
       ->type_name("FILE.hul");
-  command->add_option("--output", options->output, "The picture to write (PNG).")
-      ->required()
-      ->type_name("VIEW.png");
-  command->add_option("--size", options->size, "Width and height in pixels; default 1200x900.")
-      ->type_name("WxH");
+  command->add_option("--output", options->output, "The picture to write (PNG).")->required()->type_name("VIEW.png");
+  command->add_option("--size", options->size, "Width and height in pixels; default 1200x900.")->type_name("WxH");
   return {command, [options] { return run_picture(*options); }};
 }
 

@@ -54,12 +54,9 @@ int run_scale(const ScaleOptions& options) {
 
 CliCommand add_scale_command(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
-      "scale",
-      "Resize a hull file about the origin: coordinates, offsets, radii and plane offsets times FACTOR.");
+      "scale", "Resize a hull file about the origin: coordinates, offsets, radii and plane offsets times FACTOR.");
   auto options = std::make_shared<ScaleOptions>();
-  command->add_option("FILE", options->path, "The hull file (.hul) to read.")
-      ->required()
-      ->type_name("FILE.hul");
+  command->add_option("FILE", options->path, "The hull file (.hul) to read.")->required()->type_name("FILE.hul");
   command->add_option("FACTOR", options->factor, "A finite number above 0, e.g. 1.25 or 0.8.")
       ->required()
       ->type_name("FACTOR");

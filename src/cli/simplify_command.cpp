@@ -62,9 +62,7 @@ CliCommand add_simplify_command(CLI::App& app) {
       "Give every hull with more than N planes at most N that still enclose all of it; spheres, offsets, "
       "boxes and other hulls stay as they are.");
   auto options = std::make_shared<SimplifyOptions>();
-  command->add_option("FILE", options->path, "The hull file (.hul) to read.")
-      ->required()
-      ->type_name("FILE.hul");
+  command->add_option("FILE", options->path, "The hull file (.hul) to read.")->required()->type_name("FILE.hul");
   command->add_option("--planes", options->planes, "At most this many planes per hull, 4 to 32767.")
       ->required()
       ->type_name("N");

@@ -9,8 +9,8 @@
 namespace ombrix {
 
 std::vector<CliCommand> add_subcommands(CLI::App& app) {
-  return {add_inspect_command(app), add_text_command(app), add_hul_command(app), add_scale_command(app),
-          add_simplify_command(app), add_picture_command(app)};
+  return {add_inspect_command(app), add_text_command(app),     add_hul_command(app),
+          add_scale_command(app),   add_simplify_command(app), add_picture_command(app)};
 }
 
 }  // namespace ombrix

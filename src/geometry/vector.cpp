@@ -18,8 +18,7 @@ void cross(const Vector& u, const Vector& v, Vector& out) {
 }
 
 double dot(const Vector& u, const Vector& v) {
-  return (static_cast<double>(u.x) * v.x + static_cast<double>(u.y) * v.y) +
-         static_cast<double>(u.z) * v.z;
+  return (static_cast<double>(u.x) * v.x + static_cast<double>(u.y) * v.y) + static_cast<double>(u.z) * v.z;
 }
 
 double vector_length(const Vector& v) { return std::sqrt(dot(v, v)); }

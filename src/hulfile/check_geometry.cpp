@@ -27,8 +27,8 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     if (planes_used > kSolidPlaneLimit) {
       check.solids.resize(data.volumes.size());
       check.volumes.resize(data.volumes.size());
-      check.notes.push_back(joined({"whether the planes close around a region was not checked from ",
-                                    hull_name(h), " on: more than ", number(kSolidPlaneLimit), " planes"}));
+      check.notes.push_back(joined({"whether the planes close around a region was not checked from ", hull_name(h),
+                                    " on: more than ", number(kSolidPlaneLimit), " planes"}));
       return;
     }
     HullSolid solid;
@@ -38,15 +38,12 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     const std::string hull = hull_name(h);
     if (result == SolidResult::kUnbounded) {
       findings.push_back(
-          {"open-hull",
-           joined({hull, ": its planes do not close around a region: it is open on some side"})});
+          {"open-hull", joined({hull, ": its planes do not close around a region: it is open on some side"})});
     } else if (result == SolidResult::kEmpty) {
       findings.push_back(
-          {"empty-hull",
-           joined({hull, ": its planes close around nothing: no point lies inside all of them"})});
+          {"empty-hull", joined({hull, ": its planes close around nothing: no point lies inside all of them"})});
     } else if (result == SolidResult::kFlat) {
-      findings.push_back(
-          {"flat-hull", joined({hull, ": its planes close around a region with no thickness"})});
+      findings.push_back({"flat-hull", joined({hull, ": its planes close around a region with no thickness"})});
     }
   }
 }
@@ -55,8 +52,7 @@ void check_points(const CollisionData& data, const std::vector<std::optional<std
                   GeometryCheck& check, std::vector<Finding>& findings) {
   double tests = 0.0;
   for (size_t h = 0; h < hulls.size(); ++h) {
-    if (hulls[h])
-      tests += static_cast<double>(hulls[h]->size()) * static_cast<double>(data.volumes[h].points.size());
+    if (hulls[h]) tests += static_cast<double>(hulls[h]->size()) * static_cast<double>(data.volumes[h].points.size());
   }
   if (tests > kPlaneTestLimit) {
     check.notes.push_back(
@@ -79,17 +75,15 @@ void check_points(const CollisionData& data, const std::vector<std::optional<std
     }
     if (outside == 0) continue;
     findings.push_back(
-        {"point-outside",
-         joined({hull_name(h), ": ", number(outside), " of its ", number(points.size()),
-                 outside == 1 ? " points lies" : " points lie", " more than ",
-                 format_fixed(kOnPlaneTolerance, 1), " out of its planes (the farthest: point ",
-                 number(worst + 1), ", ", distance_text(worst_distance), " out)"})});
+        {"point-outside", joined({hull_name(h), ": ", number(outside), " of its ", number(points.size()),
+                                  outside == 1 ? " points lies" : " points lie", " more than ",
+                                  format_fixed(kOnPlaneTolerance, 1), " out of its planes (the farthest: point ",
+                                  number(worst + 1), ", ", distance_text(worst_distance), " out)"})});
   }
 }
 
-void check_spheres(const CollisionData& data,
-                   const std::vector<std::optional<std::vector<FacetPlane>>>& hulls, GeometryCheck& check,
-                   std::vector<Finding>& findings) {
+void check_spheres(const CollisionData& data, const std::vector<std::optional<std::vector<FacetPlane>>>& hulls,
+                   GeometryCheck& check, std::vector<Finding>& findings) {
   check.spheres.resize(data.spheres.size());
   double planes = 0.0;
   bool all_measurable = true;
@@ -116,19 +110,18 @@ void check_spheres(const CollisionData& data,
       continue;
     }
     if (!nearest) {
-      findings.push_back(
-          {"sphere-outside", joined({name, "'s centre lies outside every hull: the file has none"})});
+      findings.push_back({"sphere-outside", joined({name, "'s centre lies outside every hull: the file has none"})});
       continue;
     }
     SphereFit& fit = check.spheres[i];
     fit = {true, nearest->hull, nearest->distance_out, nearest->distance_out + sphere.radius};
     if (fit.centre_out > kOnPlaneTolerance) {
-      findings.push_back({"sphere-outside",
-                          joined({name, "'s centre lies outside every hull (", distance_text(fit.centre_out),
-                                  " out of ", hull_name(fit.hull), ", the nearest)"})});
+      findings.push_back(
+          {"sphere-outside", joined({name, "'s centre lies outside every hull (", distance_text(fit.centre_out),
+                                     " out of ", hull_name(fit.hull), ", the nearest)"})});
     } else if (fit.reach > kOnPlaneTolerance) {
-      findings.push_back({"sphere-reach", joined({name, " reaches ", distance_text(fit.reach), " out of ",
-                                                  hull_name(fit.hull)})});
+      findings.push_back(
+          {"sphere-reach", joined({name, " reaches ", distance_text(fit.reach), " out of ", hull_name(fit.hull)})});
     }
   }
   if (unjudged) {

@@ -36,8 +36,7 @@ class CoverageGrid {
     const double centre[3] = {sphere.x, sphere.y, sphere.z};
     const double radius = sphere.radius;
     CellRange range[3];
-    for (int axis = 0; axis < 3; ++axis)
-      range[axis] = cells_within(axis, centre[axis] - radius, centre[axis] + radius);
+    for (int axis = 0; axis < 3; ++axis) range[axis] = cells_within(axis, centre[axis] - radius, centre[axis] + radius);
     for (int i = range[0].first; i <= range[0].last; ++i) {
       for (int j = range[1].first; j <= range[1].last; ++j) {
         for (int k = range[2].first; k <= range[2].last; ++k) {
@@ -102,17 +101,15 @@ ModelFit check_model_fit(const CollisionData& data, std::span<const MeshVertex> 
     const std::string farthest = std::isinf(fit.farthest_out)
                                      ? std::string("no hull has usable planes")
                                      : joined({"the farthest ", format_fixed(fit.farthest_out, 3), " out"});
-    findings.push_back(
-        {"model-outside",
-         joined({std::to_string(fit.beyond_tolerance), " of the model's ", std::to_string(fit.vertices),
-                 fit.beyond_tolerance == 1 ? " vertices lies" : " vertices lie", " more than ",
-                 format_fixed(kOnPlaneTolerance, 1), " out of the hulls (", farthest, ")"})});
+    findings.push_back({"model-outside",
+                        joined({std::to_string(fit.beyond_tolerance), " of the model's ", std::to_string(fit.vertices),
+                                fit.beyond_tolerance == 1 ? " vertices lies" : " vertices lie", " more than ",
+                                format_fixed(kOnPlaneTolerance, 1), " out of the hulls (", farthest, ")"})});
   }
 
   CoverageGrid grid(box);
   for (const Sphere& sphere : data.spheres) {
-    if (std::isfinite(sphere.x) && std::isfinite(sphere.y) && std::isfinite(sphere.z) &&
-        std::isfinite(sphere.radius)) {
+    if (std::isfinite(sphere.x) && std::isfinite(sphere.y) && std::isfinite(sphere.z) && std::isfinite(sphere.radius)) {
       grid.cover(sphere);
     }
   }

@@ -42,9 +42,9 @@ class ValueTally : public Tally {
 
 void report_values(const ValueTally& tally, std::string_view owner, std::vector<Finding>& findings) {
   if (tally.count() == 0) return;
-  findings.push_back({"not-finite", joined({owner, ": ", number(tally.count()),
-                                            tally.count() == 1 ? " value is" : " values are",
-                                            " not finite (the first: ", tally.first(), ")"})});
+  findings.push_back(
+      {"not-finite", joined({owner, ": ", number(tally.count()), tally.count() == 1 ? " value is" : " values are",
+                             " not finite (the first: ", tally.first(), ")"})});
 }
 
 void check_box(const BBox& box, const std::string& hull, std::vector<Finding>& findings) {
@@ -55,9 +55,9 @@ void check_box(const BBox& box, const std::string& hull, std::vector<Finding>& f
   } axes[] = {{"x", box.min_x, box.max_x}, {"y", box.min_y, box.max_y}, {"z", box.min_z, box.max_z}};
   for (const auto& axis : axes) {
     if (axis.min > axis.max) {
-      findings.push_back({"box-inverted",
-                          joined({hull, ": its box's min ", axis.axis, " (", shortest_decimal(axis.min),
-                                  ") is above its max ", axis.axis, " (", shortest_decimal(axis.max), ")"})});
+      findings.push_back(
+          {"box-inverted", joined({hull, ": its box's min ", axis.axis, " (", shortest_decimal(axis.min),
+                                   ") is above its max ", axis.axis, " (", shortest_decimal(axis.max), ")"})});
     }
   }
 }
@@ -91,15 +91,14 @@ void check_normals(const Volume& volume, const std::string& hull, std::vector<Fi
     const double length =
         std::sqrt((double(plane.a) * plane.a + double(plane.b) * plane.b) + double(plane.c) * plane.c);
     if (std::isfinite(length) && std::fabs(length - 1.0) > kNormalLengthTolerance) {
-      normals.add(
-          joined({"plane ", number(i + 1), ", length ", shortest_decimal(static_cast<float>(length))}));
+      normals.add(joined({"plane ", number(i + 1), ", length ", shortest_decimal(static_cast<float>(length))}));
     }
   }
   if (normals.count() == 0) return;
-  findings.push_back({"normal-length",
-                      joined({hull, ": ", number(normals.count()), " of its ", number(volume.planes.size()),
-                              " planes ", normals.count() == 1 ? "has" : "have",
-                              " a normal more than 1% off unit length (the first: ", normals.first(), ")"})});
+  findings.push_back(
+      {"normal-length", joined({hull, ": ", number(normals.count()), " of its ", number(volume.planes.size()),
+                                " planes ", normals.count() == 1 ? "has" : "have",
+                                " a normal more than 1% off unit length (the first: ", normals.first(), ")"})});
 }
 
 void check_edges(const Volume& volume, const std::string& hull, std::vector<Finding>& findings) {
@@ -110,16 +109,15 @@ void check_edges(const Volume& volume, const std::string& hull, std::vector<Find
   for (size_t i = 0; i < volume.edges.size(); ++i) {
     const Edge& edge = volume.edges[i];
     if (outside(edge.from) || outside(edge.to)) {
-      edges.add(joined({"edge ", number(i + 1), ", from index ", std::to_string(edge.from), " to index ",
-                        std::to_string(edge.to)}));
+      edges.add(joined(
+          {"edge ", number(i + 1), ", from index ", std::to_string(edge.from), " to index ", std::to_string(edge.to)}));
     }
   }
   if (edges.count() == 0) return;
-  findings.push_back(
-      {"edge-index", joined({hull, ": ", number(edges.count()), " of its ", number(volume.edges.size()),
-                             edges.count() == 1 ? " edges refers" : " edges refer",
-                             " to points it does not have (the first: ", edges.first(), "; it has ",
-                             number(volume.points.size()), " points)"})});
+  findings.push_back({"edge-index", joined({hull, ": ", number(edges.count()), " of its ", number(volume.edges.size()),
+                                            edges.count() == 1 ? " edges refers" : " edges refer",
+                                            " to points it does not have (the first: ", edges.first(), "; it has ",
+                                            number(volume.points.size()), " points)"})});
 }
 
 }  // namespace
@@ -141,9 +139,9 @@ void check_structure(const CollisionData& data, std::vector<Finding>& findings) 
   }
   report_values(spheres, "spheres", findings);
   if (!data.trailing.empty()) {
-    findings.push_back({"trailing-bytes",
-                        joined({number(data.trailing.size()), data.trailing.size() == 1 ? " byte" : " bytes",
-                                " after the last sphere"})});
+    findings.push_back(
+        {"trailing-bytes", joined({number(data.trailing.size()), data.trailing.size() == 1 ? " byte" : " bytes",
+                                   " after the last sphere"})});
   }
 }
 

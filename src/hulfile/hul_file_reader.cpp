@@ -43,15 +43,13 @@ class HulParser {
     std::int16_t hull_count = 0;
     if (bytes_.empty()) return fail(reading, "the file is empty");
     if (!take_count(hull_count)) return fail(reading, "the file is cut off in its hull count");
-    if (hull_count < 0)
-      return fail(reading, joined({"the hull count is negative (", std::to_string(hull_count), ")"}));
+    if (hull_count < 0) return fail(reading, joined({"the hull count is negative (", std::to_string(hull_count), ")"}));
     data.volumes.reserve(affordable(hull_count, 3 * kCountSize + kBoxAndOffsetSize));
     for (int hull = 1; hull <= hull_count; ++hull) {
       Volume volume;
       const std::string fault = read_hull(volume);
       if (!fault.empty()) {
-        return fail(reading,
-                    joined({"hull ", std::to_string(hull), " of ", std::to_string(hull_count), " ", fault}));
+        return fail(reading, joined({"hull ", std::to_string(hull), " of ", std::to_string(hull_count), " ", fault}));
       }
       data.volumes.push_back(std::move(volume));
     }
@@ -66,8 +64,7 @@ class HulParser {
     for (std::int16_t i = 0; i < sphere_count; ++i) {
       Sphere sphere;
       if (!take_reals({&sphere.x, &sphere.y, &sphere.z, &sphere.radius})) {
-        return fail(reading,
-                    joined({"the file ", cut_off_in_list(data.spheres.size(), sphere_count, "sphere")}));
+        return fail(reading, joined({"the file ", cut_off_in_list(data.spheres.size(), sphere_count, "sphere")}));
       }
       data.spheres.push_back(sphere);
     }
@@ -83,21 +80,18 @@ class HulParser {
     }
     const std::string_view names[3] = {"point", "edge", "plane"};
     for (size_t i = 0; i < 3; ++i) {
-      if (counts[i] < 0)
-        return joined({"has a negative ", names[i], " count (", std::to_string(counts[i]), ")"});
+      if (counts[i] < 0) return joined({"has a negative ", names[i], " count (", std::to_string(counts[i]), ")"});
     }
     BBox& box = volume.box;
     if (!take_reals({&box.min_x, &box.max_x, &box.min_y, &box.max_y, &box.min_z, &box.max_z})) {
       return "is cut off in its box";
     }
-    if (!take_reals({&volume.offset.x, &volume.offset.y, &volume.offset.z}))
-      return "is cut off in its offset";
+    if (!take_reals({&volume.offset.x, &volume.offset.y, &volume.offset.z})) return "is cut off in its offset";
 
     volume.points.reserve(affordable(counts[0], 3 * kRealSize));
     for (std::int16_t i = 0; i < counts[0]; ++i) {
       Vector point;
-      if (!take_reals({&point.x, &point.y, &point.z}))
-        return cut_off_in_list(volume.points.size(), counts[0], "point");
+      if (!take_reals({&point.x, &point.y, &point.z})) return cut_off_in_list(volume.points.size(), counts[0], "point");
       volume.points.push_back(point);
     }
     volume.edges.reserve(affordable(counts[1], 2 * kCountSize));
@@ -126,9 +120,7 @@ class HulParser {
     return std::min(static_cast<size_t>(count), remaining() / size);
   }
 
-  const unsigned char* here() const {
-    return reinterpret_cast<const unsigned char*>(bytes_.data()) + position_;
-  }
+  const unsigned char* here() const { return reinterpret_cast<const unsigned char*>(bytes_.data()) + position_; }
 
   bool take_count(std::int16_t& count) {
     if (remaining() < kCountSize) return false;

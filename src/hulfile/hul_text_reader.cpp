@@ -66,8 +66,7 @@ std::string read_value(std::string_view word, float& value) {
 std::string read_index(std::string_view word, std::int16_t& index) {
   int value = 0;
   const std::from_chars_result result = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value < -32768 ||
-      value > 32767) {
+  if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value < -32768 || value > 32767) {
     return joined({"'", word, "' is not a whole number from -32768 to 32767"});
   }
   index = static_cast<std::int16_t>(value);
@@ -100,19 +99,17 @@ class TextParser {
     if (keyword == "hull") return take_hull(values);
     if (keyword == "box") return take_box(values);
     if (keyword == "offset") return take_offset(values);
-    if (keyword == "point" || keyword == "edge" || keyword == "plane")
-      return take_hull_record(keyword, values);
+    if (keyword == "point" || keyword == "edge" || keyword == "plane") return take_hull_record(keyword, values);
     if (keyword == "sphere") return take_sphere(values);
     if (keyword == "trailing") return take_trailing(values);
-    return joined({"'", keyword,
-                   "' is not a record: expected hull, box, offset, point, edge, plane, sphere or trailing"});
+    return joined(
+        {"'", keyword, "' is not a record: expected hull, box, offset, point, edge, plane, sphere or trailing"});
   }
 
   // Empty when the text may end here, else what it lacks.
   std::string missing_at_end() const {
     if (stage_ == Stage::kBox) return joined({"expected 'box' with six numbers for hull ", hull_number()});
-    if (stage_ == Stage::kOffset)
-      return joined({"expected 'offset' with three numbers for hull ", hull_number()});
+    if (stage_ == Stage::kOffset) return joined({"expected 'offset' with three numbers for hull ", hull_number()});
     return {};
   }
 
@@ -126,8 +123,8 @@ class TextParser {
   static std::string read_values(std::string_view keyword, std::span<const std::string_view> words,
                                  std::initializer_list<float*> values) {
     if (words.size() != values.size()) {
-      return joined({"'", keyword, "' takes ", std::to_string(values.size()), " numbers, found ",
-                     std::to_string(words.size())});
+      return joined(
+          {"'", keyword, "' takes ", std::to_string(values.size()), " numbers, found ", std::to_string(words.size())});
     }
     size_t i = 0;
     for (float* value : values) {
@@ -166,10 +163,8 @@ class TextParser {
 
   std::string take_hull_record(std::string_view keyword, std::span<const std::string_view> values) {
     if (stage_ == Stage::kStart) return joined({"'", keyword, "' before any 'hull'"});
-    if (stage_ == Stage::kSpheres)
-      return joined({"'", keyword, "' after the spheres: every hull comes before them"});
-    if (stage_ == Stage::kTrailing)
-      return joined({"'", keyword, "' after 'trailing': the trailing bytes come last"});
+    if (stage_ == Stage::kSpheres) return joined({"'", keyword, "' after the spheres: every hull comes before them"});
+    if (stage_ == Stage::kTrailing) return joined({"'", keyword, "' after 'trailing': the trailing bytes come last"});
     Volume& volume = data_.volumes.back();
     const std::string too_many = joined({"hull ", hull_number(), " has more than 32767 ", keyword, "s"});
     if (keyword == "point") {
@@ -187,8 +182,7 @@ class TextParser {
       return problem;
     }
     if (volume.edges.size() == kMostHullFileEntries) return too_many;
-    if (values.size() != 2)
-      return joined({"'edge' takes 2 point indices, found ", std::to_string(values.size())});
+    if (values.size() != 2) return joined({"'edge' takes 2 point indices, found ", std::to_string(values.size())});
     Edge edge;
     std::string problem = read_index(values[0], edge.from);
     if (problem.empty()) problem = read_index(values[1], edge.to);
@@ -230,11 +224,9 @@ HulTextReading read_hul_text(std::string_view text) {
   while (start < text.size()) {
     ++line_number;
     const size_t end = text.find('\n', start);
-    std::string_view line =
-        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     start = end == std::string_view::npos ? text.size() : end + 1;
-    if (const size_t comment = line.find('#'); comment != std::string_view::npos)
-      line = line.substr(0, comment);
+    if (const size_t comment = line.find('#'); comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> words = words_of(line);
     if (words.empty()) continue;
     const std::string problem = parser.take(words[0], std::span(words).subspan(1));

@@ -8,8 +8,7 @@ HulInspection inspect_hul(HulReading reading, const std::optional<std::span<cons
   HulInspection inspection;
   inspection.reading = std::move(reading);
   const CollisionData& data = inspection.reading.data;
-  if (!inspection.reading.fault.empty())
-    inspection.findings.push_back({"unreadable", inspection.reading.fault});
+  if (!inspection.reading.fault.empty()) inspection.findings.push_back({"unreadable", inspection.reading.fault});
   check_structure(data, inspection.findings);
   inspection.geometry = check_geometry(data, inspection.findings);
   if (model) inspection.model = check_model_fit(data, *model, inspection.findings);

@@ -90,8 +90,7 @@ Simplification simplify_hulls(CollisionData& data, size_t most_planes) {
       HullSolid new_solid;
       solid_of_planes(volume.planes, new_solid);
       std::vector<Edge> edges = solid_edges(new_solid);
-      const bool fits =
-          new_solid.corners.size() <= kMostHullFileEntries && edges.size() <= kMostHullFileEntries;
+      const bool fits = new_solid.corners.size() <= kMostHullFileEntries && edges.size() <= kMostHullFileEntries;
       volume.points = fits ? new_solid.corners : std::vector<Vector>();
       volume.edges = fits ? std::move(edges) : std::vector<Edge>();
       changed.corners_made = fits;

@@ -13,11 +13,11 @@ namespace ombrix {
 
 // What the budget did to one hull.
 struct SimplifiedHull {
-  size_t hull = 0;            // from 0
+  size_t hull = 0;  // from 0
   size_t planes_before = 0;
   size_t planes_after = 0;
-  double volume_change = 0.0;  // percent, the new solid against the old
-  bool corners_made = false;   // its points and edges were made anew from the new solid
+  double volume_change = 0.0;    // percent, the new solid against the old
+  bool corners_made = false;     // its points and edges were made anew from the new solid
   bool corners_dropped = false;  // it had points or edges, and the new ones would not fit a file
 };
 

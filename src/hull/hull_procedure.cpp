@@ -19,9 +19,7 @@ HullBuilder hull_builder(HullProcedure procedure) {
   return build_own_hull;
 }
 
-double hull_tolerance(HullProcedure procedure) {
-  return procedure == HullProcedure::kOwn ? kOnPlaneTolerance : 0.0;
-}
+double hull_tolerance(HullProcedure procedure) { return procedure == HullProcedure::kOwn ? kOnPlaneTolerance : 0.0; }
 
 HullProcedure default_hull_procedure(bool external_found) {
   return external_found ? HullProcedure::kExternal : HullProcedure::kOwn;

@@ -12,8 +12,7 @@
 namespace ombrix {
 
 // Appends the outward face planes of the hull of `vertices` to `planes` and logs its lines.
-using HullBuilder =
-    std::function<void(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log)>;
+using HullBuilder = std::function<void(std::vector<Plane>& planes, std::span<const MeshVertex> vertices, Log& log)>;
 
 enum class HullProcedure {
   kOwn,       // the tool's own procedure (hull/own/)

@@ -64,7 +64,7 @@ struct Piece {
   double tie = 0.0;
   PieceKind kind = PieceKind::kTriangle;
   bool excluded = false;
-  bool far_side = false;  // a hull face turned away from the viewer
+  bool far_side = false;    // a hull face turned away from the viewer
   std::uint32_t first = 0;  // into the points (triangles, faces) or the discs (spheres)
   std::uint32_t count = 0;
   QColor colour;
@@ -150,7 +150,8 @@ void add_hull(Pieces& pieces, const HullShape& hull, const ViewProjection& proje
   if (all_corners.empty()) return;
   const ViewPoint centre = mean_of(all_corners);
   double reach = 0.0;
-  for (const ViewPoint& p : all_corners) reach = std::max(reach, std::sqrt(dot(difference(p, centre), difference(p, centre))));
+  for (const ViewPoint& p : all_corners)
+    reach = std::max(reach, std::sqrt(dot(difference(p, centre), difference(p, centre))));
 
   for (const std::vector<ViewPoint>& loop : faces) {
     if (loop.size() < 3) continue;
@@ -285,9 +286,8 @@ void draw_scene(QPainter& painter, const QRectF& area, const PictureScene& scene
     for (const HullShape& hull : scene.hulls) add_hull(pieces, hull, projection, light);
   }
   if (layers.spheres) add_spheres(pieces, scene.spheres, projection, camera.scale);
-  std::sort(pieces.list.begin(), pieces.list.end(), [](const Piece& a, const Piece& b) {
-    return a.order != b.order ? a.order < b.order : a.tie < b.tie;
-  });
+  std::sort(pieces.list.begin(), pieces.list.end(),
+            [](const Piece& a, const Piece& b) { return a.order != b.order ? a.order < b.order : a.tie < b.tie; });
   paint_pieces(painter, pieces);
   if (layers.hulls) paint_open_hull_notes(painter, area, scene.hulls);
   painter.restore();

@@ -42,7 +42,8 @@ void paint_legend_line(QPainter& painter, const QRectF& line, const QColor& swat
   painter.setPen(QColor(kTextColour));
   const QRectF words(mark.right() + 6.0, line.top(), line.right() - mark.right() - 6.0, line.height());
   const QString elided =
-      painter.fontMetrics().elidedText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), Qt::ElideRight, static_cast<int>(words.width()));
+      painter.fontMetrics().elidedText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
+                                       Qt::ElideRight, static_cast<int>(words.width()));
   painter.drawText(words, Qt::AlignLeft | Qt::AlignVCenter, elided);
 }
 
@@ -68,7 +69,9 @@ PictureLegend describe_scene(const PictureScene& scene) {
   if (!scene.models.empty()) {
     legend.model = "Model: " + joined(model_names) + ", " + counted(vertices, "vertex", "vertices") + ", " +
                    counted(polygons, "polygon", "polygons");
-    if (left_out > 0) legend.model += " (" + format_whole(static_cast<std::int64_t>(left_out)) + " not drawn: a corner outside the vertex list)";
+    if (left_out > 0)
+      legend.model +=
+          " (" + format_whole(static_cast<std::int64_t>(left_out)) + " not drawn: a corner outside the vertex list)";
   }
 
   std::size_t main_hulls = 0, excluded = 0, open = 0;

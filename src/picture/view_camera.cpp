@@ -90,8 +90,7 @@ ViewPoint ViewProjection::project(const Vector& point) const {
   const double x = (point.x - camera_.centre.x) * camera_.scale;
   const double y = (point.y - camera_.centre.y) * camera_.scale;
   const double z = (point.z - camera_.centre.z) * camera_.scale;
-  return {middle_.x() + dot(axes_.right, x, y, z), middle_.y() + dot(axes_.down, x, y, z),
-          dot(axes_.toward, x, y, z)};
+  return {middle_.x() + dot(axes_.right, x, y, z), middle_.y() + dot(axes_.down, x, y, z), dot(axes_.toward, x, y, z)};
 }
 
 ViewCamera framed_camera(const PictureScene& scene, const ViewAngle& angle, const QSizeF& size) {

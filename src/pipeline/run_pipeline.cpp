@@ -8,7 +8,6 @@
 
 #include "hulfile/hul_file.h"
 #include "hull/budget/plane_budget.h"
-#include "model/vertex_box.h"
 #include "model/model_file.h"
 #include "model/vertex_box.h"
 #include "pipeline/input_list.h"
@@ -25,8 +24,7 @@ namespace {
 // A 32-bit millisecond tick count: the elapsed time stays right across its wrap-around.
 std::uint32_t tick_count() {
   const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count());
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count());
 }
 
 // Regular files only (a link to one counts): a folder is not a model, and a pipe would block.

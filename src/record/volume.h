@@ -21,11 +21,11 @@ struct Edge {
 // other tools fill them, and the writer writes whatever they hold.
 struct Volume {
   BBox box;
-  Vector offset;                  // a point inside the hull; (0, 0, 0) from the hull procedures
-  std::vector<Vector> points;     // the hull's corners
+  Vector offset;               // a point inside the hull; (0, 0, 0) from the hull procedures
+  std::vector<Vector> points;  // the hull's corners
   std::vector<Edge> edges;
   std::vector<Plane> planes;
-  std::vector<Volume> excluded;   // excluded volumes: only their box and planes are used
+  std::vector<Volume> excluded;  // excluded volumes: only their box and planes are used
 };
 
 }  // namespace ombrix

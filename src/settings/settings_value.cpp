@@ -22,11 +22,20 @@ std::optional<std::string> unquoted(std::string_view value) {
     }
     if (++i == inside.size()) return std::nullopt;
     switch (inside[i]) {
-      case '\\': text += '\\'; break;
-      case '"': text += '"'; break;
-      case 'r': text += '\r'; break;
-      case 'n': text += '\n'; break;
-      default: return std::nullopt;
+      case '\\':
+        text += '\\';
+        break;
+      case '"':
+        text += '"';
+        break;
+      case 'r':
+        text += '\r';
+        break;
+      case 'n':
+        text += '\n';
+        break;
+      default:
+        return std::nullopt;
     }
   }
   return text;
@@ -57,18 +66,25 @@ std::string stored_value(std::string_view text) {
   std::string value = "\"";
   for (char c : text) {
     switch (c) {
-      case '\\': value += "\\\\"; break;
-      case '"': value += "\\\""; break;
-      case '\r': value += "\\r"; break;
-      case '\n': value += "\\n"; break;
-      default: value += c;
+      case '\\':
+        value += "\\\\";
+        break;
+      case '"':
+        value += "\\\"";
+        break;
+      case '\r':
+        value += "\\r";
+        break;
+      case '\n':
+        value += "\\n";
+        break;
+      default:
+        value += c;
     }
   }
   return value + "\"";
 }
 
-std::string field_text_of_value(std::string_view value) {
-  return decoded(value).value_or(std::string(value));
-}
+std::string field_text_of_value(std::string_view value) { return decoded(value).value_or(std::string(value)); }
 
 }  // namespace ombrix

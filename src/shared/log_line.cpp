@@ -26,8 +26,7 @@ LocalTime local_time_now() {
 #else
   localtime_r(&now, &parts);
 #endif
-  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
 std::string expand_date(std::string_view mask, const LocalTime& time) {

@@ -62,8 +62,8 @@ float read_magnitude(DecimalDigits number) {
     number.digits += '1';
   }
   // One digit before the point, the exponent in range: a text from_chars reads exactly.
-  std::string text = number.digits.substr(0, 1) + "." + number.digits.substr(1) + "e" +
-                     std::to_string(number.leading_power);
+  std::string text =
+      number.digits.substr(0, 1) + "." + number.digits.substr(1) + "e" + std::to_string(number.leading_power);
   float value = 0.0f;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
@@ -79,8 +79,8 @@ std::string format_fixed(double value, int decimals) {
   if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
   if (value == 0.0) value = 0.0;  // drops the sign of a true negative zero
   std::array<char, 400> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, decimals);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
   return std::string(buffer.data(), result.ptr);
 }
 

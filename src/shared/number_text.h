@@ -18,9 +18,9 @@ std::string format_whole(std::int64_t value);
 
 // Which characters a number text may start with before its number.
 enum class LeadingBlanks {
-  kSpaces,            // code 32 only: the decimal fields of the window
-  kSpacesAndTabs,     // the whole-number field
-  kAnyWhiteSpace,     // the external hull program's numbers
+  kSpaces,         // code 32 only: the decimal fields of the window
+  kSpacesAndTabs,  // the whole-number field
+  kAnyWhiteSpace,  // the external hull program's numbers
 };
 
 // Reads a decimal number at the start of `text`: optional "+" or "-", digits with an optional

@@ -76,8 +76,8 @@ class CoverIndex {
 
   // Per sample, in list order, those taken out since the last drop_taken included.
   std::vector<float> z_;
-  std::vector<float> weight_;        // 0 once taken out: adding it leaves a score unchanged
-  std::vector<std::uint8_t> left_;   // 1 while the sample is left
+  std::vector<float> weight_;                 // 0 once taken out: adding it leaves a score unchanged
+  std::vector<std::uint8_t> left_;            // 1 while the sample is left
   std::vector<std::uint32_t> list_position_;  // where it stands in the list; empty before the first drop
   std::size_t list_size_ = 0;
   std::vector<Run> runs_;

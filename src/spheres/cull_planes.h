@@ -29,7 +29,6 @@ struct LargestValue {
 //
 // Bounds are taken in double precision with a margin far above their rounding; a plane with a
 // bound that is not finite is always kept.
-LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float threshold,
-                         std::vector<Plane>& deciding);
+LargestValue cull_planes(const BBox& box, std::span<const Plane> planes, float threshold, std::vector<Plane>& deciding);
 
 }  // namespace ombrix

@@ -8,10 +8,10 @@
 namespace ombrix {
 
 struct FillParameters {
-  float grid_resolution = 0.0f;    // about how many candidate centres span the smallest extent
-  float sample_resolution = 0.0f;  // about how many sample points span the smallest extent
+  float grid_resolution = 0.0f;     // about how many candidate centres span the smallest extent
+  float sample_resolution = 0.0f;   // about how many sample points span the smallest extent
   std::int32_t target_spheres = 0;  // spheres wanted over all main volumes together
-  float overshoot_percent = 0.0f;  // percent of the smallest extent added to every radius
+  float overshoot_percent = 0.0f;   // percent of the smallest extent added to every radius
 };
 
 // Reads the grid, sampling and overshoot fields as decimal numbers (leading spaces, "." whatever

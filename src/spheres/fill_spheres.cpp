@@ -26,8 +26,7 @@ bool above_zero_and_finite(float value) { return value > 0.0f && std::isfinite(v
 // Why the grids of `volume` cannot even be laid out, or empty when they can.
 std::string_view unusable_input(const Volume& volume, const FillParameters& parameters) {
   const Vector extents = box_extents(volume.box);
-  if (!above_zero_and_finite(extents.x) || !above_zero_and_finite(extents.y) ||
-      !above_zero_and_finite(extents.z)) {
+  if (!above_zero_and_finite(extents.x) || !above_zero_and_finite(extents.y) || !above_zero_and_finite(extents.z)) {
     return "its box is flat or not finite.";
   }
   if (volume.planes.empty()) return "its hull has no planes.";
@@ -35,8 +34,7 @@ std::string_view unusable_input(const Volume& volume, const FillParameters& para
   if (volume.planes.size() > kMostHullFileEntries) {
     return "its hull has more than 32767 planes, too many for a hull file.";
   }
-  if (!above_zero_and_finite(parameters.grid_resolution) ||
-      !above_zero_and_finite(parameters.sample_resolution)) {
+  if (!above_zero_and_finite(parameters.grid_resolution) || !above_zero_and_finite(parameters.sample_resolution)) {
     return "the grid and sampling resolutions must be finite and above 0.";
   }
   if (!std::isfinite(parameters.overshoot_percent)) return "the overshoot must be finite.";
@@ -80,14 +78,14 @@ void log_ignored_exclusions(const Volume& volume, Log& log) {
 }
 
 std::string grid_size(const VolumeGrid& grid) {
-  return format_whole(grid.axes[0].candidate_count) + " x " + format_whole(grid.axes[1].candidate_count) +
-         " x " + format_whole(grid.axes[2].candidate_count);
+  return format_whole(grid.axes[0].candidate_count) + " x " + format_whole(grid.axes[1].candidate_count) + " x " +
+         format_whole(grid.axes[2].candidate_count);
 }
 
 }  // namespace
 
-void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
-                  Log& log, ResultList& results, const SphereStages& stages) {
+void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
+                  ResultList& results, const SphereStages& stages) {
   log.log_message("Creating spheres.", Stamp::kStamped);
   const FillParameters parameters = read_fill_parameters(fields);
   const float volume_sum = box_volume_sum(volumes);
@@ -118,13 +116,13 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
     log.log_message("    Number of sample_spheres used: " + format_whole(sample_count), Stamp::kStamped);
 
     const auto position_count = static_cast<std::int64_t>(positions.size());
-    log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) +
-                        " (Grid is " + grid_size(grid) + ").",
+    log.log_message("Number of sphere positions that will be tested: " + format_whole(position_count) + " (Grid is " +
+                        grid_size(grid) + ").",
                     Stamp::kStamped);
 
     const std::vector<Sphere> placed =
         stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_spheres),
-                      box_extents(volume.box), results, log);
+                     box_extents(volume.box), results, log);
     spheres.insert(spheres.end(), placed.begin(), placed.end());
   }
 }

@@ -40,7 +40,7 @@ struct SphereStages {
 // one line "    No spheres for this volume: <reason>" and no spheres; its box still counts in
 // the sharing. Every line is stamped. The candidates are laid out before the samples, to weigh
 // that work.
-void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields,
-                  Log& log, ResultList& results, const SphereStages& stages = {});
+void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
+                  ResultList& results, const SphereStages& stages = {});
 
 }  // namespace ombrix

@@ -24,9 +24,7 @@ GridPointRule candidate_rule(const VolumeGrid& grid) {
     return candidate_radius(centre, planes, grid);
   };
   const float clearance = grid.candidate_clearance;
-  rule.settle_block = [clearance](const BlockBounds& bounds) {
-    return settle_candidate_block(bounds, clearance);
-  };
+  rule.settle_block = [clearance](const BlockBounds& bounds) { return settle_candidate_block(bounds, clearance); };
   return rule;
 }
 
@@ -36,7 +34,9 @@ std::vector<SpherePosition> lay_out_candidates(const VolumeGrid& grid, std::span
                                                std::span<const std::span<const Plane>> exclusions) {
   std::vector<SpherePosition> positions;
   walk_grid(grid, GridPoints::kCandidates, {hull, exclusions}, candidate_rule(grid),
-            [&](const Vector& centre, float radius) { positions.push_back({0.0f, centre, radius}); });
+            [&](const Vector& centre, float radius) {
+              positions.push_back({0.0f, centre, radius});
+            });
   return positions;
 }
 

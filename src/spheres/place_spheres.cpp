@@ -17,7 +17,7 @@ namespace {
 
 // What a candidate covered when it was last scored; its score sits in the position list.
 struct CandidateState {
-  bool current = false;     // no sample it covered has been taken out since
+  bool current = false;  // no sample it covered has been taken out since
   bool covers_any = false;
 };
 

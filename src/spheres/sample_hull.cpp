@@ -47,7 +47,9 @@ std::vector<SampleSphere> sample_hull(const VolumeGrid& grid, std::span<const Pl
                                       std::span<const std::span<const Plane>> exclusions) {
   std::vector<SampleSphere> samples;
   walk_grid(grid, GridPoints::kSamples, {hull, exclusions}, sample_rule(grid.sample_clearance),
-            [&](const Vector& point, float) { samples.push_back({point, sample_weight(point, grid)}); });
+            [&](const Vector& point, float) {
+              samples.push_back({point, sample_weight(point, grid)});
+            });
   return samples;
 }
 

@@ -29,9 +29,8 @@ void log_sphere(const SphereResult& row, Log& log) {
   log.log_message("    Sphere " + number + " covers " + one_decimal(row.trimmed) + "% of the hull volume. (" +
                       one_decimal(row.remaining) + "% remains).",
                   Stamp::kStamped);
-  log.log_message("    Spheres set BBox is covering [x: " + one_decimal(row.coverage_x) +
-                      "%, y: " + one_decimal(row.coverage_y) + "%, z: " + one_decimal(row.coverage_z) +
-                      "%] of the Hull BBox.",
+  log.log_message("    Spheres set BBox is covering [x: " + one_decimal(row.coverage_x) + "%, y: " +
+                      one_decimal(row.coverage_y) + "%, z: " + one_decimal(row.coverage_z) + "%] of the Hull BBox.",
                   Stamp::kStamped);
 }
 

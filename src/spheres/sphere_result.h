@@ -14,7 +14,7 @@ struct SphereResult {
   float y = 0.0f;
   float z = 0.0f;
   float radius = 0.0f;
-  float set_min_x = 0.0f;   // box around the volume's spheres so far, radii included
+  float set_min_x = 0.0f;  // box around the volume's spheres so far, radii included
   float set_max_x = 0.0f;
   float set_min_y = 0.0f;
   float set_max_y = 0.0f;

@@ -80,8 +80,7 @@ VolumeGrid volume_grid(const BBox& box, const FillParameters& parameters) {
 }
 
 float sample_coordinate(const VolumeGrid& grid, int axis, std::int64_t index) {
-  return static_cast<float>(grid.axes[axis].first_sample +
-                            static_cast<double>(index) * grid.sample_spacing);
+  return static_cast<float>(grid.axes[axis].first_sample + static_cast<double>(index) * grid.sample_spacing);
 }
 
 float candidate_coordinate(const VolumeGrid& grid, int axis, std::int64_t index) {

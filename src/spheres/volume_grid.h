@@ -19,22 +19,22 @@ struct GridAxis {
   float first_candidate = 0.0f;           // centre - half count * candidate spacing
   float last_candidate = 0.0f;            // centre + half count * candidate spacing
   std::int64_t sample_count = 0;
-  float first_sample = 0.0f;              // the sample row is centred in the box
+  float first_sample = 0.0f;  // the sample row is centred in the box
 };
 
 struct VolumeGrid {
-  std::array<GridAxis, 3> axes;           // x, y, z
+  std::array<GridAxis, 3> axes;  // x, y, z
   float smallest_extent = 0.0f;
-  float half_diagonal = 0.0f;             // divides a sample's distance from the centre into its weight
-  float nominal_spacing = 0.0f;           // smallest extent / grid resolution
-  std::int64_t half_count = 0;            // candidate half count across the smallest extent
-  float candidate_spacing = 0.0f;         // exactly 2 * half count + 1 spacings fit the smallest extent
-  float candidate_clearance = 0.0f;       // least depth of a candidate centre below every hull plane
-  float overshoot = 0.0f;                 // length added to every candidate radius
+  float half_diagonal = 0.0f;        // divides a sample's distance from the centre into its weight
+  float nominal_spacing = 0.0f;      // smallest extent / grid resolution
+  std::int64_t half_count = 0;       // candidate half count across the smallest extent
+  float candidate_spacing = 0.0f;    // exactly 2 * half count + 1 spacings fit the smallest extent
+  float candidate_clearance = 0.0f;  // least depth of a candidate centre below every hull plane
+  float overshoot = 0.0f;            // length added to every candidate radius
   float sample_spacing = 0.0f;
-  float sample_clearance = 0.0f;          // least depth of a sample below every hull plane
-  double sample_points = 0.0;             // how many sample points the grid tries
-  double sphere_positions = 0.0;          // how many candidate centres the grid tries
+  float sample_clearance = 0.0f;  // least depth of a sample below every hull plane
+  double sample_points = 0.0;     // how many sample points the grid tries
+  double sphere_positions = 0.0;  // how many candidate centres the grid tries
 };
 
 // The most sample points and candidate centres the grids of a volume may hold: beyond them the

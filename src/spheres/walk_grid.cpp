@@ -51,8 +51,7 @@ struct CulledPlanes {
 
 class SlabWalk {
  public:
-  SlabWalk(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const GridPointRule& rule)
-      : rule_(rule) {
+  SlabWalk(const VolumeGrid& grid, GridPoints which, size_t exclusion_count, const GridPointRule& rule) : rule_(rule) {
     size_t depth = 1;
     for (int axis = 0; axis < 3; ++axis) {
       const std::int64_t count =
@@ -182,8 +181,7 @@ void walk_grid(const VolumeGrid& grid, GridPoints which, const VolumePlanes& pla
 
   std::vector<float> values;
   for (std::int64_t first = 0; first < walk.count(0); first += thickness) {
-    const IndexBlock slab{{first, 0, 0},
-                          {std::min(walk.count(0), first + thickness), walk.count(1), walk.count(2)}};
+    const IndexBlock slab{{first, 0, 0}, {std::min(walk.count(0), first + thickness), walk.count(1), walk.count(2)}};
     values.resize(static_cast<size_t>(slab.points()));
     walk.value_slab(slab, planes, values);
 

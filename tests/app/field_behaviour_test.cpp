@@ -240,13 +240,20 @@ void FieldBehaviourTest::derive_button_replaces_the_extension_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("output");
 
-  QTest::newRow("extension in capitals") << "body.PRM | x.prm" << "body.hul";
-  QTest::newRow("spaces around the first name") << "  car.m  |" << "car.hul";
-  QTest::newRow("dot only in a folder name") << "dir.v2/body" << "dir.v2/body";
-  QTest::newRow("dot only in a backslash folder name") << "dir.v2\\body" << "dir.v2\\body";
-  QTest::newRow("name that is only an extension") << ".prm" << ".hul";
-  QTest::newRow("excluded name stays part of it") << "a.prm * b.prm" << "a.prm * b.hul";
-  QTest::newRow("empty input empties the output") << "" << "";
+  QTest::newRow("extension in capitals") << "body.PRM | x.prm"
+                                         << "body.hul";
+  QTest::newRow("spaces around the first name") << "  car.m  |"
+                                                << "car.hul";
+  QTest::newRow("dot only in a folder name") << "dir.v2/body"
+                                             << "dir.v2/body";
+  QTest::newRow("dot only in a backslash folder name") << "dir.v2\\body"
+                                                       << "dir.v2\\body";
+  QTest::newRow("name that is only an extension") << ".prm"
+                                                  << ".hul";
+  QTest::newRow("excluded name stays part of it") << "a.prm * b.prm"
+                                                  << "a.prm * b.hul";
+  QTest::newRow("empty input empties the output") << ""
+                                                  << "";
 }
 
 void FieldBehaviourTest::derive_button_replaces_the_extension() {

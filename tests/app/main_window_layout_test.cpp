@@ -209,15 +209,15 @@ void MainWindowLayoutTest::every_hull_caption_fits_its_button() {
     QTest::mouseClick(button, Qt::LeftButton);
   }
   QCOMPARE(captions, (QStringList{"qconvex", "Own hull", "Exact hull"}));  // starts on the program found
-  QCOMPARE(button->text(), captions.front());  // the last steps back to the first
+  QCOMPARE(button->text(), captions.front());                              // the last steps back to the first
 }
 
 void MainWindowLayoutTest::emblem_button_shows_the_decoded_picture() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   const QImage picture = static_cast<ImageButton*>(window->control(Control::kEmblem))->picture().toImage();
   QCOMPARE(picture.size(), QSize(17, 29));
-  QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);       // transparent background
-  QCOMPARE(qAlpha(picture.pixel(8, 20)), 255);    // the shape's middle
+  QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);     // transparent background
+  QCOMPARE(qAlpha(picture.pixel(8, 20)), 255);  // the shape's middle
 }
 
 void MainWindowLayoutTest::empty_first_line_still_counts_as_a_line() {

@@ -99,7 +99,8 @@ void ViewerWindowTest::view_buttons_and_keys_look_from_the_usual_sides() {
                                   std::pair{StandardView::kTop, 'T'}, std::pair{StandardView::kThreeQuarter, 'Q'}}) {
     const StandardView elsewhere = side == StandardView::kTop ? StandardView::kFront : StandardView::kTop;
     const auto looks_from_side = [&] {
-      return view->camera().angle.yaw == standard_angle(side).yaw && view->camera().angle.pitch == standard_angle(side).pitch;
+      return view->camera().angle.yaw == standard_angle(side).yaw &&
+             view->camera().angle.pitch == standard_angle(side).pitch;
     };
     view->look_from(elsewhere);
     QTest::mouseClick(viewer->view_button(side), Qt::LeftButton);

@@ -16,8 +16,8 @@
 #include "app/spin_field.h"
 #include "fake_desktop.h"
 #include "hull/own/own_hull.h"
-#include "record/on_plane_tolerance.h"
 #include "pipeline/run_pipeline.h"
+#include "record/on_plane_tolerance.h"
 #include "shared/recording_log.h"
 #include "spheres/result_table.h"
 #include "support/test_files.h"
@@ -150,8 +150,8 @@ void WindowRunTest::proceed_logs_and_writes_what_the_core_does() {
   QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
 
   FieldValues fields;
-  for (const Field field : {Field::kWorkingDir, Field::kInputFiles, Field::kGridResolution,
-                            Field::kSampleResolution, Field::kTargetSpheres, Field::kOvershoot}) {
+  for (const Field field : {Field::kWorkingDir, Field::kInputFiles, Field::kGridResolution, Field::kSampleResolution,
+                            Field::kTargetSpheres, Field::kOvershoot}) {
     fields.set(field, window_->field_text(field));
   }
   fields.set(Field::kOutputFile, "core.hul");
@@ -226,7 +226,8 @@ void WindowRunTest::close_request_and_clicks_are_lost_during_a_run() {
   auto* grid = static_cast<SpinField*>(window_->control(Control::kGridResolution));
   bool close_accepted = true;
   during_run_ = [&](Log& log) {
-    QMetaObject::invokeMethod(window_.get(), [&] { close_accepted = window_->close(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window_.get(), [&] { close_accepted = window_->close(); }, Qt::QueuedConnection);
     post_click(button(Control::kProceed));
     post_click(grid->arrow(SpinArrow::kUp));
     post_click(button(Control::kEmblem));
@@ -237,7 +238,7 @@ void WindowRunTest::close_request_and_clicks_are_lost_during_a_run() {
   QVERIFY(!close_accepted);
   QVERIFY(window_->isVisible());
   QVERIFY(!std::filesystem::exists(dir_->file("ombrix.ini")));  // nothing saved either
-  QCOMPARE(hull_builds_, 1);                                     // no second run started
+  QCOMPARE(hull_builds_, 1);                                    // no second run started
   QCOMPARE(log_lines(*window_).filter(QRegularExpression("\\tstart$")).size(), 1);
   QCOMPARE(grid->text(), QString("4.0"));
   QVERIFY(desktop_->opened_pages.empty());
@@ -292,19 +293,25 @@ void WindowRunTest::settings_fill_the_fields_and_closing_saves_them() {
 }
 
 void WindowRunTest::hull_choice_from_settings_to_run_to_settings_data() {
-  QTest::addColumn<QString>("kept");       // the settings file's hull_procedure, empty for none
-  QTest::addColumn<bool>("found");         // whether the program was found at start-up
-  QTest::addColumn<QString>("chosen");     // the caption the user then steps to, empty for nothing
-  QTest::addColumn<QString>("used");       // the procedure the run calls
-  QTest::addColumn<bool>("announced");     // a start-up line says the kept choice overrides
-  QTest::addColumn<QString>("saved");      // hull_procedure after closing, empty for none
+  QTest::addColumn<QString>("kept");    // the settings file's hull_procedure, empty for none
+  QTest::addColumn<bool>("found");      // whether the program was found at start-up
+  QTest::addColumn<QString>("chosen");  // the caption the user then steps to, empty for nothing
+  QTest::addColumn<QString>("used");    // the procedure the run calls
+  QTest::addColumn<bool>("announced");  // a start-up line says the kept choice overrides
+  QTest::addColumn<QString>("saved");   // hull_procedure after closing, empty for none
 
-  QTest::newRow("older file, no program: own") << "" << false << "" << "own" << false << "";
-  QTest::newRow("older file, program found: qconvex") << "" << true << "" << "qconvex" << false << "";
-  QTest::newRow("kept exact wins over the program") << "Exact" << true << "" << "exact" << true << "exact";
-  QTest::newRow("kept qconvex without it stays kept") << "qconvex" << false << "" << "own" << false << "qconvex";
-  QTest::newRow("picked in the window") << "" << false << "Exact hull" << "exact" << false << "exact";
-  QTest::newRow("picking the default keeps it") << "" << true << "qconvex" << "qconvex" << false << "qconvex";
+  QTest::newRow("older file, no program: own") << "" << false << ""
+                                               << "own" << false << "";
+  QTest::newRow("older file, program found: qconvex") << "" << true << ""
+                                                      << "qconvex" << false << "";
+  QTest::newRow("kept exact wins over the program") << "Exact" << true << ""
+                                                    << "exact" << true << "exact";
+  QTest::newRow("kept qconvex without it stays kept") << "qconvex" << false << ""
+                                                      << "own" << false << "qconvex";
+  QTest::newRow("picked in the window") << "" << false << "Exact hull"
+                                        << "exact" << false << "exact";
+  QTest::newRow("picking the default keeps it") << "" << true << "qconvex"
+                                                << "qconvex" << false << "qconvex";
 }
 
 void WindowRunTest::hull_choice_from_settings_to_run_to_settings() {

@@ -116,8 +116,8 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   EXPECT_EQ(run_cli(dir.path(), "--hull sideways").status, 2);
   const CliRun help = run_cli(dir.path(), "--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples",
-                             "--overshoot", "--planes", "--hull", "--table", "--settings"}) {
+  for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples", "--overshoot",
+                             "--planes", "--hull", "--table", "--settings"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
 }

@@ -25,7 +25,7 @@ TEST(PictureCommand, WritesThePictureAskedForOrNothingWithTheReason) {
   const struct {
     const char* arguments;
     int status;
-    const char* said;  // on standard error; nothing when all went well
+    const char* said;                             // on standard error; nothing when all went well
     std::pair<unsigned, unsigned> size = {0, 0};  // zeros: no picture
   } rows[] = {
       {"--model body.prm --hul prisms.hul", 0, "", {1200, 900}},

@@ -49,8 +49,7 @@ TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFound
     const char* line;
   } rows[] = {
       {"inspect sound.hul", 0, "no findings\n"},
-      {"inspect sound.hul --model body.prm", 0,
-       "model body.prm: 8 vertices; every vertex lies inside the hulls"},
+      {"inspect sound.hul --model body.prm", 0, "model body.prm: 8 vertices; every vertex lies inside the hulls"},
       {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refers to points it does not have"},
       {"inspect cut.hul", 2, "\nunreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
       {"inspect missing.hul", 2, "\nunreadable: there is no such file\n"},
@@ -102,8 +101,7 @@ TEST_F(HulSubcommands, InspectJsonHoldsTheFixedKeysWithValuesThatAreNotFiniteAsS
   EXPECT_EQ(unreadable["hulls"].toArray().size(), 1);  // the first hull was read whole
   const QJsonObject reason = unreadable["findings"].toArray()[0].toObject();
   EXPECT_EQ(reason["kind"].toString().toStdString(), "unreadable");
-  EXPECT_EQ(reason["message"].toString().toStdString(),
-            "hull 2 of 3 is cut off after its 6th edge (12 announced)");
+  EXPECT_EQ(reason["message"].toString().toStdString(), "hull 2 of 3 is cut off after its 6th edge (12 announced)");
 }
 
 TEST_F(HulSubcommands, TextThenHulGivesBackTheSameBytesAndATextWithAMistakeWritesNothing) {
@@ -230,8 +228,9 @@ TEST_F(HulSubcommands, SimplifyCapsThePlanesSaysWhatItChangedAndRefusesWhatItCan
   write_hul("open.hul", open);
   const testing::ProgramRun refused = run("simplify open.hul --planes 6 --output refused.hul");
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.out, "ombrix-cli: can't simplify open.hul: hull 4: its planes close no region (it is open on "
-                         "some side); nothing written\n");
+  EXPECT_EQ(refused.out,
+            "ombrix-cli: can't simplify open.hul: hull 4: its planes close no region (it is open on "
+            "some side); nothing written\n");
   EXPECT_FALSE(exists("refused.hul"));
 }
 

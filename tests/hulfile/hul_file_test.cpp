@@ -31,8 +31,7 @@ std::uint32_t bits_at(const std::string& bytes, size_t offset) {
 Volume cube_volume() {
   Volume volume;
   volume.box = {-5, 5, -4, 4, -3, 3};
-  volume.planes = {{-1, 0, 0, -5}, {0, -1, 0, -4}, {0, 0, -1, -3},
-                   {0, 0, 1, -3},  {0, 1, 0, -4},  {1, 0, 0, -5}};
+  volume.planes = {{-1, 0, 0, -5}, {0, -1, 0, -4}, {0, 0, -1, -3}, {0, 0, 1, -3}, {0, 1, 0, -4}, {1, 0, 0, -5}};
   return volume;
 }
 
@@ -50,13 +49,13 @@ TEST(HulFileLayout, OneVolumeWithSixPlanesAndElevenSpheres) {
   EXPECT_EQ(uint16_at(bytes, 2), 0);  // point count
   EXPECT_EQ(uint16_at(bytes, 4), 0);  // edge count
   EXPECT_EQ(uint16_at(bytes, 6), 6);
-  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 8)), -5.0f);    // box min x
-  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 12)), 5.0f);    // box max x
-  EXPECT_EQ(bits_at(bytes, 32), 0u);                            // offset x
-  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 44)), -1.0f);   // first plane's a
+  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 8)), -5.0f);                 // box min x
+  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 12)), 5.0f);                 // box max x
+  EXPECT_EQ(bits_at(bytes, 32), 0u);                                         // offset x
+  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 44)), -1.0f);                // first plane's a
   EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 44 + 5 * 16 + 12)), -5.0f);  // last plane's d
   EXPECT_EQ(uint16_at(bytes, 140), 11);
-  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 142 + 10 * 16)), 10.0f);     // last sphere's x
+  EXPECT_EQ(std::bit_cast<float>(bits_at(bytes, 142 + 10 * 16)), 10.0f);  // last sphere's x
 }
 
 TEST(HulFileLayout, TwoVolumesInInputOrderEachWithItsOwnCount) {

@@ -20,8 +20,7 @@ TEST(HulTextMistakes, AreRefusedWithTheirLineAndWhatWasExpected) {
     std::string text;
     const char* fault;
   } rows[] = {
-      {"unknown word", "hull\nbx 1 2 3 4 5 6\n",
-       "line 2: expected 'box' with six numbers after 'hull', found 'bx'"},
+      {"unknown word", "hull\nbx 1 2 3 4 5 6\n", "line 2: expected 'box' with six numbers after 'hull', found 'bx'"},
       {"not a record", std::string(kHead) + "\n# a comment\npoint 1 2 3\nvertex 1 2 3\n",
        "line 7: 'vertex' is not a record: expected hull, box, offset, point, edge, plane, sphere or "
        "trailing"},

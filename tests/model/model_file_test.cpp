@@ -33,8 +33,7 @@ TEST(ModelFileRead, OnePolygonAndThreeVerticesAreReadFromTheirOffsets) {
   ASSERT_EQ(vertices.size(), 3u);
   EXPECT_EQ(vertices[2].position.x, -7.0f);
   EXPECT_EQ(vertices[2].position.y, 8.5f);
-  const std::vector<LoggedLine> expected{
-      {"Reading file: " + path + " (3 vertices And 1 polies).", Stamp::kStamped}};
+  const std::vector<LoggedLine> expected{{"Reading file: " + path + " (3 vertices And 1 polies).", Stamp::kStamped}};
   EXPECT_EQ(log.lines, expected);
 }
 

@@ -46,8 +46,9 @@ const std::vector<Vector> kSquare{{0, 0, 0}, {1, 0, 0}, {1, -1, 0}, {0, -1, 0}};
 
 TEST(ModelMeshRead, EveryPolygonFieldComesFromItsPlaceInTheRecord) {
   TempDir dir;
-  write_file(dir.file("m.prm"),
-             mesh_bytes({{1, -7, {0, 1, 2, 3}, {0xff112233, 2, 3, 0x80000000}, {0.5f, 1, 2, 3, 4, 5, 6, -7.25f}}}, kSquare));
+  write_file(
+      dir.file("m.prm"),
+      mesh_bytes({{1, -7, {0, 1, 2, 3}, {0xff112233, 2, 3, 0x80000000}, {0.5f, 1, 2, 3, 4, 5, 6, -7.25f}}}, kSquare));
   const ModelReading reading = read_model_mesh(dir.file("m.prm"));
   ASSERT_EQ(reading.fault, "");
   const ModelMesh& mesh = reading.mesh;

@@ -21,7 +21,9 @@ using namespace testing;
 const QSize kSize{240, 240};
 ViewCamera camera_from(StandardView view) { return {standard_angle(view), {}, 4.0}; }
 
-HullShape box_hull(const Vector& low, const Vector& high) { return hull_shape(box_volume(low, high).planes, "", false); }
+HullShape box_hull(const Vector& low, const Vector& high) {
+  return hull_shape(box_volume(low, high).planes, "", false);
+}
 
 TEST(PictureSphere, SphereIsADiscOfItsColourAtItsPlaceAndSizeInEachView) {
   const double tilt = standard_angle(StandardView::kThreeQuarter).pitch * std::acos(-1.0) / 180.0;
@@ -124,7 +126,8 @@ TEST(PictureDamage, WhatCannotBePlacedIsLeftOutAndTheRestIsDrawn) {
   const QImage image = picture_of(scene, camera_from(StandardView::kFront), kSize);
   EXPECT_TRUE(is_sphere(image.pixel(110, 80)));  // the good sphere, where it belongs
   EXPECT_TRUE(is_background(image.pixel(20, 20)));
-  EXPECT_GT(count_pixels(image.copy(0, 200, 240, 40), [](QRgb p) { return qRed(p) > qGreen(p) + 60; }), 20);  // the words
+  EXPECT_GT(count_pixels(image.copy(0, 200, 240, 40), [](QRgb p) { return qRed(p) > qGreen(p) + 60; }),
+            20);  // the words
   const ViewCamera framed = framed_camera(scene, standard_angle(StandardView::kFront), QSizeF(kSize));
   EXPECT_TRUE(std::isfinite(framed.scale) && framed.scale > 0.0);
 }

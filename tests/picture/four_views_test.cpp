@@ -23,10 +23,13 @@ TEST(PictureLegend, CountsWhatTheSceneHolds) {
     PictureLegend expected;
   } rows[] = {
       {"nothing", {}, {"Model: none", "Hull: none", "Spheres: 0"}},
-      {"two models, hulls of every kind", {{body, wheel}, {closed, open, excluded}, {{{0, 0, 0, 1}, 1}}, "car.hul"},
+      {"two models, hulls of every kind",
+       {{body, wheel}, {closed, open, excluded}, {{{0, 0, 0, 1}, 1}}, "car.hul"},
        {"Model: body.prm, wheel.prm, 6 vertices, 6 polygons (3 not drawn: a corner outside the vertex list)",
         "Hull: car.hul, 2 hulls, 1 excluded volume, 1 not closed", "Spheres: 1"}},
-      {"a hull file with no hull", {{}, {}, {}, "empty.hul"}, {"Model: none", "Hull: empty.hul, 0 hulls", "Spheres: 0"}},
+      {"a hull file with no hull",
+       {{}, {}, {}, "empty.hul"},
+       {"Model: none", "Hull: empty.hul, 0 hulls", "Spheres: 0"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "hull/own/own_hull.h"
-#include "record/on_plane_tolerance.h"
 #include "hull/qhull/exact_procedure.h"
+#include "record/on_plane_tolerance.h"
 #include "shared/little_endian.h"
 #include "shared/recording_log.h"
 #include "spheres/result_table.h"
@@ -189,8 +189,7 @@ TEST_F(RunPipeline, APlaneBudgetGivesTheTooLargeHullAFileAndSaysWhatItCost) {
   fields.set(Field::kMaxPlanes, "12");
   fields.set(Field::kInputFiles, "roof.prm * small.prm");
   RunProduct product;
-  ASSERT_EQ(run_pipeline(fields, log, {build_own_hull, kOnPlaneTolerance}, results, &product),
-            RunOutcome::kWritten);
+  ASSERT_EQ(run_pipeline(fields, log, {build_own_hull, kOnPlaneTolerance}, results, &product), RunOutcome::kWritten);
   const std::vector<std::string> middle = middle_lines();
   ASSERT_GE(middle.size(), 9u);
   for (const size_t line : {3u, 7u}) {
@@ -203,8 +202,8 @@ TEST_F(RunPipeline, APlaneBudgetGivesTheTooLargeHullAFileAndSaysWhatItCost) {
 
   const Volume& volume = product.data.volumes.at(0);
   ASSERT_EQ(volume.excluded.size(), 1u);
-  for (const auto& [planes, vertices] : {std::pair(volume.planes, testing::roof_at_zero_body()),
-                                          std::pair(volume.excluded[0].planes, small)}) {
+  for (const auto& [planes, vertices] :
+       {std::pair(volume.planes, testing::roof_at_zero_body()), std::pair(volume.excluded[0].planes, small)}) {
     EXPECT_LE(planes.size(), 12u);
     for (const Plane& plane : planes) {
       for (const Vector& vertex : vertices) EXPECT_LE(plane_value(vertex, plane), 0.5);
@@ -215,8 +214,8 @@ TEST_F(RunPipeline, APlaneBudgetGivesTheTooLargeHullAFileAndSaysWhatItCost) {
 }
 
 TEST_F(RunPipeline, ABudgetTextThatIsNoBudgetAbortsBeforeAnyFileIsChecked) {
-  for (const std::string text : {"3", "1", "-12", "+12", "12.0", "1e2", "twelve", "32768", "99999999999999999999",
-                                 "12 planes", "\t12"}) {
+  for (const std::string text :
+       {"3", "1", "-12", "+12", "12.0", "1e2", "twelve", "32768", "99999999999999999999", "12 planes", "\t12"}) {
     SCOPED_TRACE(text);
     log.lines.clear();
     fields.set(Field::kMaxPlanes, text);
@@ -224,7 +223,8 @@ TEST_F(RunPipeline, ABudgetTextThatIsNoBudgetAbortsBeforeAnyFileIsChecked) {
     const std::vector<LoggedLine> expected{
         {"", Stamp::kPlain},
         {"start", Stamp::kStamped},
-        {"Aborting. Max planes must be empty, 0 or a whole number from 4 to 32767, not '" + text + "'.", Stamp::kStamped},
+        {"Aborting. Max planes must be empty, 0 or a whole number from 4 to 32767, not '" + text + "'.",
+         Stamp::kStamped},
         {"", Stamp::kPlain}};
     EXPECT_EQ(log.lines, expected);
   }
@@ -381,8 +381,8 @@ TEST(RunPipelineWithSpheres, TwoCubesGiveTheExpectedLogTableAndFile) {
   EXPECT_EQ(result_table_text(results),
             header + first_rows + "0.0000000000\t0.0000000000\t0.0000000000\r\n" +  //
                 second_rows + "-6.6666665077\t-6.6666665077\t0.0000000000\r\n" +    //
-                header + first_rows + "100.0000000000\t0.0000000000\t0.0000000000\r\n" +
-                second_rows + "93.3333358765\t-6.6666665077\t0.0000000000\r\n");
+                header + first_rows + "100.0000000000\t0.0000000000\t0.0000000000\r\n" + second_rows +
+                "93.3333358765\t-6.6666665077\t0.0000000000\r\n");
 
   HulBytes file;
   file.count(2);

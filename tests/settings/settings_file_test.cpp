@@ -204,7 +204,9 @@ TEST(SettingsFileRewrite, FileStartingWithAGroupGetsTheKeysAtItsStart) {
 
 TEST(SettingsFileRewrite, ByteOrderMarkIsKeptWithAnEmptyFirstLine) {
   TempDir dir;
-  const std::string saved = save_over(dir, "\xEF\xBB\xBF" "files = \xC3\xA9t\xC3\xA9.prm\r\n");
+  const std::string saved = save_over(dir,
+                                      "\xEF\xBB\xBF"
+                                      "files = \xC3\xA9t\xC3\xA9.prm\r\n");
   EXPECT_EQ(saved, std::string("\xEF\xBB\xBF\r\n") + kSomeSettingsLines);
   // Read again, the mark and the empty line are no entries.
   EXPECT_EQ(load_settings_file(dir.file("ombrix.ini")).files, "a.prm | b.prm * c.m");
@@ -213,7 +215,11 @@ TEST(SettingsFileRewrite, ByteOrderMarkIsKeptWithAnEmptyFirstLine) {
 
 TEST(SettingsFileRewrite, ValueWithUtf8ByteOrderMarkIsRead) {
   TempDir dir;
-  EXPECT_EQ(load_text(dir, "\xEF\xBB\xBF" "files = \xC3\xA9t\xC3\xA9.prm\r\n").files, "\xC3\xA9t\xC3\xA9.prm");
+  EXPECT_EQ(load_text(dir,
+                      "\xEF\xBB\xBF"
+                      "files = \xC3\xA9t\xC3\xA9.prm\r\n")
+                .files,
+            "\xC3\xA9t\xC3\xA9.prm");
 }
 
 // Field texts a user can type or paste that a plain "key = value" line cannot hold, or that look
@@ -228,7 +234,9 @@ const std::vector<std::pair<const char*, std::string>> kHostileTexts = {
     {"equals and semicolon", "= a ; b ="},
     {"starts like a group", "[group]"},
     {"starts like a comment", ";x"},
-    {"byte order mark bytes", "\xEF\xBB\xBF" "files"},
+    {"byte order mark bytes",
+     "\xEF\xBB\xBF"
+     "files"},
     {"quoted form of a plain text", "\"a.prm\""},
     {"quoted form that would decode", "\"\\n\""},
     {"backslashes and quotes", "\\\"\\\\\"\\"},
@@ -261,7 +269,9 @@ void expect_same_fields(const FieldSettings& loaded, const FieldSettings& saved)
 TEST(SettingsFileRoundTrip, SavedFieldsReloadExactlyWhateverTheyHold) {
   const std::vector<std::pair<const char*, std::string>> files_before = {
       {"no file", ""},
-      {"byte order mark", "\xEF\xBB\xBF" "files = old\r\n"},
+      {"byte order mark",
+       "\xEF\xBB\xBF"
+       "files = old\r\n"},
       {"comments, other keys and a group", "; c\r\nother = 1\r\n[g]\r\nfiles = grouped\r\n"},
   };
   for (const auto& [file_name, before] : files_before) {
@@ -279,8 +289,8 @@ TEST(SettingsFileRoundTrip, SavedFieldsReloadExactlyWhateverTheyHold) {
 
 TEST(SettingsFileRoundTrip, PlainTextsAreWrittenAsTheyStand) {
   // Backslashes and quotes that do not form a quoted text needing its quotes stay untouched.
-  for (const std::string text : {"C:\\models\\body.prm", "\"my car.prm\"", "a \"b\" c", "\\", "\"\"",
-                                 "x = y ; [z]", "\"C:\\new\\body.prm\"", "\xC3\xA9t\xC3\xA9.prm"}) {
+  for (const std::string text : {"C:\\models\\body.prm", "\"my car.prm\"", "a \"b\" c", "\\", "\"\"", "x = y ; [z]",
+                                 "\"C:\\new\\body.prm\"", "\xC3\xA9t\xC3\xA9.prm"}) {
     SCOPED_TRACE(text);
     FieldSettings settings;
     settings.files = text;
@@ -309,7 +319,9 @@ TEST(SettingsFileRoundTrip, OldQuotedValuesReadAsTheyAlwaysDid) {
 TEST(SettingsFileByteOrderMark, MarkBytesAfterTheStartAreNoMark) {
   // The mark's bytes begin the second line: they belong to a key of that name, not "files".
   TempDir dir;
-  const std::string file = "\n\xEF\xBB\xBF" "files=evil.prm\nfiles=good.prm\n";
+  const std::string file =
+      "\n\xEF\xBB\xBF"
+      "files=evil.prm\nfiles=good.prm\n";
   EXPECT_EQ(load_text(dir, file).files, "good.prm");
   const FieldSettings loaded = load_settings_file(dir.file("ombrix.ini"));
   ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), loaded));

@@ -17,8 +17,8 @@ namespace {
 
 TEST(FormatFixed, RoundsTheExactBinaryValueTiesToEven) {
   EXPECT_EQ(format_fixed(7.0, 10), "7.0000000000");
-  EXPECT_EQ(format_fixed(0.25, 1), "0.2");   // an exact tie goes to even
-  EXPECT_EQ(format_fixed(0.35, 1), "0.3");   // 0.35 is stored just below the tie
+  EXPECT_EQ(format_fixed(0.25, 1), "0.2");  // an exact tie goes to even
+  EXPECT_EQ(format_fixed(0.35, 1), "0.3");  // 0.35 is stored just below the tie
   EXPECT_EQ(format_fixed(static_cast<double>(0.1f), 10), "0.1000000015");
   EXPECT_EQ(format_fixed(static_cast<double>(33.333332f), 10), "33.3333320618");
 }
@@ -49,7 +49,7 @@ TEST(ReadDecimal, StopsAtTheFirstCharacterThatCannotContinueTheNumber) {
   EXPECT_EQ(read_decimal("1.5.7"), 1.5f);
   EXPECT_EQ(read_decimal(".5"), 0.5f);
   EXPECT_EQ(read_decimal("5."), 5.0f);
-  EXPECT_EQ(read_decimal("1e"), 1.0f);    // an exponent needs a digit
+  EXPECT_EQ(read_decimal("1e"), 1.0f);  // an exponent needs a digit
   EXPECT_EQ(read_decimal("1e+"), 1.0f);
   EXPECT_EQ(read_decimal("1.5e-07"), 1.5e-07f);
   EXPECT_EQ(read_decimal("2E3x"), 2000.0f);
@@ -170,15 +170,15 @@ TEST(ReadWhole, DecimalHexadecimalAndBinary) {
   EXPECT_EQ(read_whole("+7"), 7);
   EXPECT_EQ(read_whole("$1F"), 31);
   EXPECT_EQ(read_whole("%101"), 5);
-  EXPECT_EQ(read_whole("-$10"), -16);   // the prefix comes after the sign
+  EXPECT_EQ(read_whole("-$10"), -16);  // the prefix comes after the sign
   EXPECT_EQ(read_whole("$-10"), 0);
-  EXPECT_EQ(read_whole("%102"), 2);     // stops at the first digit the base cannot have
+  EXPECT_EQ(read_whole("%102"), 2);  // stops at the first digit the base cannot have
   EXPECT_EQ(read_whole(""), 0);
   EXPECT_EQ(read_whole("abc"), 0);
 }
 
 TEST(ReadWhole, KeepsTheLowThirtyTwoBitsOfAWrappingSum) {
-  EXPECT_EQ(read_whole("4294967297"), 1);        // 2^32 + 1
+  EXPECT_EQ(read_whole("4294967297"), 1);  // 2^32 + 1
   EXPECT_EQ(read_whole("2147483648"), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(read_whole_64("4294967297"), 4294967297);
   EXPECT_EQ(read_whole_64("18446744073709551617"), 1);  // wraps in 64 bits without fault

@@ -68,7 +68,7 @@ TEST(CoverIndexTaking, TakenSamplesNoLongerCountAndTheListKeepsTheRestInOrder) {
 TEST(CoverIndexTaking, SamplesLeftStayExactAfterTheTakenOnesAreDropped) {
   // Once half the samples are taken they are dropped from the index, and again later: what is
   // left must still be found, scored and kept at its place in the list.
-  std::vector<SampleSphere> samples{sample(0, 0, 0), sample(0, 0, 1), sample(0, 0, 2, 0.25f), sample(0, 1, 0),
+  std::vector<SampleSphere> samples{sample(0, 0, 0), sample(0, 0, 1),       sample(0, 0, 2, 0.25f), sample(0, 1, 0),
                                     sample(3, 0, 0), sample(3, 0, 1, 0.5f), sample(0, 1, 3)};
   CoverIndex index(samples);
   BBox taken;

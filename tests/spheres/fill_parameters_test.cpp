@@ -15,8 +15,7 @@ FillParameters read(const char* grid, const char* sampling, const char* target, 
                                            {Field::kOvershoot, overshoot}}));
 }
 
-void expect_parameters(const FillParameters& parameters, float grid, float sampling, int target,
-                       float overshoot) {
+void expect_parameters(const FillParameters& parameters, float grid, float sampling, int target, float overshoot) {
   EXPECT_EQ(parameters.grid_resolution, grid);
   EXPECT_EQ(parameters.sample_resolution, sampling);
   EXPECT_EQ(parameters.target_spheres, target);

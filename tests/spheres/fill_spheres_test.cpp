@@ -229,8 +229,8 @@ Volume hull_volume(const std::vector<Vector>& points) {
 
 TEST(FillSpheresInvariant, EverySphereFitsItsHullAndStaysOutOfTheExcludedOne) {
   const std::vector<std::vector<Vector>> shapes{
-      {{-30, 0, 0}, {30, 0, 0}, {0, -20, 0}, {0, 20, 0}, {0, 0, -45}, {0, 0, 45}},           // octahedron
-      {{0, 0, 0}, {40, 0, 0}, {0, 25, 0}, {0, 0, 60}, {40, 0, 60}, {0, 25, 60}},             // wedge
+      {{-30, 0, 0}, {30, 0, 0}, {0, -20, 0}, {0, 20, 0}, {0, 0, -45}, {0, 0, 45}},              // octahedron
+      {{0, 0, 0}, {40, 0, 0}, {0, 25, 0}, {0, 0, 60}, {40, 0, 60}, {0, 25, 60}},                // wedge
       {{-7, -3, -2}, {11, -5, 1}, {2, 9, -4}, {-3, 4, 12}, {5, 6, 7}, {0, -8, 9}, {9, 2, -6}},  // irregular
   };
   for (const std::vector<Vector>& shape : shapes) {

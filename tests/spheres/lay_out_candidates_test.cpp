@@ -45,16 +45,14 @@ TEST(LayOutCandidates, CentreShallowerThanTheClearanceIsDropped) {
 TEST(LayOutCandidates, OvershootIsAddedToEveryRadius) {
   // Cube 0..50 with grid 1: one candidate at the centre, 25 deep; 10% of 50 adds 5.
   const Volume cube = box_volume({0, 0, 0}, {50, 50, 50});
-  const std::vector<SpherePosition> positions =
-      lay_out_candidates(candidate_grid(cube, 1.0f, 10.0f), cube.planes, {});
+  const std::vector<SpherePosition> positions = lay_out_candidates(candidate_grid(cube, 1.0f, 10.0f), cube.planes, {});
   ASSERT_EQ(positions.size(), 1u);
   EXPECT_EQ(positions[0].radius, 30.0f);
 }
 
 TEST(LayOutCandidates, NegativeOvershootLeavesANegativeRadius) {
   const Volume cube = box_volume({0, 0, 0}, {50, 50, 50});
-  const std::vector<SpherePosition> positions =
-      lay_out_candidates(candidate_grid(cube, 1.0f, -62.5f), cube.planes, {});
+  const std::vector<SpherePosition> positions = lay_out_candidates(candidate_grid(cube, 1.0f, -62.5f), cube.planes, {});
   ASSERT_EQ(positions.size(), 1u);
   EXPECT_EQ(positions[0].radius, -6.25f);
 }
@@ -64,8 +62,7 @@ TEST(LayOutCandidatesExclusion, CentresNearOrInsideAnExcludedHullAreDropped) {
   const Volume cube = centred_cube(10.0f);
   const Volume excluded = box_volume({-3, -20, -20}, {20, 20, 20});
   const Exclusions exclusions{excluded.planes};
-  const std::vector<SpherePosition> positions =
-      lay_out_candidates(candidate_grid(cube, 3.0f), cube.planes, exclusions);
+  const std::vector<SpherePosition> positions = lay_out_candidates(candidate_grid(cube, 3.0f), cube.planes, exclusions);
   ASSERT_EQ(positions.size(), 9u);
   for (const SpherePosition& position : positions) {
     EXPECT_FLOAT_EQ(position.centre.x, -20.0f / 3.0f);
@@ -90,8 +87,7 @@ TEST(LayOutCandidatesExclusion, RoomIsTheFarthestExcludedPlaneNotTheNearest) {
   const Volume cube = centred_cube(10.0f);
   const Volume excluded = box_volume({4, 6, -50}, {50, 50, 50});
   const Exclusions exclusions{excluded.planes};
-  const std::vector<SpherePosition> positions =
-      lay_out_candidates(candidate_grid(cube, 3.0f), cube.planes, exclusions);
+  const std::vector<SpherePosition> positions = lay_out_candidates(candidate_grid(cube, 3.0f), cube.planes, exclusions);
   const auto middle = std::find_if(positions.begin(), positions.end(), [](const SpherePosition& p) {
     return p.centre.x == 0.0f && p.centre.y == 0.0f && p.centre.z == 0.0f;
   });

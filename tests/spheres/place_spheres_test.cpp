@@ -11,7 +11,6 @@
 namespace ombrix {
 namespace {
 
-
 SampleSphere sample(float x, float y, float z, float weight) { return {{x, y, z}, weight}; }
 SpherePosition candidate(float x, float y, float z, float radius) { return {0.0f, {x, y, z}, radius}; }
 
@@ -67,10 +66,8 @@ TEST(PlaceSpheresChoice, SampleExactlyAtTheRadiusIsCovered) {
 TEST(PlaceSpheresChoice, LaterStepsScoreOnlyTheSamplesLeft) {
   // B scored 2 in the first step, but the first sphere takes both its samples: C, worth 1.5,
   // is the second sphere and B, covering nothing any more, is removed.
-  std::vector<SampleSphere> samples{sample(0, 0, 0, 1), sample(1, 0, 0, 1), sample(2, 0, 0, 1),
-                                    sample(10, 0, 0, 1.5f)};
-  std::vector<SpherePosition> positions{candidate(1, 0, 0, 1), candidate(1.5f, 0, 0, 0.5f),
-                                        candidate(10, 0, 0, 0.5f)};
+  std::vector<SampleSphere> samples{sample(0, 0, 0, 1), sample(1, 0, 0, 1), sample(2, 0, 0, 1), sample(10, 0, 0, 1.5f)};
+  std::vector<SpherePosition> positions{candidate(1, 0, 0, 1), candidate(1.5f, 0, 0, 0.5f), candidate(10, 0, 0, 0.5f)};
   const Placement placement = place(samples, positions, 2);
   ASSERT_EQ(placement.spheres.size(), 2u);
   EXPECT_EQ(placement.spheres[0].x, 1.0f);
@@ -84,7 +81,7 @@ TEST(PlaceSpheresEnd, SamplesRunOutBeforeTheTarget) {
   std::vector<SpherePosition> positions{candidate(0.5f, 0, 0, 1), candidate(0, 0, 0, 1), candidate(1, 0, 0, 1)};
   const Placement placement = place(samples, positions, 5);
   EXPECT_EQ(placement.spheres.size(), 1u);
-  EXPECT_TRUE(positions.empty());  // the next step found nothing left to cover
+  EXPECT_TRUE(positions.empty());             // the next step found nothing left to cover
   EXPECT_EQ(placement.log.lines.size(), 4u);  // no message for ending early
   EXPECT_EQ(placement.results.back().remaining, 0.0f);
 }

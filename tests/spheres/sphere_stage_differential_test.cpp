@@ -27,11 +27,8 @@
 namespace ombrix {
 namespace {
 
-
 // std::mt19937's sequence is fixed by the standard, the library's distributions are not.
-double uniform(std::mt19937& random, double low, double high) {
-  return low + (high - low) * (random() / 4294967296.0);
-}
+double uniform(std::mt19937& random, double low, double high) { return low + (high - low) * (random() / 4294967296.0); }
 
 template <typename T, size_t N>
 const T& pick(std::mt19937& random, const T (&choices)[N]) {
@@ -143,8 +140,7 @@ SphereCase generated_case(std::mt19937& random, size_t number) {
 
 std::string describe(const SphereCase& sphere_case) {
   std::string text = std::to_string(sphere_case.data.volumes.size()) + " volumes, fields";
-  for (Field field :
-       {Field::kGridResolution, Field::kSampleResolution, Field::kTargetSpheres, Field::kOvershoot}) {
+  for (Field field : {Field::kGridResolution, Field::kSampleResolution, Field::kTargetSpheres, Field::kOvershoot}) {
     text += " '" + sphere_case.fields.field_text(field) + "'";
   }
   return text;
@@ -163,10 +159,10 @@ void expect_same_grid_points(const SphereCase& sphere_case) {
     EXPECT_EQ(reference::first_sample_difference(reference::sample_hull_literal(grid, volume.planes, exclusions),
                                                  sample_hull(grid, volume.planes, exclusions)),
               "");
-    EXPECT_EQ(reference::first_position_difference(
-                  reference::lay_out_candidates_literal(grid, volume.planes, exclusions),
-                  lay_out_candidates(grid, volume.planes, exclusions)),
-              "");
+    EXPECT_EQ(
+        reference::first_position_difference(reference::lay_out_candidates_literal(grid, volume.planes, exclusions),
+                                             lay_out_candidates(grid, volume.planes, exclusions)),
+        "");
   }
 }
 
@@ -174,7 +170,8 @@ void expect_same_filling(const SphereCase& sphere_case) {
   CollisionData literal_data = sphere_case.data;
   ResultList literal_results;
   RecordingLog literal_log;
-  reference::fill_spheres_literal(literal_data.spheres, literal_data.volumes, sphere_case.fields, literal_log, literal_results);
+  reference::fill_spheres_literal(literal_data.spheres, literal_data.volumes, sphere_case.fields, literal_log,
+                                  literal_results);
   CollisionData fast_data = sphere_case.data;
   ResultList fast_results;
   RecordingLog fast_log;
@@ -226,8 +223,7 @@ PlacementCase generated_placement(std::mt19937& random) {
   constexpr float kWeights[] = {0.0f, 0.25f, 0.5f, 0.75f, 1.0f, 0.3f, 0.9f};
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   const auto lattice_point = [&] {
-    return Vector{static_cast<float>(random() % 7), static_cast<float>(random() % 5),
-                  static_cast<float>(random() % 9)};
+    return Vector{static_cast<float>(random() % 7), static_cast<float>(random() % 5), static_cast<float>(random() % 9)};
   };
 
   PlacementCase result;
@@ -235,8 +231,8 @@ PlacementCase generated_placement(std::mt19937& random) {
   for (size_t n = random() % 150; n > 0; --n) {
     Vector position = lattice_point();
     if (random() % 8 == 0) position.z += 0.5f;
-    result.samples.push_back({position, random() % 3 == 0 ? static_cast<float>(uniform(random, 0, 1))
-                                                          : pick(random, kWeights)});
+    result.samples.push_back(
+        {position, random() % 3 == 0 ? static_cast<float>(uniform(random, 0, 1)) : pick(random, kWeights)});
   }
   if (sorted) {
     std::sort(result.samples.begin(), result.samples.end(), [](const SampleSphere& a, const SampleSphere& b) {

@@ -11,8 +11,8 @@ inline Volume box_volume(const Vector& low, const Vector& high) {
   Volume volume;
   volume.box = {low.x, high.x, low.y, high.y, low.z, high.z};
   volume.planes = {
-      {-1, 0, 0, low.x}, {1, 0, 0, -high.x}, {0, -1, 0, low.y},
-      {0, 1, 0, -high.y}, {0, 0, -1, low.z}, {0, 0, 1, -high.z},
+      {-1, 0, 0, low.x},  {1, 0, 0, -high.x}, {0, -1, 0, low.y},
+      {0, 1, 0, -high.y}, {0, 0, -1, low.z},  {0, 0, 1, -high.z},
   };
   return volume;
 }

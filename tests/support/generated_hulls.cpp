@@ -17,8 +17,8 @@ Volume prism(int sides, const Vector& centre, float radius, float half_height) {
   for (const float dz : {-half_height, half_height}) {
     for (size_t i = 0; i < n; ++i) {
       const double angle = 2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n);
-      volume.points.push_back({float(centre.x + radius * std::cos(angle)),
-                               float(centre.y + radius * std::sin(angle)), centre.z + dz});
+      volume.points.push_back(
+          {float(centre.x + radius * std::cos(angle)), float(centre.y + radius * std::sin(angle)), centre.z + dz});
     }
   }
   for (size_t i = 0; i < n; ++i) {

@@ -7,8 +7,8 @@
 
 namespace ombrix::testing {
 
-ProgramRun run_program(const std::string& program, const std::filesystem::path& directory,
-                       const std::string& arguments, bool errors) {
+ProgramRun run_program(const std::string& program, const std::filesystem::path& directory, const std::string& arguments,
+                       bool errors) {
   const std::string command =
       "cd '" + directory.string() + "' && '" + program + "' " + arguments + (errors ? " 2>&1" : "");
   ProgramRun run;

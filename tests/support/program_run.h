@@ -13,7 +13,7 @@ struct ProgramRun {
 
 // Runs `program` with `arguments` (shell words) from `directory`, standard error folded into the
 // output unless `errors` is false.
-ProgramRun run_program(const std::string& program, const std::filesystem::path& directory,
-                       const std::string& arguments, bool errors = true);
+ProgramRun run_program(const std::string& program, const std::filesystem::path& directory, const std::string& arguments,
+                       bool errors = true);
 
 }  // namespace ombrix::testing

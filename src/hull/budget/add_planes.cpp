@@ -4,8 +4,7 @@
 
 namespace ombrix {
 
-std::vector<FacetPlane> add_planes(const HullPoints& hull, std::span<const FacetPlane> candidates,
-                                   size_t most_planes) {
+std::vector<FacetPlane> add_planes(const HullPoints& hull, std::span<const FacetPlane> candidates, size_t most_planes) {
   const double third = 1.0 / std::sqrt(3.0);
   std::vector<FacetPlane> planes;
   for (const Point3& corner : {Point3{1, 1, 1}, Point3{1, -1, -1}, Point3{-1, 1, -1}, Point3{-1, -1, 1}}) {

@@ -14,7 +14,6 @@ namespace ombrix {
 // of `candidates` (each touching the points) that cuts the most off the region: closed from the
 // start, so any budget of four or more is met. The planes come tetrahedron first, then in the
 // order added; fewer when no candidate cuts anything more off.
-std::vector<FacetPlane> add_planes(const HullPoints& hull, std::span<const FacetPlane> candidates,
-                                   size_t most_planes);
+std::vector<FacetPlane> add_planes(const HullPoints& hull, std::span<const FacetPlane> candidates, size_t most_planes);
 
 }  // namespace ombrix

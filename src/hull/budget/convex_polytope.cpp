@@ -25,7 +25,7 @@ struct CutSpace {
   std::vector<std::pair<size_t, size_t>> crossed_edges;  // (edge key, new corner)
   std::vector<size_t> next_indices;
   std::vector<PolytopeFace> next_faces;
-  std::vector<std::pair<double, size_t>> cap;             // (pseudo-angle, corner)
+  std::vector<std::pair<double, size_t>> cap;  // (pseudo-angle, corner)
 };
 
 CutSpace& cut_space() {

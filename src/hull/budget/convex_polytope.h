@@ -16,9 +16,9 @@ namespace ombrix {
 inline constexpr int kBoxLabel = -1;
 
 struct PolytopeFace {
-  int label = 0;      // the label its plane was cut with, or kBoxLabel
-  size_t first = 0;   // its corners are corner_indices()[first, first + count)
-  size_t count = 0;   // counter-clockwise seen from outside
+  int label = 0;     // the label its plane was cut with, or kBoxLabel
+  size_t first = 0;  // its corners are corner_indices()[first, first + count)
+  size_t count = 0;  // counter-clockwise seen from outside
 };
 
 // Area and centroid of one face.

@@ -40,16 +40,17 @@ struct Candidate {
   int plane = 0;
   unsigned version = 0;
   // The priority queue's top is the cheapest, the first plane on a tie.
-  bool operator<(const Candidate& other) const {
-    return cost != other.cost ? cost > other.cost : plane > other.plane;
-  }
+  bool operator<(const Candidate& other) const { return cost != other.cost ? cost > other.cost : plane > other.plane; }
 };
 
 class PlaneDropper {
  public:
   PlaneDropper(const HullPoints& hull, std::span<const FacetPlane> planes)
-      : hull_(hull), planes_(planes.begin(), planes.end()), kept_(planes.size(), false),
-        neighbours_(planes.size()), versions_(planes.size(), 0) {}
+      : hull_(hull),
+        planes_(planes.begin(), planes.end()),
+        kept_(planes.size(), false),
+        neighbours_(planes.size()),
+        versions_(planes.size(), 0) {}
 
   KeptPlanes run(size_t most_planes) {
     const ConvexPolytope region = region_of(hull_, planes_);

@@ -16,9 +16,9 @@ struct HullPoints {
   std::vector<Point3> face_normals;  // unit outward normals of the exact hull's faces, Qhull's order
   Point3 frame_low;                  // the frame: the points' box widened a thousandfold
   Point3 frame_high;
-  double tolerance = 0.0;            // corners this close to a plane lie on it
-  double size = 0.0;                 // the longest side of the points' box
-  double largest = 0.0;              // the largest coordinate size among the points
+  double tolerance = 0.0;  // corners this close to a plane lie on it
+  double size = 0.0;       // the longest side of the points' box
+  double largest = 0.0;    // the largest coordinate size among the points
 
   // max of normal·p over the points: where a plane with this normal touches them.
   double support(const Point3& normal) const;

@@ -27,9 +27,9 @@ constexpr double kToleranceHair = 0x1p-16;
 // moves them out.
 double inward_shift(const HullPoints& hull, std::span<const FacetPlane> planes, double tolerance) {
   if (!(tolerance > 0.0)) return tolerance < 0.0 ? tolerance : 0.0;
-  const double reach = std::max({std::fabs(hull.frame_low.x), std::fabs(hull.frame_low.y),
-                                 std::fabs(hull.frame_low.z), std::fabs(hull.frame_high.x),
-                                 std::fabs(hull.frame_high.y), std::fabs(hull.frame_high.z)});
+  const double reach =
+      std::max({std::fabs(hull.frame_low.x), std::fabs(hull.frame_low.y), std::fabs(hull.frame_low.z),
+                std::fabs(hull.frame_high.x), std::fabs(hull.frame_high.y), std::fabs(hull.frame_high.z)});
   const std::optional<DeepestPoint> centre = chebyshev_centre(planes, reach);
   if (!centre || !(centre->depth > 0.0)) return 0.0;
   return std::min(tolerance * (1.0 - kToleranceHair), 0.5 * centre->depth);

@@ -14,11 +14,10 @@ constexpr int kMostRounds = 30;
 constexpr double kNearbyCosine = 0.85;  // about 32 degrees
 constexpr double kFirstAngle = 0.1;     // radians
 constexpr double kLastAngle = 1e-4;
-constexpr double kLeastGain = 1e-12;    // of the volume: less is rounding
+constexpr double kLeastGain = 1e-12;  // of the volume: less is rounding
 constexpr int kMostTiltsPerVisit = 8;
 
 Point3 normal_of(const FacetPlane& plane) { return {plane.x, plane.y, plane.z}; }
-
 
 // `normal` turned by `angle` toward the unit direction `way`, perpendicular to it.
 Point3 turned(const Point3& normal, const Point3& way, double angle) {
@@ -49,7 +48,10 @@ std::vector<size_t> faces_around(const ConvexPolytope& region, int label) {
 class PlaneRefiner {
  public:
   PlaneRefiner(const HullPoints& hull, std::vector<FacetPlane>& planes, std::span<const FacetPlane> candidates)
-      : hull_(hull), planes_(planes), candidates_(candidates), angles_(planes.size(), kFirstAngle),
+      : hull_(hull),
+        planes_(planes),
+        candidates_(candidates),
+        angles_(planes.size(), kFirstAngle),
         unsettled_(planes.size(), true) {}
 
   double run() {
@@ -82,7 +84,8 @@ class PlaneRefiner {
     bool moved = false;
     const Point3 normal = normal_of(planes_[index]);
     for (const FacetPlane& candidate : candidates_) {
-      if (dot(normal_of(candidate), normal) >= kNearbyCosine && take_if_smaller(rest, candidate, label, region, volume)) {
+      if (dot(normal_of(candidate), normal) >= kNearbyCosine &&
+          take_if_smaller(rest, candidate, label, region, volume)) {
         planes_[index] = candidate;
         angles_[index] = kFirstAngle;
         moved = true;

@@ -25,8 +25,8 @@ float keeping_offset(const Plane& normal, std::span<const Vector> points, double
       farthest = value;
       at = i;
     }
-    size = std::max(size, (std::fabs(double(points[i].x)) + std::fabs(double(points[i].y))) +
-                              std::fabs(double(points[i].z)));
+    size = std::max(size,
+                    (std::fabs(double(points[i].x)) + std::fabs(double(points[i].y))) + std::fabs(double(points[i].z)));
   }
   const double target = allowed - farthest - kOrderMargin * size;
   plane.d = static_cast<float>(target);
@@ -50,8 +50,9 @@ std::vector<Plane> written_planes(const HullPoints& hull, std::span<const FacetP
   for (size_t i = 0; i < planes.size(); ++i) {
     const FacetPlane& plane = planes[i];
     const PolytopeFace* face = region.face_with_label(static_cast<int>(i));
-    const Point3 centroid =
-        face != nullptr ? region.face_shape(*face).centroid : Point3{-plane.x * plane.offset, -plane.y * plane.offset, -plane.z * plane.offset};
+    const Point3 centroid = face != nullptr
+                                ? region.face_shape(*face).centroid
+                                : Point3{-plane.x * plane.offset, -plane.y * plane.offset, -plane.z * plane.offset};
     const Plane rounded{static_cast<float>(plane.x), static_cast<float>(plane.y), static_cast<float>(plane.z), 0.0f};
     Plane best;
     double best_height = -std::numeric_limits<double>::infinity();

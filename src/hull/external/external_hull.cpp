@@ -28,16 +28,15 @@ std::string external_hull_presence_line(bool present) {
   // Built piece by piece: GCC 12 misreports a "'" + std::string concatenation.
   std::string line = "'";
   line += external_hull_program_name();
-  line += present ? "' found. It will be used to compute Hull."
-                  : "' not found. Internal Hull procedure will be used.";
+  line += present ? "' found. It will be used to compute Hull." : "' not found. Internal Hull procedure will be used.";
   return line;
 }
 
 void build_external_hull_using(const ExternalHullProgram& program, std::vector<Plane>& planes,
                                std::span<const MeshVertex> vertices, Log& log) {
   const std::string name = external_hull_program_name();
-  const ProgramRun run = run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit,
-                                     program.output_limit);
+  const ProgramRun run =
+      run_program(program.path, "n", external_hull_input_text(vertices), program.time_limit, program.output_limit);
   switch (run.end) {
     case ProgramEnd::kNotStarted:
       log.log_message("Can't start " + name + ".", Stamp::kStamped);

@@ -36,9 +36,8 @@ ProgramRun kill_program(QProcess& process, ProgramEnd end) {
 
 }  // namespace
 
-ProgramRun run_program(const std::filesystem::path& program, const std::string& argument,
-                       const std::string& input, std::chrono::milliseconds time_limit,
-                       std::size_t output_limit) {
+ProgramRun run_program(const std::filesystem::path& program, const std::string& argument, const std::string& input,
+                       std::chrono::milliseconds time_limit, std::size_t output_limit) {
   QProcess process;
   process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process.start(program_text(program), {QString::fromStdString(argument)});

@@ -10,10 +10,10 @@ namespace ombrix {
 
 // How a run of the program ended.
 enum class ProgramEnd {
-  kNotStarted,      // it could not be started (missing, not executable)
-  kFinished,        // it ended by itself within the limits
-  kTimedOut,        // it was still running at the time limit and was killed
-  kTooMuchOutput,   // it printed more than the output limit and was killed
+  kNotStarted,     // it could not be started (missing, not executable)
+  kFinished,       // it ended by itself within the limits
+  kTimedOut,       // it was still running at the time limit and was killed
+  kTooMuchOutput,  // it printed more than the output limit and was killed
 };
 
 struct ProgramRun {
@@ -28,8 +28,7 @@ struct ProgramRun {
 // standard error is passed through to the tool's own, unread; its exit status is not examined.
 //
 // Blocks the calling thread throughout: needs no running event loop and no QCoreApplication.
-ProgramRun run_program(const std::filesystem::path& program, const std::string& argument,
-                       const std::string& input, std::chrono::milliseconds time_limit,
-                       std::size_t output_limit);
+ProgramRun run_program(const std::filesystem::path& program, const std::string& argument, const std::string& input,
+                       std::chrono::milliseconds time_limit, std::size_t output_limit);
 
 }  // namespace ombrix

@@ -14,7 +14,9 @@ std::array<double, 3> offset_from(const std::array<double, 3>& origin, const Vec
   return {point.x - origin[0], point.y - origin[1], point.z - origin[2]};
 }
 
-double dot3(const std::array<double, 3>& u, const std::array<double, 3>& v) { return (u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]; }
+double dot3(const std::array<double, 3>& u, const std::array<double, 3>& v) {
+  return (u[0] * v[0] + u[1] * v[1]) + u[2] * v[2];
+}
 
 // Jacobi rotations converge quadratically: on a 3 x 3 matrix about six sweeps reach the
 // rounding floor, twelve leave room for badly scaled covariances at a negligible cost.

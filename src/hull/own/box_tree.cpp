@@ -59,10 +59,9 @@ BoxTree build_box_tree(std::span<const Vector> points, size_t leaf_size) {
     const std::uint32_t begin = node.begin;
     const std::uint32_t middle = node.begin + (node.end - node.begin) / 2;
     const std::uint32_t end = node.end;
-    std::nth_element(order.begin() + begin, order.begin() + middle, order.begin() + end,
-                     [&](std::uint32_t left, std::uint32_t right) {
-                       return coordinates[left][axis] < coordinates[right][axis];
-                     });
+    std::nth_element(
+        order.begin() + begin, order.begin() + middle, order.begin() + end,
+        [&](std::uint32_t left, std::uint32_t right) { return coordinates[left][axis] < coordinates[right][axis]; });
     node.first_child = static_cast<std::uint32_t>(tree.nodes.size());
     BoxNode lower;
     lower.begin = begin;

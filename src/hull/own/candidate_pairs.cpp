@@ -45,7 +45,8 @@ PairGraph near_boundary_pairs(std::span<const Vector> points, const ExactHull& h
   const double near_pairs = 0.5 * static_cast<double>(near.size()) * (static_cast<double>(near.size()) - 1.0);
   PairGraph graph(points.size());
   if (band_pairs > 4.0 * near_pairs) {
-    for (size_t a = 0; a < near.size(); ++a) graph[near[a]].assign(near.begin() + static_cast<std::ptrdiff_t>(a) + 1, near.end());
+    for (size_t a = 0; a < near.size(); ++a)
+      graph[near[a]].assign(near.begin() + static_cast<std::ptrdiff_t>(a) + 1, near.end());
     return graph;
   }
 

@@ -80,8 +80,8 @@ bool flat_along_an_axis(std::span<const Vector> points) {
 bool within_the_tolerance_of_one_another(std::span<const Vector> points, double largest) {
   double squared = 0.0;
   for (float Vector::*axis : {&Vector::x, &Vector::y, &Vector::z}) {
-    const auto [low, high] =
-        std::minmax_element(points.begin(), points.end(), [&](const Vector& p, const Vector& q) { return p.*axis < q.*axis; });
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [&](const Vector& p, const Vector& q) { return p.*axis < q.*axis; });
     const double extent = static_cast<double>((*high).*axis) - (*low).*axis;
     squared += extent * extent;
   }
@@ -93,7 +93,8 @@ bool within_the_tolerance_of_one_another(std::span<const Vector> points, double 
 // Fewer than three distinct positions make every triple hold two equal ones, whose difference
 // is exactly zero.
 bool accepts_nothing(std::span<const Vector> points, const DistinctPositions& distinct, double largest) {
-  return distinct.positions.size() < 3 || flat_along_an_axis(points) || within_the_tolerance_of_one_another(points, largest);
+  return distinct.positions.size() < 3 || flat_along_an_axis(points) ||
+         within_the_tolerance_of_one_another(points, largest);
 }
 
 // Vertices whose coordinates are so much larger than most of the model's that the rounding they
@@ -188,7 +189,8 @@ void try_triples_near_the_boundary(std::span<const Vector> points, double larges
   }
   // An accepted candidate has every vertex at most 0.5 plus value rounding beyond it, and its
   // three vertices within their rounding of it; the normal's length stretches both a little.
-  const double band = (kOnPlaneTolerance + defining_vertex_error(ordinary) + plane_value_error(largest)) * (1.0 + 0x1p-20);
+  const double band =
+      (kOnPlaneTolerance + defining_vertex_error(ordinary) + plane_value_error(largest)) * (1.0 + 0x1p-20);
   const std::optional<ExactHull> hull = pruning_hull(points, band);
   if (!hull) {
     try_every_triple(points, judge);

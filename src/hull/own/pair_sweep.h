@@ -35,13 +35,13 @@ class PairSweep {
   double vertex_error_ = 0.0;  // how far a candidate's own vertices lie from it
   double value_error_ = 0.0;   // how far a computed plane value lies from the exact one
   std::array<double, 3> origin_{};
-  std::array<double, 3> axis_{};    // unit, from p to q
+  std::array<double, 3> axis_{};       // unit, from p to q
   std::array<double, 3> across_[2]{};  // unit, across the axis and each other
-  double length_ = 0.0;  // from p to q
-  double farthest_along_ = 0.0;   // largest |along| of a decider
-  double farthest_across_ = 0.0;  // largest distance of a decider from the line
-  std::vector<Point2> outline_;   // the deciders' outline seen along the line, with a margin
-  std::vector<double> outline_x_;  // the same, coordinate by coordinate
+  double length_ = 0.0;                // from p to q
+  double farthest_along_ = 0.0;        // largest |along| of a decider
+  double farthest_across_ = 0.0;       // largest distance of a decider from the line
+  std::vector<Point2> outline_;        // the deciders' outline seen along the line, with a margin
+  std::vector<double> outline_x_;      // the same, coordinate by coordinate
   std::vector<double> outline_y_;
   std::vector<Point2> seen_;
 };

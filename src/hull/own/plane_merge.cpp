@@ -41,15 +41,15 @@ constexpr std::array<std::int32_t, 27> kAround = [] {
   int bit = 0;
   for (int x = -1; x <= 1; ++x) {
     for (int y = -1; y <= 1; ++y) {
-      for (int z = -1; z <= 1; ++z) steps[bit++] = (x * static_cast<int>(kCellsPerAxis) + y) * static_cast<int>(kCellsPerAxis) + z;
+      for (int z = -1; z <= 1; ++z)
+        steps[bit++] = (x * static_cast<int>(kCellsPerAxis) + y) * static_cast<int>(kCellsPerAxis) + z;
     }
   }
   return steps;
 }();
 
 bool absorbs(const Plane& first, const Plane& other) {
-  const bool near_offset =
-      std::fabs(static_cast<double>(other.d) - first.d) < std::fabs(kMergeOffsetShare * first.d);
+  const bool near_offset = std::fabs(static_cast<double>(other.d) - first.d) < std::fabs(kMergeOffsetShare * first.d);
   return near_offset && dot(plane_normal(first), plane_normal(other)) > kMergeNormalCosine;
 }
 
@@ -82,8 +82,10 @@ std::uint32_t PlaneMerger::first_absorber(const Plane& plane, std::uint32_t cell
   const double high = std::max(0.98 * plane.d, 1.02 * plane.d);
   std::uint32_t absorber = kNoSurvivor;
   for (std::uint32_t filled = filled_around_[cell]; filled != 0; filled &= filled - 1) {
-    const auto& entries = cells_[cell + static_cast<std::uint32_t>(kAround[static_cast<size_t>(std::countr_zero(filled))])];
-    for (auto entry = entries.lower_bound(static_cast<float>(low)); entry != entries.end() && entry->first <= high; ++entry) {
+    const auto& entries =
+        cells_[cell + static_cast<std::uint32_t>(kAround[static_cast<size_t>(std::countr_zero(filled))])];
+    for (auto entry = entries.lower_bound(static_cast<float>(low)); entry != entries.end() && entry->first <= high;
+         ++entry) {
       if (entry->second < absorber && absorbs(survivors_[entry->second].first, plane)) absorber = entry->second;
     }
   }

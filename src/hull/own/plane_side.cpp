@@ -91,8 +91,10 @@ OffPlaneSide PlaneSideTester::side_from_boxes(const Plane& candidate, VertexSide
     const BoxNode& node = tree_.nodes[pending_.back()];
     pending_.pop_back();
     const double centre_value =
-        plane.origin_value + ((plane.along[0] * node.centre[0] + plane.along[1] * node.centre[1]) + plane.along[2] * node.centre[2]);
-    const double reach = std::fabs(plane.along[0]) * node.half_extent[0] + std::fabs(plane.along[1]) * node.half_extent[1] +
+        plane.origin_value +
+        ((plane.along[0] * node.centre[0] + plane.along[1] * node.centre[1]) + plane.along[2] * node.centre[2]);
+    const double reach = std::fabs(plane.along[0]) * node.half_extent[0] +
+                         std::fabs(plane.along[1]) * node.half_extent[1] +
                          std::fabs(plane.along[2]) * node.half_extent[2] + plane.misplacement + margin;
     if (centre_value + reach < -kOnPlaneTolerance) {
       sides.negative = true;
@@ -124,9 +126,12 @@ std::optional<Plane> accepted_plane(PlaneSideTester& tester, const Vector& p1, c
   Plane candidate;
   if (!plane_from_points(p1, p2, p3, candidate)) return std::nullopt;
   switch (tester.side_of(candidate)) {
-    case OffPlaneSide::kNegative: return candidate;
-    case OffPlaneSide::kPositive: return Plane{-candidate.a, -candidate.b, -candidate.c, -candidate.d};
-    case OffPlaneSide::kNeither: break;
+    case OffPlaneSide::kNegative:
+      return candidate;
+    case OffPlaneSide::kPositive:
+      return Plane{-candidate.a, -candidate.b, -candidate.c, -candidate.d};
+    case OffPlaneSide::kNeither:
+      break;
   }
   return std::nullopt;
 }

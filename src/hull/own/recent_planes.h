@@ -22,7 +22,8 @@ class RecentPlanes {
   const Value* find(const Plane& plane) const {
     const Slot& slot = slots_[slot_of(plane)];
     const Bits bits = bits_of(plane);
-    const bool same = slot.bits[0] == bits[0] && slot.bits[1] == bits[1] && slot.bits[2] == bits[2] && slot.bits[3] == bits[3];
+    const bool same =
+        slot.bits[0] == bits[0] && slot.bits[1] == bits[1] && slot.bits[2] == bits[2] && slot.bits[3] == bits[3];
     return slot.used && same ? &slot.value : nullptr;
   }
 

@@ -37,14 +37,14 @@ class SideReferences {
   };
   struct Reference {
     Plane plane;
-    double centre_value = 0.0;  // the plane's value at centre_, in double
+    double centre_value = 0.0;   // the plane's value at centre_, in double
     std::vector<Entry> highest;  // by value, highest first
     std::vector<Entry> lowest;   // by value, lowest first
     bool holds_every_vertex = false;
   };
   struct Cell {
     std::uint64_t key = 0;
-    std::uint32_t accepted = 0;    // candidates accepted here without a reference
+    std::uint32_t accepted = 0;   // candidates accepted here without a reference
     std::int32_t reference = -1;  // index into references_, or none
   };
 

@@ -66,7 +66,8 @@ ThinFrame thin_frame(std::span<const Vector> points) {
     }
   }
   std::array<int, 3> order{0, 1, 2};
-  std::sort(order.begin(), order.end(), [&](int left, int right) { return high[left] - low[left] > high[right] - low[right]; });
+  std::sort(order.begin(), order.end(),
+            [&](int left, int right) { return high[left] - low[left] > high[right] - low[right]; });
   for (int k = 0; k < 3; ++k) {
     thin.low[k] = low[order[k]];
     thin.high[k] = high[order[k]];
@@ -113,7 +114,8 @@ std::optional<TripleSource> triples_along_a_line(const ThinFrame& frame, const M
 
   auto by_length = std::make_shared<std::vector<std::uint32_t>>(frame.t.size());
   std::iota(by_length->begin(), by_length->end(), 0u);
-  std::sort(by_length->begin(), by_length->end(), [&](std::uint32_t p, std::uint32_t q) { return frame.t[p][0] < frame.t[q][0]; });
+  std::sort(by_length->begin(), by_length->end(),
+            [&](std::uint32_t p, std::uint32_t q) { return frame.t[p][0] < frame.t[q][0]; });
   // The window of vertices within the stretch after each, along the line.
   auto window_end = std::make_shared<std::vector<std::uint32_t>>(frame.t.size());
   double count = 0.0;
@@ -131,7 +133,8 @@ std::optional<TripleSource> triples_along_a_line(const ThinFrame& frame, const M
     const std::vector<std::uint32_t>& order = *by_length;
     for (size_t first = 0; first < order.size(); ++first) {
       for (size_t second = first + 1; second < (*window_end)[first]; ++second) {
-        for (size_t third = second + 1; third < (*window_end)[first]; ++third) emit(pack(order[first], order[second], order[third]));
+        for (size_t third = second + 1; third < (*window_end)[first]; ++third)
+          emit(pack(order[first], order[second], order[third]));
       }
     }
   };
@@ -243,7 +246,8 @@ std::optional<TripleSource> triples_across_a_plane(const ThinFrame& frame, const
       if (c == a || c == b) return;
       // Found from a longest side of the triple: the others are no longer.
       if (squared_distance(t[a], t[c]) > longest + slack || squared_distance(t[b], t[c]) > longest + slack) return;
-      const double twice_area = std::fabs((t[b][0] - t[a][0]) * (t[c][1] - t[a][1]) - (t[b][1] - t[a][1]) * (t[c][0] - t[a][0]));
+      const double twice_area =
+          std::fabs((t[b][0] - t[a][0]) * (t[c][1] - t[a][1]) - (t[b][1] - t[a][1]) * (t[c][0] - t[a][0]));
       if (twice_area > band * length * (1.0 + 0x1p-40) + slack) return;
       found(c);
     });

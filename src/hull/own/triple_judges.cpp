@@ -18,7 +18,8 @@ void VertexTripleJudge::operator()(size_t i, size_t j, size_t k) {
 }
 
 void VertexTripleJudge::judged(size_t i, size_t j, size_t k, OffPlaneSide side) {
-  if (const std::optional<Plane> plane = accepted_plane(side, vertices_[i], vertices_[j], vertices_[k])) accept_(*plane);
+  if (const std::optional<Plane> plane = accepted_plane(side, vertices_[i], vertices_[j], vertices_[k]))
+    accept_(*plane);
 }
 
 DistinctPositions distinct_positions(std::span<const Vector> vertices) {
@@ -74,7 +75,8 @@ void PositionTripleJudge::for_each_order(size_t a, size_t b, size_t c, Judge&& j
   do {
     odd = step == 1 || step == 2 || step == 5;
     ++step;
-    const std::array<size_t, 3> ordered{positions[static_cast<size_t>(order[0])], positions[static_cast<size_t>(order[1])],
+    const std::array<size_t, 3> ordered{positions[static_cast<size_t>(order[0])],
+                                        positions[static_cast<size_t>(order[1])],
                                         positions[static_cast<size_t>(order[2])]};
     const std::vector<std::uint32_t>& first = distinct_.members[ordered[0]];
     const std::vector<std::uint32_t>& second = distinct_.members[ordered[1]];
@@ -91,7 +93,9 @@ void PositionTripleJudge::operator()(size_t a, size_t b, size_t c) {
   for_each_order(a, b, c, [&](const std::array<size_t, 3>& ordered, bool) {
     const std::optional<Plane> plane = accepted_plane(tester(), distinct_.positions[ordered[0]],
                                                       distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
-    if (plane) accepted_by_first_[ordered[0]].push_back({static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
+    if (plane)
+      accepted_by_first_[ordered[0]].push_back(
+          {static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
   });
 }
 
@@ -101,9 +105,11 @@ void PositionTripleJudge::judged(size_t a, size_t b, size_t c, OffPlaneSide side
     OffPlaneSide own = side;
     if (odd && side == OffPlaneSide::kNegative) own = OffPlaneSide::kPositive;
     if (odd && side == OffPlaneSide::kPositive) own = OffPlaneSide::kNegative;
-    const std::optional<Plane> plane =
-        accepted_plane(own, distinct_.positions[ordered[0]], distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
-    if (plane) accepted_by_first_[ordered[0]].push_back({static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
+    const std::optional<Plane> plane = accepted_plane(own, distinct_.positions[ordered[0]],
+                                                      distinct_.positions[ordered[1]], distinct_.positions[ordered[2]]);
+    if (plane)
+      accepted_by_first_[ordered[0]].push_back(
+          {static_cast<std::uint32_t>(ordered[1]), static_cast<std::uint32_t>(ordered[2]), *plane});
   });
 }
 
@@ -126,7 +132,8 @@ void PositionTripleJudge::hand_on(const PlaneSink& accept) {
       const std::vector<std::uint32_t>& second = distinct_.members[orders[order].second];
       const std::vector<std::uint32_t>& third = distinct_.members[orders[order].third];
       if (second.size() == 1 && third.size() == 1) {  // the common case, without searching
-        if (i < second[0] && second[0] < third[0]) later.push_back(std::uint64_t{second[0]} << 48 | std::uint64_t{third[0]} << 32 | order);
+        if (i < second[0] && second[0] < third[0])
+          later.push_back(std::uint64_t{second[0]} << 48 | std::uint64_t{third[0]} << 32 | order);
         continue;
       }
       for (auto j = std::upper_bound(second.begin(), second.end(), i); j != second.end(); ++j) {

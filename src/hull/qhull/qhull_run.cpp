@@ -16,16 +16,14 @@ constexpr const char* kNullDevice = "/dev/null";
 }  // namespace
 
 QhullRun::QhullRun(std::vector<coordT> coordinates, std::string command, int dimension)
-    : message_sink_(std::fopen(kNullDevice, "w")),
-      coordinates_(std::move(coordinates)),
-      command_(std::move(command)) {
+    : message_sink_(std::fopen(kNullDevice, "w")), coordinates_(std::move(coordinates)), command_(std::move(command)) {
   if (!message_sink_) return;  // Qhull would write to the standard error stream instead
   const size_t point_count = coordinates_.size() / static_cast<size_t>(dimension);
   if (point_count > static_cast<size_t>(std::numeric_limits<int>::max() / dimension)) return;
   qh_zero(&qh_, message_sink_);
   started_ = true;
-  exit_code_ = qh_new_qhull(&qh_, dimension, static_cast<int>(point_count), coordinates_.data(), False,
-                            command_.data(), nullptr, message_sink_);
+  exit_code_ = qh_new_qhull(&qh_, dimension, static_cast<int>(point_count), coordinates_.data(), False, command_.data(),
+                            nullptr, message_sink_);
 }
 
 QhullRun::~QhullRun() {

@@ -19,9 +19,7 @@ using Matrix4 = std::array<Vector4, 4>;
 constexpr double kPivotTolerance = 1e-9;
 constexpr double kOptimalityTolerance = 1e-10;  // of the problem scaled to offsets within 1
 
-double dot4(const Vector4& u, const Vector4& v) {
-  return ((u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]) + u[3] * v[3];
-}
+double dot4(const Vector4& u, const Vector4& v) { return ((u[0] * v[0] + u[1] * v[1]) + u[2] * v[2]) + u[3] * v[3]; }
 
 // Solves m·x = rhs by elimination with partial pivoting; false when m is singular.
 bool solve(Matrix4 m, Vector4 rhs, Vector4& x) {
@@ -81,8 +79,7 @@ class DepthProgram {
       }
       Vector4 weights{};
       Vector4 point{};
-      if (!solve(columns, {0.0, 0.0, 0.0, 1.0}, weights) || !solve(transposed, basis_bounds, point))
-        return false;
+      if (!solve(columns, {0.0, 0.0, 0.0, 1.0}, weights) || !solve(transposed, basis_bounds, point)) return false;
 
       const bool bland = step >= bland_after;
       size_t entering = rows_.size();
@@ -138,8 +135,7 @@ std::optional<DeepestPoint> chebyshev_centre(std::span<const FacetPlane> planes,
   // Scaled so that the planes' offsets lie within 1: the tolerances are then relative to them.
   double scale = 0.0;
   for (const FacetPlane& plane : planes) {
-    if (!std::isfinite(plane.x) || !std::isfinite(plane.y) || !std::isfinite(plane.z) ||
-        !std::isfinite(plane.offset)) {
+    if (!std::isfinite(plane.x) || !std::isfinite(plane.y) || !std::isfinite(plane.z) || !std::isfinite(plane.offset)) {
       return std::nullopt;
     }
     scale = std::max(scale, std::fabs(plane.offset));

@@ -30,8 +30,7 @@ std::optional<UnitPlanes> unit_planes(std::span<const Plane> planes) {
   UnitPlanes unit;
   for (size_t i = 0; i < planes.size(); ++i) {
     const Plane& plane = planes[i];
-    if (!std::isfinite(plane.a) || !std::isfinite(plane.b) || !std::isfinite(plane.c) ||
-        !std::isfinite(plane.d)) {
+    if (!std::isfinite(plane.a) || !std::isfinite(plane.b) || !std::isfinite(plane.c) || !std::isfinite(plane.d)) {
       return std::nullopt;
     }
     const std::optional<FacetPlane> unit_form = unit_plane(plane);
@@ -72,8 +71,7 @@ void order_counter_clockwise(std::vector<size_t>& corners, const std::vector<std
                           axis[0] * n[1] - axis[1] * n[0]};
   const double length = std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]);
   for (double& value : u) value /= length;
-  const std::array<double, 3> v{n[1] * u[2] - n[2] * u[1], n[2] * u[0] - n[0] * u[2],
-                                n[0] * u[1] - n[1] * u[0]};
+  const std::array<double, 3> v{n[1] * u[2] - n[2] * u[1], n[2] * u[0] - n[0] * u[2], n[0] * u[1] - n[1] * u[0]};
   const auto angle = [&](size_t corner) {
     const std::array<double, 3>& p = points[corner];
     const double dx = p[0] - centre[0];
@@ -113,8 +111,7 @@ SolidResult intersect(const UnitPlanes& unit, const DeepestPoint& centre, double
   FORALLfacets {
     if (facet->offset >= -qh->MINdenom) return SolidResult::kUnbounded;  // a corner at infinity
     std::array<double, 3> point{};
-    for (size_t k = 0; k < 3; ++k)
-      point[k] = (facet->normal[k] / -facet->offset + qh->feasible_point[k]) * scale;
+    for (size_t k = 0; k < 3; ++k) point[k] = (facet->normal[k] / -facet->offset + qh->feasible_point[k]) * scale;
     FOREACHvertex_(facet->vertices) {
       const int id = qh_pointid(qh, vertex->point);
       if (id < 0) return SolidResult::kFlat;
@@ -136,8 +133,7 @@ SolidResult intersect(const UnitPlanes& unit, const DeepestPoint& centre, double
   }
   solid.corners.reserve(points.size());
   for (const auto& point : points) {
-    solid.corners.push_back(
-        {static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])});
+    solid.corners.push_back({static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])});
   }
   return SolidResult::kClosed;
 }
@@ -163,8 +159,7 @@ SolidResult solid_of_planes(std::span<const Plane> planes, HullSolid& solid) {
     solid = HullSolid{};
     return result;
   }
-  solid.inside = {static_cast<float>(centre->x), static_cast<float>(centre->y),
-                  static_cast<float>(centre->z)};
+  solid.inside = {static_cast<float>(centre->x), static_cast<float>(centre->y), static_cast<float>(centre->z)};
   solid.inside_depth = centre->depth;
   return SolidResult::kClosed;
 }

@@ -5,8 +5,7 @@
 namespace ombrix {
 
 std::optional<FacetPlane> unit_plane(const Plane& plane) {
-  if (!std::isfinite(plane.a) || !std::isfinite(plane.b) || !std::isfinite(plane.c) ||
-      !std::isfinite(plane.d)) {
+  if (!std::isfinite(plane.a) || !std::isfinite(plane.b) || !std::isfinite(plane.c) || !std::isfinite(plane.d)) {
     return std::nullopt;
   }
   const double a = plane.a;

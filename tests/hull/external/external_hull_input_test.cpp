@@ -34,9 +34,7 @@ TEST(ExternalHullInput, NegativeZeroLosesItsSignAndInfinitiesAreSpelledOut) {
             "-0.0000000000 0.0000000000 100000002004087734272.0000000000\r\n");
 }
 
-TEST(ExternalHullInput, NoVerticesStillGiveTheTwoHeaderLines) {
-  EXPECT_EQ(external_hull_input_text({}), "3\r\n0\r\n");
-}
+TEST(ExternalHullInput, NoVerticesStillGiveTheTwoHeaderLines) { EXPECT_EQ(external_hull_input_text({}), "3\r\n0\r\n"); }
 
 TEST(ExternalHullInput, CommaLocaleDoesNotChangeTheDecimalPoint) {
   if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";

@@ -56,10 +56,9 @@ struct OutputCase {
   std::vector<Plane> planes;
 };
 
-const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0}, {1, 0, 0, -10}, {0, -1, 0, 0},
-                                       {0, 1, 0, -10}, {0, 0, -1, 0}, {0, 0, 1, -10}};
-const std::string kCubeFaceLines =
-    "-1 0 0 0\n1 0 0 -10\n0 -1 0 0\n0 1 0 -10\n0 0 -1 0\n0 0 1 -10\n";
+const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0},  {1, 0, 0, -10}, {0, -1, 0, 0},
+                                       {0, 1, 0, -10}, {0, 0, -1, 0},  {0, 0, 1, -10}};
+const std::string kCubeFaceLines = "-1 0 0 0\n1 0 0 -10\n0 -1 0 0\n0 1 0 -10\n0 0 -1 0\n0 0 1 -10\n";
 
 const std::vector<OutputCase> kOutputCases = {
     {"six facets whatever the count line says", "4\n2\n" + kCubeFaceLines, kCubeFaces},
@@ -77,8 +76,7 @@ const std::vector<OutputCase> kOutputCases = {
     {"TABs do not separate", "4\n1\n1\t2\t3\t4\n", {{1, 0, 0, 0}}},
     {"a TAB before a number is skipped", "4\n1\n\t1 \t2 3 4\n", {{1, 2, 3, 4}}},
     {"exponents", "4\n1\n1.5e-07 -2E+3 3e0 -4.25e-1\n", {{1.5e-07f, -2000, 3, -0.425f}}},
-    {"signed zeros as the program writes them", "4\n1\n    -0     -0     -1      0 \n",
-     {{-0.0f, -0.0f, -1, 0}}},
+    {"signed zeros as the program writes them", "4\n1\n    -0     -0     -1      0 \n", {{-0.0f, -0.0f, -1, 0}}},
     {"missing numbers give 0", "4\n1\n1 2\n", {{1, 2, 0, 0}}},
     {"unreadable numbers give 0 and a fifth is ignored", "4\n1\nx 2 y 4 5\n", {{0, 2, 0, 4}}},
     {"long numbers are rounded to single precision",

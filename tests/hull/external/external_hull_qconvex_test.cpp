@@ -19,9 +19,9 @@ namespace ombrix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
 using testing::box_corners;
 using testing::read_file;
+using testing::TempDir;
 using testing::vertices_of;
 using testing::write_file;
 

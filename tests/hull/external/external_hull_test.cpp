@@ -18,8 +18,8 @@ namespace ombrix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
 using testing::read_file;
+using testing::TempDir;
 using testing::vertices_of;
 using testing::write_file;
 
@@ -67,10 +67,9 @@ LoggedLine count_line(int count) {
 
 const std::string kOnePlane = "4\n1\n1 0 0 -5\n";
 
-const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0}, {1, 0, 0, -10}, {0, -1, 0, 0},
-                                       {0, 1, 0, -10}, {0, 0, -1, 0}, {0, 0, 1, -10}};
-const std::string kCubeFaceLines =
-    "-1 0 0 0\n1 0 0 -10\n0 -1 0 0\n0 1 0 -10\n0 0 -1 0\n0 0 1 -10\n";
+const std::vector<Plane> kCubeFaces = {{-1, 0, 0, 0},  {1, 0, 0, -10}, {0, -1, 0, 0},
+                                       {0, 1, 0, -10}, {0, 0, -1, 0},  {0, 0, 1, -10}};
+const std::string kCubeFaceLines = "-1 0 0 0\n1 0 0 -10\n0 -1 0 0\n0 1 0 -10\n0 0 -1 0\n0 0 1 -10\n";
 
 // What the program prints reaches the planes through the output reader (its own tests cover the
 // forms); two forms here show that the program's standard output is what it reads.
@@ -172,8 +171,8 @@ TEST(ExternalHullFailure, ProgramStillRunningAtTheTimeLimitIsEndedAndItsOutputIg
   // Not a timing test: far below the sleep, it only shows that the program was not waited for.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
   EXPECT_TRUE(run.planes.empty());
-  const LoggedLine timed_out = {"    " + external_hull_program_name() + " did not finish in time: its output is ignored.",
-                                Stamp::kStamped};
+  const LoggedLine timed_out = {
+      "    " + external_hull_program_name() + " did not finish in time: its output is ignored.", Stamp::kStamped};
   EXPECT_EQ(run.lines, (std::vector<LoggedLine>{timed_out, count_line(0)}));
 }
 

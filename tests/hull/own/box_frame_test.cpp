@@ -31,8 +31,8 @@ TEST(BoxFrame, ModelFlatOnASlantGetsAFrameThinAcrossIt) {
   std::vector<Vector> points;
   for (int s = 0; s < 13; ++s) {
     for (int t = 0; t < 9; ++t) {
-      points.push_back({static_cast<float>(3.0 + 0.6 * s * 5 - 0.48 * t * 5), static_cast<float>(-2.0 + 0.8 * s * 5 + 0.36 * t * 5),
-                        static_cast<float>(7.0 + 0.8 * t * 5)});
+      points.push_back({static_cast<float>(3.0 + 0.6 * s * 5 - 0.48 * t * 5),
+                        static_cast<float>(-2.0 + 0.8 * s * 5 + 0.36 * t * 5), static_cast<float>(7.0 + 0.8 * t * 5)});
     }
   }
   const BoxFrame frame = choose_box_frame(points);

@@ -62,7 +62,8 @@ std::vector<Vector> slab(size_t count, double half_thickness, std::uint32_t seed
     const double t = random.between(-50.0, 50.0);
     const double h = random.between(-half_thickness, half_thickness);
     points.push_back({static_cast<float>(0.6 * s - 0.48 * t + 0.64 * h + 3.0),
-                      static_cast<float>(0.8 * s + 0.36 * t - 0.48 * h + 3.0), static_cast<float>(0.8 * t + 0.6 * h + 3.0)});
+                      static_cast<float>(0.8 * s + 0.36 * t - 0.48 * h + 3.0),
+                      static_cast<float>(0.8 * t + 0.6 * h + 3.0)});
   }
   return points;
 }
@@ -102,15 +103,30 @@ TEST(HostileModels, GiveTheLiteralPlanesOrTheKnownCountAndOnlyFiniteUnitPlanes) 
                                     {-2.3421639e-38f, 2.311116e-34f, -4.5918e-41f}};
        }},
       {"a triple whose cross product is subnormal",
-       [] { return std::vector<Vector>{{0, 0, 0}, {3.74e-23f, 0, 0}, {0, 3.74e-23f, 3.74e-23f}, {0, 0, 5}}; }},
+       [] {
+         return std::vector<Vector>{{0, 0, 0}, {3.74e-23f, 0, 0}, {0, 3.74e-23f, 3.74e-23f}, {0, 0, 5}};
+       }},
       {"cross products at the edge of the normal floats",
-       [] { return std::vector<Vector>{{0, 0, 0}, {1.1e-19f, 0, 0}, {0, 1.1e-19f, 1.1e-19f}, {0, 0, 5}, {7, 1, 2}}; }},
-      {"3000 vertices on two positions", [] { return copies_of({{1.5f, -2.25f, 3}, {-7, 4, 0.5f}}, 3000); }, 0},
-      {"3000 vertices on three positions", [] { return copies_of({{1, 2, 3}, {40, -2, 9}, {3, 30, -20}}, 3000); }, 0},
+       [] {
+         return std::vector<Vector>{{0, 0, 0}, {1.1e-19f, 0, 0}, {0, 1.1e-19f, 1.1e-19f}, {0, 0, 5}, {7, 1, 2}};
+       }},
+      {"3000 vertices on two positions",
+       [] {
+         return copies_of({{1.5f, -2.25f, 3}, {-7, 4, 0.5f}}, 3000);
+       },
+       0},
+      {"3000 vertices on three positions",
+       [] {
+         return copies_of({{1, 2, 3}, {40, -2, 9}, {3, 30, -20}}, 3000);
+       },
+       0},
       {"3000 subnormal vertices", [&] { return cloud(3000, 1e-40, 1); }, 0},
       {"32767 vertices within 1e-30", [&] { return cloud(32767, 1e-30, 2); }, 0},
       {"32767 copies of the smallest subnormal and zero",
-       [&] { return copies_of({{subnormal, 0, subnormal}, {0, subnormal, 0}, {-subnormal, 0, 0}}, 32767); }, 0},
+       [&] {
+         return copies_of({{subnormal, 0, subnormal}, {0, subnormal, 0}, {-subnormal, 0, 0}}, 32767);
+       },
+       0},
       {"3000 vertices on a line in whole steps", [] { return line(3000, 1.0, true, 3); }, 0},
       {"200 vertices on a slanted line", [] { return line(200, 1.0, false, 4); }},
       {"200 vertices on a slanted line 2000 times longer", [] { return line(200, 2000.0, false, 5); }},

@@ -75,7 +75,8 @@ TEST(OwnHullMatchesLiteral, PointsOnCurvedSurfaces) {
   compare_family(2, 200, [](ModelRandom& random, size_t model) {
     const double radius = scale_of(model) * 2.0;
     const double noise = model % 3 == 0 ? 0.0 : random.between(0.0, 1.0);
-    const Vector stretch{static_cast<float>(random.between(0.5, 2.0)), 1.0f, static_cast<float>(random.between(0.3, 1.0))};
+    const Vector stretch{static_cast<float>(random.between(0.5, 2.0)), 1.0f,
+                         static_cast<float>(random.between(0.3, 1.0))};
     std::vector<Vector> points;
     for (size_t n = random.vertex_count(model); points.size() < n;) {
       const Vector on = random.point_on_sphere(radius);
@@ -119,7 +120,8 @@ TEST(OwnHullMatchesLiteral, RepeatedVerticesAndCollinearRuns) {
     std::vector<Vector> points;
     const size_t n = random.vertex_count(model);
     if (model % 10 == 0) {
-      const std::vector<Vector> positions{random.point_in_box(half), random.point_in_box(half), random.point_in_box(half)};
+      const std::vector<Vector> positions{random.point_in_box(half), random.point_in_box(half),
+                                          random.point_in_box(half)};
       while (points.size() < n) points.push_back(positions[random.whole(0, model % 20 == 0 ? 1 : 2)]);
       return points;
     }
@@ -156,9 +158,15 @@ TEST(OwnHullMatchesLiteral, VerticesAtTheToleranceFromAFace) {
       // Inside a face (depth = offset), or outside it, lifting a corner region off the face.
       const float depth = random.unit() < 0.7 ? offset : -offset;
       switch (random.whole(0, 2)) {
-        case 0: points.push_back({u, w, size - depth}); break;
-        case 1: points.push_back({depth, u, w}); break;
-        default: points.push_back({u, size - depth, w}); break;
+        case 0:
+          points.push_back({u, w, size - depth});
+          break;
+        case 1:
+          points.push_back({depth, u, w});
+          break;
+        default:
+          points.push_back({u, size - depth, w});
+          break;
       }
     }
     random.shuffle(points);
@@ -248,7 +256,8 @@ TEST(OwnHullMatchesLiteral, LargeFlatPanelsAndPanelsThroughTheOrigin) {
     const double top = through_origin ? 0.0 : random.between(-10.0, 30.0);
     std::vector<std::array<double, 3>> placed;
     for (int i = 0; i <= cells; ++i) {
-      for (int k = 0; k <= cells; ++k) placed.push_back({size * i / cells - size / 2, top, size * k / cells - size / 2});
+      for (int k = 0; k <= cells; ++k)
+        placed.push_back({size * i / cells - size / 2, top, size * k / cells - size / 2});
     }
     for (size_t extra = random.whole(6, 30); extra > 0; --extra) {
       const Vector below = random.point_in_box(size / 2);
@@ -282,13 +291,15 @@ TEST(OwnHullMatchesLiteral, ModelsAlongALineOrAcrossAPlane) {
     while (points.size() < n) {
       if (model % 2 == 0) {
         const double t = random.between(-1.0, 1.0) * kLineScales[(model / 2) % std::size(kLineScales)];
-        points.push_back({static_cast<float>(1.0 + 0.3 * t), static_cast<float>(2.0 - 1.7 * t), static_cast<float>(3.0 + 2.9 * t)});
+        points.push_back(
+            {static_cast<float>(1.0 + 0.3 * t), static_cast<float>(2.0 - 1.7 * t), static_cast<float>(3.0 + 2.9 * t)});
         continue;
       }
       const double s = random.between(-40.0, 40.0);
       const double t = random.between(-40.0, 40.0);
       const double h = random.between(0.0, kSlabThickness[(model / 2) % std::size(kSlabThickness)]) + 3.0;
-      points.push_back({static_cast<float>(s * u.x + t * w.x + h * normal.x), static_cast<float>(s * u.y + t * w.y + h * normal.y),
+      points.push_back({static_cast<float>(s * u.x + t * w.x + h * normal.x),
+                        static_cast<float>(s * u.y + t * w.y + h * normal.y),
                         static_cast<float>(s * u.z + t * w.z + h * normal.z)});
     }
     return points;

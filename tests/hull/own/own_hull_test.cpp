@@ -87,8 +87,12 @@ TEST(OwnHullTolerance, VertexExactlyHalfAUnitAwayCountsAsOnThePlane) {  // < wri
 TEST(OwnHullMerge, MergedNormalIsAveragedNotRescaled) {  // stray normalize()
   // A roof of two faces 4 degrees apart: their planes merge and the average normal is shorter than 1.
   const float rise = static_cast<float>(100.0 * std::tan(4.0 * M_PI / 180.0));
-  std::vector<Vector> points{{0, 0, 100},     {0, 100, 100},         {100, 0, 100 + rise},
-                             {100, 100, 100 + rise}, {-100, 0, 100 + rise}, {-100, 100, 100 + rise},
+  std::vector<Vector> points{{0, 0, 100},
+                             {0, 100, 100},
+                             {100, 0, 100 + rise},
+                             {100, 100, 100 + rise},
+                             {-100, 0, 100 + rise},
+                             {-100, 100, 100 + rise},
                              {0, 50, 0}};
   const auto planes = hull_of(points);
   bool found_short_normal = false;
@@ -137,7 +141,7 @@ TEST(OwnHullLog, ReportsStartAndFinalPlaneCountStamped) {  // count logged befor
   RecordingLog log;
   hull_of(box_corners({-5, -5, -5}, {5, 5, 5}), &log);
   const std::vector<LoggedLine> expected{{"Creating Hull.", Stamp::kStamped},
-                                                  {"    Number of planes for the Hull: 6", Stamp::kStamped}};
+                                         {"    Number of planes for the Hull: 6", Stamp::kStamped}};
   EXPECT_EQ(log.lines, expected);
 }
 

@@ -32,7 +32,7 @@ TEST(SideReferences, SettleAgreesWithEveryVertexOrDeclines) {
   while (points.size() < 400) {
     Vector point = random.point_in_box(20.0);
     const double depth = points.size() % 4 == 0 ? random.between(0.0, 30.0)
-                                                 : (points.size() % 4 == 1 ? 0.5 : -0.5) + random.between(-1e-5, 1e-5);
+                                                : (points.size() % 4 == 1 ? 0.5 : -0.5) + random.between(-1e-5, 1e-5);
     const double value = plane_value(point, reference);
     point.x = nudged(point.x, -(value + depth) * reference.a);
     point.y = nudged(point.y, -(value + depth) * reference.b);
@@ -63,7 +63,8 @@ TEST(ThinModelTriples, AFlatModelTriesOnlyNearlyCollinearTriplesAndABodyNone) {
   while (flat.size() < 200) {
     const double s = random.between(-50.0, 50.0);
     const double t = random.between(-50.0, 50.0);
-    flat.push_back({static_cast<float>(0.6 * s - 0.48 * t), static_cast<float>(0.8 * s + 0.36 * t), static_cast<float>(0.8 * t)});
+    flat.push_back(
+        {static_cast<float>(0.6 * s - 0.48 * t), static_cast<float>(0.8 * s + 0.36 * t), static_cast<float>(0.8 * t)});
   }
   size_t tried = 0;
   EXPECT_TRUE(for_each_thin_model_triple(flat, 60.0, [&](size_t, size_t, size_t) { ++tried; }));

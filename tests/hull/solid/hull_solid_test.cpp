@@ -25,8 +25,7 @@ double face_area_along_normal(const HullSolid& solid, const SolidFace& face, con
   for (size_t i = 0; i < face.corners.size(); ++i) {
     const Vector& p = solid.corners[face.corners[i]];
     const Vector& q = solid.corners[face.corners[(i + 1) % face.corners.size()]];
-    sum += plane.a * (double(p.y) * q.z - double(p.z) * q.y) +
-           plane.b * (double(p.z) * q.x - double(p.x) * q.z) +
+    sum += plane.a * (double(p.y) * q.z - double(p.z) * q.y) + plane.b * (double(p.z) * q.x - double(p.x) * q.z) +
            plane.c * (double(p.x) * q.y - double(p.y) * q.x);
   }
   return sum;
@@ -39,10 +38,8 @@ void expect_well_formed(const HullSolid& solid, const std::vector<Plane>& planes
     ASSERT_GE(face.corners.size(), 3u);
     const Plane& plane = planes[face.plane];
     EXPECT_GT(face_area_along_normal(solid, face, plane), 0.0);
-    const double length =
-        std::sqrt(double(plane.a) * plane.a + double(plane.b) * plane.b + double(plane.c) * plane.c);
-    for (const size_t corner : face.corners)
-      EXPECT_NEAR(plane_value(solid.corners[corner], plane) / length, 0.0, 1e-3);
+    const double length = std::sqrt(double(plane.a) * plane.a + double(plane.b) * plane.b + double(plane.c) * plane.c);
+    for (const size_t corner : face.corners) EXPECT_NEAR(plane_value(solid.corners[corner], plane) / length, 0.0, 1e-3);
   }
 }
 
