@@ -34,6 +34,8 @@ class SphereDocument : public QObject {
   const std::string& path() const { return path_; }
   bool modified() const { return !undo_stack_.isClean(); }
   QUndoStack& undo_stack() { return undo_stack_; }
+  // The undo steps there are, done or undone.
+  int step_count() const { return undo_stack_.count(); }
 
   // Each of these is one undo step. Consecutive set_sphere calls for the same sphere with the same
   // non-zero `gesture` (one drag, one turn of the wheel) make a single step.
