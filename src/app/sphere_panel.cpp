@@ -16,7 +16,11 @@ namespace {
 constexpr int kDecimals = 2;
 constexpr int kPanelWidth = 380;
 
-QString number_text(double value) { return QString::number(value, 'f', kDecimals); }
+// A value that rounds to zero is shown without a sign: "-0.00" would read as a reach out.
+QString number_text(double value) {
+  const QString text = QString::number(value, 'f', kDecimals);
+  return text == QStringLiteral("-0.00") ? QStringLiteral("0.00") : text;
+}
 
 // Exact enough to type back: the shortest text that reads as the same float.
 QString exact_text(float value) { return QString::number(value, 'g', 9); }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "picture/picture_palette.h"
@@ -182,7 +183,8 @@ void add_spheres(Pieces& pieces, const std::vector<SceneSphere>& spheres, const 
     if (!placed(centre) || !std::isfinite(radius)) continue;
     Piece piece;
     piece.kind = PieceKind::kSphere;
-    piece.order = centre.depth;
+    // The selected sphere is painted over everything: it is the one being worked on.
+    piece.order = ball.selected ? std::numeric_limits<double>::max() : centre.depth;
     piece.first = static_cast<std::uint32_t>(pieces.discs.size());
     pieces.discs.push_back({QPointF(centre.x, centre.y), radius, ball.number, ball.selected});
     pieces.list.push_back(piece);
