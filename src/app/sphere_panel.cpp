@@ -25,11 +25,17 @@ QString number_text(double value) {
 // Exact enough to type back: the shortest text that reads as the same float.
 QString exact_text(float value) { return QString::number(value, 'g', 9); }
 
-QTableWidgetItem* cell(const QString& text) {
+// Sets the text of a cell, making the cell the first time: a drag updates every row many times a
+// second, and new items cost more than new texts.
+void set_cell(QTableWidget& table, int row, int column, const QString& text) {
+  if (QTableWidgetItem* item = table.item(row, column)) {
+    item->setText(text);
+    return;
+  }
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return item;
+  table.setItem(row, column, item);
 }
 
 }  // namespace
@@ -96,12 +102,12 @@ void SpherePanel::show_spheres(const std::vector<Sphere>& spheres, const std::ve
   for (size_t i = 0; i < spheres.size(); ++i) {
     const Sphere& s = spheres[i];
     const int row = static_cast<int>(i);
-    table_->setItem(row, 0, cell(QString::number(row + 1)));
-    table_->setItem(row, 1, cell(number_text(s.x)));
-    table_->setItem(row, 2, cell(number_text(s.y)));
-    table_->setItem(row, 3, cell(number_text(s.z)));
-    table_->setItem(row, 4, cell(number_text(s.radius)));
-    table_->setItem(row, 5, cell(i < reaches.size() && reaches[i] ? number_text(*reaches[i]) : QStringLiteral("-")));
+    set_cell(*table_, row, 0, QString::number(row + 1));
+    set_cell(*table_, row, 1, number_text(s.x));
+    set_cell(*table_, row, 2, number_text(s.y));
+    set_cell(*table_, row, 3, number_text(s.z));
+    set_cell(*table_, row, 4, number_text(s.radius));
+    set_cell(*table_, row, 5, i < reaches.size() && reaches[i] ? number_text(*reaches[i]) : QStringLiteral("-"));
   }
   if (selected >= 0) {
     table_->selectRow(selected);
