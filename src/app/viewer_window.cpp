@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -319,6 +320,7 @@ void ViewerWindow::type_value(SphereValue value, const QString& text) {
 }
 
 void ViewerWindow::add_sphere() {
+  if (document_.data().volumes.empty()) return;  // no hull to add a sphere to
   Sphere sphere = sphere_in_a_hull(document_.data());
   if (selected_ >= 0) {
     const Sphere& at = document_.spheres()[static_cast<size_t>(selected_)];
@@ -353,7 +355,11 @@ void ViewerWindow::fill_again() {
   std::vector<std::string> lines = filling.skipped;
   lines.insert(lines.end(), filling.replaced.begin(), filling.replaced.end());
   if (filling.filled == 0) lines.push_back("Not filled: no hull could be filled.");
-  if (!filling.refused.empty()) lines.push_back("Not filled: the sphere stage refused: " + log.last_text());
+  if (!filling.refused.empty()) {
+    // The stage's own refusal, "No spheres for this volume: ...", without the log's indent.
+    const std::string reason = log.last_text();
+    lines.push_back("Not filled: " + reason.substr(std::min(reason.find_first_not_of(' '), reason.size())));
+  }
   show_faults(lines);
   if (filling.usable()) document_.replace_spheres(filling.spheres, QStringLiteral("Fill again"));
 }
@@ -361,6 +367,7 @@ void ViewerWindow::fill_again() {
 bool ViewerWindow::save() { return document_.path().empty() ? save_as() : save_to(document_.path()); }
 
 bool ViewerWindow::save_as() {
+  if (document_.data().volumes.empty()) return false;  // nothing open: no hull file to write
   const std::string start = document_.path().empty() ? last_folder_ : document_.path();
   const std::string path =
       desktop_.choose_output_file(RequesterStart{folder_of(start), file_name(start)}, kHullPatterns);

@@ -216,6 +216,14 @@ void SphereEditingTest::save_writes_the_hulls_as_read_and_never_silently_over_ch
 }
 
 void SphereEditingTest::unsaved_changes_are_asked_about_and_fill_again_uses_the_main_windows_fields() {
+  static_cast<SpinField*>(window_->control(Control::kGridResolution))->set_text("0");
+  QTest::mouseClick(viewer_->panel()->fill_button(), Qt::LeftButton);
+  QCOMPARE(viewer_->fault_text(),
+           QStringLiteral("Not filled: No spheres for this volume: the grid and sampling resolutions must be "
+                          "finite and above 0."));
+  QVERIFY(!viewer_->document().modified());
+
+  static_cast<SpinField*>(window_->control(Control::kGridResolution))->set_text("7.0");
   static_cast<SpinField*>(window_->control(Control::kTargetSpheres))->set_text("6");
   QTest::mouseClick(viewer_->panel()->fill_button(), Qt::LeftButton);
   QCOMPARE(viewer_->document().spheres().size(), size_t{6});
