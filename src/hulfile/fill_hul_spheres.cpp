@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <span>
 
+#include "geometry/bbox.h"
 #include "hull/solid/hull_solid.h"
+#include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
 
 namespace ombrix {
@@ -51,6 +55,48 @@ BBox box_of_corners(const std::vector<Vector>& corners) {
   return box;
 }
 
+// A run's field texts with one hull's share as the target.
+class SharedTarget : public Fields {
+ public:
+  SharedTarget(const Fields& fields, std::int64_t share) : fields_(fields), share_(std::to_string(share)) {}
+  std::string field_text(Field field) const override {
+    return field == Field::kTargetSpheres ? share_ : fields_.field_text(field);
+  }
+
+ private:
+  const Fields& fields_;
+  std::string share_;
+};
+
+// Shares `target` among `volumes` by their box volumes so that the shares add up to it: each its
+// whole part, the rest one by one to the largest fractions. Every volume gets at least 1, as in a
+// run, so the sum passes the target only when the target is below the number of volumes.
+std::vector<std::int64_t> shares_of(const std::vector<Volume>& volumes, std::int32_t target) {
+  std::vector<double> weights;
+  double sum = 0.0;
+  for (const Volume& volume : volumes) {
+    const Vector e = box_extents(volume.box);
+    weights.push_back(static_cast<double>(e.x) * e.y * e.z);
+    sum += weights.back();
+  }
+  std::vector<std::int64_t> shares(volumes.size(), 1);
+  if (target <= 0 || !(sum > 0.0) || !std::isfinite(sum)) return shares;
+  std::vector<double> fractions(volumes.size());
+  std::int64_t given = 0;
+  for (size_t v = 0; v < volumes.size(); ++v) {
+    const double quota = weights[v] / sum * target;
+    shares[v] = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::floor(quota)));
+    fractions[v] = quota - static_cast<double>(shares[v]);
+    given += shares[v];
+  }
+  for (; given < target; ++given) {
+    const auto largest = std::max_element(fractions.begin(), fractions.end());
+    ++shares[static_cast<size_t>(largest - fractions.begin())];
+    *largest -= 1.0;
+  }
+  return shares;
+}
+
 }  // namespace
 
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
@@ -78,17 +124,18 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   filling.filled = volumes.size();
   if (volumes.empty()) return filling;
 
-  // One call for all, as the run does, so the target is shared alike. The rows tell which volumes
-  // got spheres: each volume's rows start again at number 1.
-  fill_spheres(filling.spheres, volumes, fields, log, results);
-  size_t row = 0;
-  for (const size_t hull : hull_of_volume) {
-    if (row == results.size() || results[row].number != 1) {
-      filling.refused.push_back(hull_name(hull));
-      continue;
-    }
-    do ++row;
-    while (row < results.size() && results[row].number != 1);
+  // One hull is filled as a run fills its one main volume, bit for bit. Several get shares that
+  // add up to the target, where a run rounds each share on its own.
+  if (volumes.size() == 1) {
+    fill_spheres(filling.spheres, volumes, fields, log, results);
+    if (results.empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
+    return filling;
+  }
+  const std::vector<std::int64_t> shares = shares_of(volumes, read_fill_parameters(fields).target_spheres);
+  for (size_t v = 0; v < volumes.size(); ++v) {
+    const size_t rows_before = results.size();
+    fill_spheres(filling.spheres, std::span(&volumes[v], 1), SharedTarget(fields, shares[v]), log, results);
+    if (results.size() == rows_before) filling.refused.push_back(hull_name(hull_of_volume[v]));
   }
   return filling;
 }

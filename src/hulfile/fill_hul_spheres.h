@@ -28,9 +28,11 @@ struct HulFilling {
 // changed: a caller puts `spheres` in place of the file's when `usable()`.
 //
 // A hull whose planes do not close around a region, or hold a value that is not finite, is left
-// out (and its box does not count in the sharing of the target). A hull's box is used as the file
-// holds it, so a file the run wrote gets the run's spheres; a box that is flat, not finite or does
-// not hold the hull's inmost point is replaced by the box of the hull's corners.
+// out. One hull left is filled as a run fills one main volume; several are filled one by one,
+// each with its share of the target by box volume, the shares adding up to the target (each at
+// least 1), and "Creating spheres." is logged for each. A hull's box is used as the file holds
+// it, so a file the run wrote from one model gets the run's spheres; a box that is flat, not
+// finite or does not hold the hull's inmost point is replaced by the box of the hull's corners.
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

@@ -31,15 +31,13 @@ FieldValues sphere_fields(const std::string& target) {
                       {Field::kOvershoot, "5"}});
 }
 
-TEST(FillHulSpheres, AFileTheRunWroteGetsTheRunsSpheresAndRowsBitForBit) {
-  // Two main volumes of different sizes share the target by box; a plane budget makes the hull
-  // reach beyond the model's box, which the file's box must still be used for.
+TEST(FillHulSpheres, AFileTheRunWroteFromOneModelGetsTheRunsSpheresAndRowsBitForBit) {
+  // A plane budget makes the hull reach beyond the model's box, which must still be the box used.
   testing::TempDir dir;
   testing::write_file(dir.file("roof.prm"), testing::model_file_bytes(testing::roof_at_zero_body()));
-  testing::write_file(dir.file("box.prm"), testing::model_file_bytes(testing::box_corners({60, -3, -8}, {75, 9, 4})));
   FieldValues fields = sphere_fields("13");
   fields.set(Field::kWorkingDir, dir.prefix());
-  fields.set(Field::kInputFiles, "roof.prm | box.prm");
+  fields.set(Field::kInputFiles, "roof.prm");
   fields.set(Field::kOutputFile, "run.hul");
   fields.set(Field::kMaxPlanes, "10");
   RecordingLog run_log;
@@ -90,6 +88,17 @@ TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) 
     }
     EXPECT_TRUE(inside) << s.x << ' ' << s.y << ' ' << s.z;
   }
+}
+
+TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
+  // Two hulls of one size: rounding each half share on its own would give 12 and 12.
+  CollisionData twins = testing::generated_prisms(1);
+  twins.volumes.push_back(twins.volumes[0]);
+  RecordingLog log;
+  ResultList rows;
+  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
+  // Fewer than one each: every hull still gets one.
+  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("2"), log, rows).spheres.size(), 3u);
 }
 
 TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
