@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 

@@ -262,7 +262,6 @@ void ViewerWindow::show_spheres(int selected) {
     const std::optional<NearestHull> nearest = nearest_hull(unit_hulls_, {s.x, s.y, s.z});
     reaches.push_back(nearest ? std::optional(nearest->distance_out + s.radius) : std::nullopt);
   }
-  scene_view_->set_selected(-1);
   scene_view_->set_spheres(numbered_spheres(spheres, {}));
   scene_view_->set_selected(selected_);
   panel_->show_spheres(spheres, reaches, selected_);

@@ -33,9 +33,18 @@ std::string why_not_filled(SolidResult result) {
   return "its planes cannot be used";
 }
 
+bool finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+// The planes are judged with the solid; the rest of a hull's numbers here. A damaged file's
+// values are not guessed at, even where the sphere stage would not read them.
+bool other_values_finite(const Volume& volume) {
+  const BBox& b = volume.box;
+  const float box[] = {b.min_x, b.max_x, b.min_y, b.max_y, b.min_z, b.max_z};
+  return std::all_of(std::begin(box), std::end(box), [](float v) { return std::isfinite(v); }) &&
+         finite(volume.offset) && std::all_of(volume.points.begin(), volume.points.end(), finite);
+}
+
 bool usable_box(const BBox& box, const Vector& inside) {
-  const float values[] = {box.min_x, box.max_x, box.min_y, box.max_y, box.min_z, box.max_z};
-  if (!std::all_of(std::begin(values), std::end(values), [](float v) { return std::isfinite(v); })) return false;
   if (!(box.min_x < box.max_x && box.min_y < box.max_y && box.min_z < box.max_z)) return false;
   return box.min_x <= inside.x && inside.x <= box.max_x && box.min_y <= inside.y && inside.y <= box.max_y &&
          box.min_z <= inside.z && inside.z <= box.max_z;
@@ -106,7 +115,10 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   std::vector<size_t> hull_of_volume;
   for (size_t h = 0; h < data.volumes.size(); ++h) {
     HullSolid solid;
-    const std::string why_not = why_not_filled(solid_of_planes(data.volumes[h].planes, solid));
+    std::string why_not = why_not_filled(solid_of_planes(data.volumes[h].planes, solid));
+    if (why_not.empty() && !other_values_finite(data.volumes[h])) {
+      why_not = "its box, offset or corners hold a value that is not a finite number";
+    }
     if (!why_not.empty()) {
       filling.skipped.push_back(hull_name(h) + " skipped: " + why_not);
       continue;

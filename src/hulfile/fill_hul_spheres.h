@@ -27,12 +27,12 @@ struct HulFilling {
 // and logging the same lines; `results` is emptied first and receives the rows. `data` is not
 // changed: a caller puts `spheres` in place of the file's when `usable()`.
 //
-// A hull whose planes do not close around a region, or hold a value that is not finite, is left
-// out. One hull left is filled as a run fills one main volume; several are filled one by one,
-// each with its share of the target by box volume, the shares adding up to the target (each at
-// least 1), and "Creating spheres." is logged for each. A hull's box is used as the file holds
-// it, so a file the run wrote from one model gets the run's spheres; a box that is flat, not
-// finite or does not hold the hull's inmost point is replaced by the box of the hull's corners.
+// A hull whose planes do not close around a region, or with a value that is not finite (in its
+// planes, box, offset or corners), is left out. One hull left is filled as a run fills one main volume; several are
+// filled one by one, each with its share of the target by box volume, the shares adding up to the target (each at least
+// 1), and "Creating spheres." is logged for each. A hull's box is used as the file holds it, so a file the run wrote
+// from one model gets the run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
+// box of the hull's corners.
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

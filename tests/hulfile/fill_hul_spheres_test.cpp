@@ -63,18 +63,21 @@ TEST(FillHulSpheres, AFileTheRunWroteFromOneModelGetsTheRunsSpheresAndRowsBitFor
 }
 
 TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) {
-  CollisionData data = testing::generated_prisms(4);
+  CollisionData data = testing::generated_prisms(5);
   data.volumes[1].planes.resize(3);  // open
   data.volumes[2].planes[0].d = std::numeric_limits<float>::quiet_NaN();
   data.volumes[3].box = {};  // a box that does not hold the hull
+  data.volumes[4].points[2].y = std::numeric_limits<float>::infinity();
   RecordingLog log;
   ResultList rows;
   const HulFilling filling = fill_hul_spheres(data, sphere_fields("9"), log, rows);
   EXPECT_EQ(filling.filled, 2u);
   EXPECT_TRUE(filling.usable());
-  EXPECT_EQ(filling.skipped, (std::vector<std::string>{"hull 2 skipped: its planes do not close around a region",
-                                                       "hull 3 skipped: its planes hold a value that is not a finite "
-                                                       "number"}));
+  EXPECT_EQ(filling.skipped,
+            (std::vector<std::string>{
+                "hull 2 skipped: its planes do not close around a region",
+                "hull 3 skipped: its planes hold a value that is not a finite number",
+                "hull 5 skipped: its box, offset or corners hold a value that is not a finite number"}));
   EXPECT_EQ(filling.replaced,
             std::vector<std::string>{"hull 4: its box does not hold the hull; the box of its corners is used"});
   EXPECT_EQ(filling.spheres.size(), 9u);
