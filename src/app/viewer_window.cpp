@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "app/desktop.h"
@@ -370,7 +371,14 @@ bool ViewerWindow::save_as() {
   const std::string start = document_.path().empty() ? last_folder_ : document_.path();
   const std::string path =
       desktop_.choose_output_file(RequesterStart{folder_of(start), file_name(start)}, kHullPatterns);
-  return !path.empty() && save_to(path);
+  if (path.empty()) return false;
+  // The requester does not ask about a file that is there: another file is replaced only when
+  // the person says so.
+  std::error_code error;
+  const bool other_file = std::filesystem::exists(path, error) &&
+                          (document_.path().empty() || !std::filesystem::equivalent(path, document_.path(), error));
+  if (other_file && !desktop_.confirm(path + " already exists. Replace it?")) return false;
+  return save_to(path);
 }
 
 bool ViewerWindow::save_to(const std::string& path) {

@@ -213,6 +213,10 @@ void SphereEditingTest::save_writes_the_hulls_as_read_and_never_silently_over_ch
   QTest::keyClick(viewer_, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(read_hul_file(dir_->file("copy.hul")).data.spheres.size(), size_t{2});
   QCOMPARE(viewer_->document().path(), dir_->file("copy.hul"));
+  desktop_->output_choice = hul_;  // another file that is there: replaced only when confirmed
+  QTest::keyClick(viewer_, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(desktop_->questions.back(), hul_ + " already exists. Replace it?");
+  QCOMPARE(read_file(hul_), before);
 }
 
 void SphereEditingTest::unsaved_changes_are_asked_about_and_fill_again_uses_the_main_windows_fields() {
