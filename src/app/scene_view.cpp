@@ -125,6 +125,7 @@ void SceneView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   moved_ = moved_ || (at - pressed_at_).manhattanLength() > kClickSlack;
   if (dragged_ >= 0 && static_cast<size_t>(dragged_) < scene_.spheres.size()) {
+    if (!moved_) return;  // a click's jitter moves nothing, and makes no undo step
     // In the view's plane: the image's right and down axes, in model units.
     const ViewAxes axes = view_axes(camera_.angle);
     const QPoint shift = at - pressed_at_;

@@ -74,6 +74,12 @@ void SphereEditingTest::click_selects_and_empty_click_or_escape_clears() {
   QVERIFY(view_->scene().spheres[2].selected);
   QCOMPARE(viewer_->panel()->table()->selectedItems().front()->row(), 2);
   QCOMPARE(viewer_->panel()->field(SphereValue::kRadius)->text(), QStringLiteral("7.5"));
+  // A click that jitters by a pixel or two moves nothing.
+  const QPoint at = view_->sphere_point(2).toPoint();
+  QTest::mousePress(view_, Qt::LeftButton, {}, at);
+  QTest::mouseMove(view_, at + QPoint(2, 1));
+  QTest::mouseRelease(view_, Qt::LeftButton, {}, at + QPoint(2, 1));
+  QCOMPARE(viewer_->document().step_count(), 0);
   QTest::mouseClick(view_, Qt::LeftButton, {}, QPoint(3, 3));
   QCOMPARE(viewer_->selected(), -1);
   QVERIFY(!view_->scene().spheres[2].selected);
