@@ -451,11 +451,14 @@ void ViewerWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ViewerWindow::closeEvent(QCloseEvent* event) {
-  if (may_drop_changes()) {
-    event->accept();
-  } else {
+  if (!may_drop_changes()) {
     event->ignore();
+    return;
   }
+  // Dropped changes are gone: View shows the file as it was saved again.
+  QUndoStack& stack = document_.undo_stack();
+  if (stack.cleanIndex() >= 0) stack.setIndex(stack.cleanIndex());
+  event->accept();
 }
 
 void ViewerWindow::switch_layers() {

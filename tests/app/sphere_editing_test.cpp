@@ -247,9 +247,12 @@ void SphereEditingTest::unsaved_changes_are_asked_about_and_fill_again_uses_the_
   QCOMPARE(viewer_->document().spheres().size(), size_t{6});
 
   desktop_->unsaved_choice = UnsavedChoice::kDiscard;
-  QVERIFY(viewer_->show_files(hul_, ""));
+  QVERIFY(viewer_->close());  // the changes are dropped: View shows the file as saved
+  QVERIFY(!viewer_->document().modified());
   QCOMPARE(viewer_->document().spheres().size(), size_t{4});
-  QVERIFY(viewer_->close());
+  QTest::mouseClick(viewer_->panel()->fill_button(), Qt::LeftButton);
+  QVERIFY(viewer_->show_files(hul_, ""));
+  QCOMPARE(desktop_->questions.size(), size_t{5});
 }
 
 QTEST_MAIN(SphereEditingTest)
