@@ -1,10 +1,10 @@
 // ombrix-cli: one run of the tool from the command line, logging as the window's log box does.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "cli/cli_options.h"
 #include "cli/picture_output.h"
+#include "cli/table_output.h"
 #include "hull/external/external_hull.h"
 #include "hull/hull_procedure.h"
 #include "picture/run_scene.h"
@@ -22,18 +22,6 @@ HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, L
   const bool external_found = external_hull_program_present();
   log.log_message(external_hull_presence_line(external_found), Stamp::kPlain);
   return default_hull_procedure(external_found);
-}
-
-bool write_table(const std::string& path, const std::string& table) {
-  if (path == "-") {
-    std::cout << table << std::flush;
-    return true;
-  }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << table;
-  file.close();
-  if (!file) std::cerr << "ombrix-cli: can't write the table to " << path << '\n';
-  return static_cast<bool>(file);
 }
 
 // Draws what the run built; a model that can no longer be read is said and left out.
