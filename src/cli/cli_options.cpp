@@ -41,6 +41,9 @@ constexpr FieldOption kFieldOptions[] = {
      "Max planes: at most this many planes per hull (4 to 32767), every vertex still inside; "
      "a hull with more is replaced by one that encloses as little more as the tool finds. "
      "Default: empty, no limit (as 0)."},
+    {Field::kPlacement, "--placement",
+     "How the spheres are placed: greedy (one by one, each covering most of what is left) or refined "
+     "(the greedy's spheres, then moved to cover more of the hull). Default: greedy"},
 };
 
 std::map<Field, std::string> default_texts(bool from_settings_file) {
@@ -54,6 +57,7 @@ std::map<Field, std::string> default_texts(bool from_settings_file) {
       {Field::kSampleResolution, settings.sample_sphere_resolution_val},
       {Field::kOvershoot, settings.sphere_overshot_val},
       {Field::kMaxPlanes, settings.max_planes},
+      {Field::kPlacement, settings.sphere_placement},
   };
 }
 
@@ -91,7 +95,10 @@ struct TypedRunOptions {
 
 void add_run_options(CLI::App& app, TypedRunOptions& typed) {
   for (const FieldOption& option : kFieldOptions) {
-    app.add_option(option.name, typed.fields[option.field], option.help)->type_name("TEXT");
+    CLI::Option* added = app.add_option(option.name, typed.fields[option.field], option.help)->type_name("TEXT");
+    if (option.field == Field::kPlacement) {
+      added->check(CLI::IsMember({"greedy", "refined"}))->type_name("greedy|refined");
+    }
   }
   app.add_option("--hull", typed.hull,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "
