@@ -39,6 +39,7 @@ std::optional<CoverCounts> CoverCounts::on_grid(std::span<const SampleSphere> sa
   }
   if (points > kMostSamplePoints) return std::nullopt;
   counts.spacing_ = grid.sample_spacing;
+  counts.per_spacing_ = 1.0 / counts.spacing_;
   counts.counts_.assign(static_cast<std::size_t>(points), kNoSample);
 
   const std::size_t ny = counts.coordinates_[1].size();
@@ -73,9 +74,11 @@ std::size_t CoverCounts::add(const Sphere& sphere, int delta) {
 
 std::pair<std::int64_t, std::int64_t> CoverCounts::index_range(int axis, double centre, double reach) const {
   const auto last_index = static_cast<std::int64_t>(coordinates_[axis].size()) - 1;
-  const double span = std::sqrt(reach);
-  const double low = std::ceil((centre - span - first_[axis]) / spacing_) - 1.0;
-  const double high = std::floor((centre + span - first_[axis]) / spacing_) + 1.0;
+  const double middle = (centre - first_[axis]) * per_spacing_;
+  const double half_width = std::sqrt(reach) * per_spacing_;
+  const double low = std::ceil(middle - half_width) - 1.0;
+  const double high = std::floor(middle + half_width) + 1.0;
+  // Written so that a not-a-number gives the whole row, which the exact test then sorts out.
   const std::int64_t first =
       low > 0.0 ? (low <= static_cast<double>(last_index) ? static_cast<std::int64_t>(low) : last_index + 1) : 0;
   const std::int64_t last =

@@ -53,6 +53,7 @@ class CoverCounts {
   std::vector<float> coordinates_[3];  // of the sample grid's points on each axis
   float first_[3] = {};
   double spacing_ = 0.0;
+  double per_spacing_ = 0.0;           // spacings per unit: multiplying is cheaper than dividing
   std::vector<std::uint32_t> counts_;  // x slowest, z fastest; kNoSample where no sample lies
   std::size_t sample_count_ = 0;
   std::size_t covered_count_ = 0;
