@@ -5,6 +5,7 @@
 #include "spheres/refine_spheres.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -49,12 +50,28 @@ class SphereSearch {
   // Moves every sphere to a neighbour while that helps, from the candidate spacing down.
   void search_steps() {
     const double finest = grid_.sample_spacing / 4.0;
+    // A sphere that found no gain at this step finds none again until a sphere moves near it.
+    std::vector<char> settled(spheres_.size(), 0);
     for (double step = grid_.candidate_spacing; step >= finest && !out_of_work();) {
       bool moved = false;
       for (std::size_t k = 0; k < spheres_.size() && !out_of_work(); ++k) {
-        while (!out_of_work() && step_once(k, static_cast<float>(step))) moved = true;
+        if (settled[k]) continue;
+        const Sphere from = spheres_[k];
+        bool stepped = false;
+        while (!out_of_work() && step_once(k, static_cast<float>(step))) stepped = true;
+        settled[k] = 1;
+        if (!stepped) continue;
+        moved = true;
+        for (std::size_t j = 0; j < spheres_.size(); ++j) {
+          if (settled[j] && (within_search(spheres_[j], from, step) || within_search(spheres_[j], spheres_[k], step))) {
+            settled[j] = 0;
+          }
+        }
       }
-      if (!moved) step /= 2.0;
+      if (!moved) {
+        step /= 2.0;
+        settled.assign(spheres_.size(), 0);
+      }
     }
   }
 
@@ -62,27 +79,70 @@ class SphereSearch {
   // it covers where it is; true when any moved.
   bool relocate(std::span<const SpherePosition> candidates) {
     bool moved = false;
+    std::vector<std::size_t> open;  // per candidate, the samples no sphere covers within its reach
     for (std::size_t k = 0; k < spheres_.size() && !out_of_work(); ++k) {
+      if (open.empty()) open = open_samples(candidates);
       Sphere& sphere = spheres_[k];
       counts_.add(sphere, -1);
-      std::size_t best = uncovered_within(sphere);
-      for (const SpherePosition& candidate : candidates) {
-        if (out_of_work()) break;
+      const std::size_t own = uncovered_within(sphere);
+      std::size_t best = own;
+      bool relocated = false;
+      for (std::size_t c = 0; c < candidates.size() && !out_of_work(); ++c) {
+        const SpherePosition& candidate = candidates[c];
         if (!(candidate.radius > 0.0f)) continue;
+        // Taking the sphere out frees at most its own samples, and only where the two may meet:
+        // a candidate that could not gain more than the best so far is not counted.
+        const std::size_t bound = open[c] + (may_meet(candidate, sphere) ? own : 0);
+        if (bound <= best) continue;
         const Sphere there{candidate.centre.x, candidate.centre.y, candidate.centre.z, candidate.radius};
         const std::size_t covered = uncovered_within(there);
         if (covered > best) {
           best = covered;
           sphere = there;
-          moved = true;
+          relocated = true;
         }
       }
       counts_.add(sphere, 1);
+      if (relocated) open.clear();
+      moved = moved || relocated;
     }
     return moved;
   }
 
  private:
+  // False only when no sphere that a step of `step` from `searching` tries can reach a sample
+  // within `moved`: a centre moved by d changes its radius by at most d, and a sample spacing to
+  // spare covers every rounding.
+  bool within_search(const Sphere& searching, const Sphere& moved, double step) const {
+    const double dx = static_cast<double>(searching.x) - moved.x;
+    const double dy = static_cast<double>(searching.y) - moved.y;
+    const double dz = static_cast<double>(searching.z) - moved.z;
+    const double reach =
+        static_cast<double>(searching.radius) + moved.radius + 2.0 * std::sqrt(3.0) * step + grid_.sample_spacing;
+    return (dx * dx + dy * dy) + dz * dz <= reach * reach;
+  }
+
+  std::vector<std::size_t> open_samples(std::span<const SpherePosition> candidates) {
+    std::vector<std::size_t> open(candidates.size(), 0);
+    for (std::size_t c = 0; c < candidates.size(); ++c) {
+      const SpherePosition& candidate = candidates[c];
+      if (candidate.radius > 0.0f) {
+        open[c] = uncovered_within({candidate.centre.x, candidate.centre.y, candidate.centre.z, candidate.radius});
+      }
+    }
+    return open;
+  }
+
+  // False only when no sample can lie within reach of both; a sample spacing to spare covers
+  // every rounding.
+  bool may_meet(const SpherePosition& candidate, const Sphere& sphere) const {
+    const double dx = static_cast<double>(candidate.centre.x) - sphere.x;
+    const double dy = static_cast<double>(candidate.centre.y) - sphere.y;
+    const double dz = static_cast<double>(candidate.centre.z) - sphere.z;
+    const double reach = static_cast<double>(candidate.radius) + sphere.radius + grid_.sample_spacing;
+    return (dx * dx + dy * dy) + dz * dz <= reach * reach;
+  }
+
   std::size_t uncovered_within(const Sphere& sphere) {
     std::size_t uncovered = 0;
     counts_.for_each_covered({sphere.x, sphere.y, sphere.z}, sphere.radius, [&](std::uint32_t& count) {
