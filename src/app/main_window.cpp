@@ -138,8 +138,9 @@ void MainWindow::set_field_text(Control control, const std::string& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(to_qstring(text));
   if (auto* spin = qobject_cast<SpinField*>(widget)) spin->set_text(to_qstring(text));
   // A text that is none of the entries, an empty one too, chooses the first.
-  if (auto* choice = qobject_cast<QComboBox*>(widget))
+  if (auto* choice = qobject_cast<QComboBox*>(widget)) {
     choice->setCurrentIndex(std::max(0, choice->findText(to_qstring(text))));
+  }
 }
 
 void MainWindow::log_message(std::string_view text, Stamp stamp) {

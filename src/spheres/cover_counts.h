@@ -46,8 +46,9 @@ class CoverCounts {
 
   CoverCounts() = default;
 
-  // The first and last index on `axis` within `reach` of `centre`, with one point to spare on
-  // either side; empty (first > last) when none.
+  // The first and last index on `axis` whose coordinate may lie within the square root of
+  // `reach` (a squared distance) of `centre`, with one point to spare on either side; empty
+  // (first > last) when none.
   std::pair<std::int64_t, std::int64_t> index_range(int axis, double centre, double reach) const;
 
   std::vector<float> coordinates_[3];  // of the sample grid's points on each axis
