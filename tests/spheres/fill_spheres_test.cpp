@@ -297,6 +297,31 @@ TEST(FillSpheresRefined, LogsTheGreedyLinesThenTheSharesAndReportsTheRefinedSphe
                              "% of the hull volume covered (greedy " + greedy_share + "%).");
 }
 
+TEST(FillSpheresRefined, SamplesOffTheGridKeepTheGreedySpheresAndSayTheirShareTwice) {
+  // Another sampling stage, its points shifted off the grid: nothing to refine on.
+  SphereStages shifted;
+  shifted.sample = [](const VolumeGrid& grid, std::span<const Plane> hull,
+                      std::span<const std::span<const Plane>> exclusions) {
+    std::vector<SampleSphere> samples = sample_hull(grid, hull, exclusions);
+    for (SampleSphere& sample : samples) sample.position.x += 0.25f;
+    return samples;
+  };
+  Filling greedy;
+  greedy.data.volumes.push_back(centred_cube(10.0f));
+  Filling refined = greedy;
+  FieldValues values = fields("3", "6", "2");
+  fill_spheres(greedy.data.spheres, greedy.data.volumes, values, greedy.log, greedy.results, shifted);
+  values.set(Field::kPlacement, "refined");
+  fill_spheres(refined.data.spheres, refined.data.volumes, values, refined.log, refined.results, shifted);
+
+  ASSERT_EQ(refined.log.lines.size(), greedy.log.lines.size() + 1);
+  const std::string share = format_fixed(100.0f - greedy.results.back().remaining, 1) + "%";
+  EXPECT_EQ(refined.log.texts().back(),
+            "    Spheres refined: " + share + " of the hull volume covered (greedy " + share + ").");
+  ASSERT_EQ(refined.data.spheres.size(), greedy.data.spheres.size());
+  EXPECT_EQ(refined.data.spheres[1].x, greedy.data.spheres[1].x);
+}
+
 TEST(FillSpheresRefined, AnyOtherPlacementTextIsTheGreedy) {
   Filling plain;
   plain.data.volumes.push_back(centred_cube(10.0f));
