@@ -6,6 +6,7 @@
 #include "shared/number_text.h"
 #include "spheres/cover_counts.h"
 #include "spheres/refine_spheres.h"
+#include "spheres/sample_hull.h"
 #include "spheres/sphere_report.h"
 
 namespace ombrix {
@@ -33,6 +34,32 @@ void append_rows(const std::vector<Sphere>& spheres, CoverCounts& counts, const 
   }
 }
 
+// Counts for the points of the sample grid moved by half a spacing along every axis, kept by the
+// samples' own rule; none when there are no such points.
+std::optional<CoverCounts> counts_between_samples(const VolumeGrid& grid, const VolumePlanes& planes) {
+  VolumeGrid between = grid;
+  for (GridAxis& axis : between.axes) {
+    axis.first_sample = static_cast<float>(axis.first_sample + grid.sample_spacing / 2.0);
+  }
+  return CoverCounts::on_grid(sample_hull(between, planes.hull, planes.exclusions), between);
+}
+
+// How many samples of `counts`, which counts no sphere, `spheres` cover together.
+std::size_t covered_by(const std::vector<Sphere>& spheres, CoverCounts& counts) {
+  for (const Sphere& sphere : spheres) counts.add(sphere, 1);
+  const std::size_t covered = counts.covered_count();
+  for (const Sphere& sphere : spheres) counts.add(sphere, -1);
+  return covered;
+}
+
+// True when `refined` covers fewer points between the samples than `greedy`: what the moves won
+// was the samples' grid, not volume.
+bool lost_between_samples(const std::vector<Sphere>& refined, const std::vector<Sphere>& greedy, const VolumeGrid& grid,
+                          const VolumePlanes& planes) {
+  std::optional<CoverCounts> between = counts_between_samples(grid, planes);
+  return between && covered_by(refined, *between) < covered_by(greedy, *between);
+}
+
 }  // namespace
 
 std::vector<Sphere> place_refined_spheres(std::vector<SampleSphere>& samples, std::vector<SpherePosition>& positions,
@@ -53,9 +80,14 @@ std::vector<Sphere> place_refined_spheres(std::vector<SampleSphere>& samples, st
     return spheres;
   }
 
-  const Refinement refinement = refine_spheres(spheres, *counts, candidates, grid, planes, allowance);
-  log_shares(refinement.refined_covered, refinement.greedy_covered, counts->sample_count(), log);
+  const std::vector<Sphere> greedy = spheres;
+  Refinement refinement = refine_spheres(spheres, *counts, candidates, grid, planes, allowance);
   for (const Sphere& sphere : spheres) counts->add(sphere, -1);
+  if (lost_between_samples(spheres, greedy, grid, planes)) {
+    spheres = greedy;
+    refinement.refined_covered = refinement.greedy_covered;
+  }
+  log_shares(refinement.refined_covered, refinement.greedy_covered, counts->sample_count(), log);
   results.resize(first_row);
   append_rows(spheres, *counts, grid, results);
   return spheres;
