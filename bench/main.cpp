@@ -6,8 +6,11 @@
 // median_move_s longest_move_s". Then the plane budget against the plain greedy: "budget model vertices exact_planes",
 // per budget (40, 20, 12) "planes added_% greedy_%", then "budget_cpu_s run_cpu_s run_s greedy_s not_worse": the
 // budget's and a whole run's processor seconds, the run's and the greedy's on the clock, and whether no budget enclosed
-// more than the greedy's. With --work, only the tool's sphere stage is timed, against its work estimate: "model
-// vertices grid samples spheres overshoot work processor_s placed".
+// more than the greedy's. Then the refined spheres against the greedy's: "refine model vertices", per sphere count (11,
+// 20) the covered percent of each on the run's samples and on a finer grid and the filling's seconds of each, then the
+// fewest refined spheres that cover as much as 11 greedy ones, a whole refined run's processor and clock seconds, and
+// whether the refined never covered less. With --work, only the tool's sphere stage is timed, against its work
+// estimate: "model vertices grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -25,6 +28,7 @@
 #include "hull_stage.h"
 #include "model/model_file.h"
 #include "picture_stage.h"
+#include "refine_stage.h"
 #include "shared/number_text.h"
 #include "shared/recording_log.h"
 #include "sphere_stage.h"
@@ -142,6 +146,35 @@ bool time_drags(const std::vector<std::string>& models) {
   return all_run;
 }
 
+// Measures the refined placement against the greedy on each model; false when a model could not
+// be read or the refined spheres covered less.
+bool time_refines(const std::vector<std::string>& models) {
+  bool all_well = true;
+  std::cout << "refine model vertices";
+  for (const size_t count : kRefineSphereCounts) {
+    std::cout << " greedy_" << count << " refined_" << count << " fine_greedy_" << count << " fine_refined_" << count
+              << " greedy_s_" << count << " refined_s_" << count;
+  }
+  std::cout << " spheres_to_match run_cpu_s run_s not_worse\n" << std::flush;
+  for (const std::string& model : models) {
+    const std::optional<VertexList> vertices = read_vertices(model);
+    all_well = all_well && vertices;
+    if (!vertices) continue;
+    const RefineTiming timing = time_refine(model, *vertices);
+    std::cout << "refine " << model << " " << vertices->size();
+    for (const RefinePoint& point : timing.points) {
+      std::cout << " " << format_fixed(point.greedy_percent, 1) << " " << format_fixed(point.refined_percent, 1) << " "
+                << format_fixed(point.fine_greedy_percent, 1) << " " << format_fixed(point.fine_refined_percent, 1)
+                << " " << format_fixed(point.greedy_seconds, 4) << " " << format_fixed(point.refined_seconds, 4);
+    }
+    std::cout << " " << timing.spheres_to_match << " " << format_fixed(timing.run_seconds, 4) << " "
+              << format_fixed(timing.run_wall_seconds, 4) << " " << (timing.never_worse ? "yes" : "NO") << '\n'
+              << std::flush;
+    all_well = all_well && timing.never_worse;
+  }
+  return all_well;
+}
+
 // Times the sphere stage of each model against its work estimate; false when a model could not
 // be read.
 bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
@@ -169,9 +202,10 @@ int main(int argc, char** argv) {
   app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
-  app.add_option("--stage", chosen_stages,
-                 "only this stage (hull, spheres, exact, picture, drag or budget; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "drag", "budget"}))
+  app.add_option(
+         "--stage", chosen_stages,
+         "only this stage (hull, spheres, exact, picture, drag, budget or refine; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "drag", "budget", "refine"}))
       ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
@@ -205,5 +239,6 @@ int main(int argc, char** argv) {
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
   const bool all_dragged = !chosen(chosen_stages, "drag") || time_drags(models);
   const bool all_budgeted = !chosen(chosen_stages, "budget") || time_budgets(models);
-  return all_identical && all_drawn && all_dragged && all_budgeted ? 0 : 1;
+  const bool all_refined = !chosen(chosen_stages, "refine") || time_refines(models);
+  return all_identical && all_drawn && all_dragged && all_budgeted && all_refined ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // The tool's sphere stage against the literal one on a small model, now and then with an
-// excluded volume: the same spheres, result rows and log lines, bit for bit.
+// excluded volume: the same spheres, result rows and log lines, bit for bit. Then the refined
+// placement on the same model: as many spheres as the greedy's, never less cover.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -71,5 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (!difference.empty()) fuzz::report_finding(difference);
   }
   if (fast_log.lines != literal_log.lines) fuzz::report_finding("the log lines differ");
+
+  fields.set(Field::kPlacement, "refined");
+  std::vector<Sphere> refined;
+  ResultList refined_rows;
+  RecordingLog refined_log;
+  fill_spheres(refined, volumes, fields, refined_log, refined_rows);
+  if (refined.size() != fast.size()) fuzz::report_finding("the refined placement has another number of spheres");
+  if (!fast_rows.empty() && !refined_rows.empty() && refined_rows.back().remaining > fast_rows.back().remaining) {
+    fuzz::report_finding("the refined spheres cover less than the greedy's");
+  }
   return 0;
 }

@@ -62,6 +62,10 @@ const std::array<ControlLayout, kControlCount> kControlLayouts{{
     {C::kMaxPlanes, K::kTextField, 75, 400, 50, 20, "", 0, 0,
      "At most this many planes per hull (4 to 32767), every vertex still inside: a hull with more is "
      "replaced by a simpler one. Empty or 0: no limit."},
+    {C::kPlacementLabel, K::kLabel, 140, 400, 45, 20, "Spheres:", 0, 0, ""},
+    {C::kPlacement, K::kChoiceBox, 190, 400, 70, 20, "greedy|refined", 0, 0,
+     "How the spheres are placed: greedy (one by one, each covering most of what is left) or refined (the "
+     "greedy's spheres, then moved to cover more of the hull; a little slower)."},
 }};
 
 Control control_of(Field field) {
@@ -82,6 +86,8 @@ Control control_of(Field field) {
       return Control::kOvershoot;
     case Field::kMaxPlanes:
       return Control::kMaxPlanes;
+    case Field::kPlacement:
+      return Control::kPlacement;
   }
   return Control::kInputFiles;
 }

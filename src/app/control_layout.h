@@ -36,6 +36,8 @@ enum class Control : int {
   kView = 24,
   kMaxPlanesLabel = 25,
   kMaxPlanes = 26,
+  kPlacementLabel = 27,
+  kPlacement = 28,
 };
 
 // The control that holds the text of a field a run reads.
@@ -50,18 +52,19 @@ enum class ControlKind {
   kLogBox,        // anchored to all four edges of the window
   kImageButton,   // shows the emblem
   kToggleButton,  // created off
+  kChoiceBox,     // its caption holds its entries, separated by "|"; the first one chosen
 };
 
 struct ControlLayout {
   Control control;
   ControlKind kind;
   int x, y, width, height;  // in the window's client area, at its opening size
-  const char* caption;      // empty for fields, the log box and the image button
+  const char* caption;      // empty for fields, the log box and the image button; a choice box's entries
   int minimum, maximum;     // spin fields only
   const char* tooltip;      // empty: none
 };
 
-inline constexpr int kControlCount = 27;
+inline constexpr int kControlCount = 29;
 
 // The window's client size when opened, and its limits: the width never changes.
 inline constexpr int kWindowWidth = 500;

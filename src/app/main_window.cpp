@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -89,6 +91,11 @@ QWidget* MainWindow::create_control(const ControlLayout& layout) {
       toggle->setCheckable(true);
       return toggle;
     }
+    case ControlKind::kChoiceBox: {
+      auto* choice = new QComboBox(this);
+      choice->addItems(caption.split('|'));
+      return choice;
+    }
   }
   return nullptr;
 }
@@ -123,6 +130,7 @@ std::string MainWindow::control_text(Control control) const {
   QWidget* widget = this->control(control);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return to_field_text(edit->text());
   if (auto* spin = qobject_cast<SpinField*>(widget)) return to_field_text(spin->text());
+  if (auto* choice = qobject_cast<QComboBox*>(widget)) return to_field_text(choice->currentText());
   return {};
 }
 
@@ -130,6 +138,10 @@ void MainWindow::set_field_text(Control control, const std::string& text) {
   QWidget* widget = this->control(control);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(to_qstring(text));
   if (auto* spin = qobject_cast<SpinField*>(widget)) spin->set_text(to_qstring(text));
+  // A text that is none of the entries, an empty one too, chooses the first.
+  if (auto* choice = qobject_cast<QComboBox*>(widget)) {
+    choice->setCurrentIndex(std::max(0, choice->findText(to_qstring(text))));
+  }
 }
 
 void MainWindow::log_message(std::string_view text, Stamp stamp) {
@@ -277,6 +289,7 @@ void MainWindow::load_settings() {
   set_field_text(Control::kTargetSpheres, settings.target_sphere_n);
   set_field_text(Control::kOvershoot, settings.sphere_overshot_val);
   set_field_text(Control::kMaxPlanes, settings.max_planes);
+  set_field_text(Control::kPlacement, settings.sphere_placement);
   copy_toggle()->setChecked(settings.update_clipboard);
   const bool external_found = hulls_.external_found;
   const std::optional<HullProcedure> kept = kept_hull_procedure(settings.hull_procedure, external_found);
@@ -294,6 +307,7 @@ void MainWindow::save_settings() {
   settings.target_sphere_n = control_text(Control::kTargetSpheres);
   settings.sphere_overshot_val = control_text(Control::kOvershoot);
   settings.max_planes = control_text(Control::kMaxPlanes);
+  settings.sphere_placement = control_text(Control::kPlacement);
   settings.update_clipboard = copy_toggle()->isChecked();
   if (hull_chosen_) settings.hull_procedure = hull_procedure_setting(hull_procedure_);
   save_settings_file(settings_path_, settings);  // a failed save is silent: the tool still closes

@@ -47,7 +47,7 @@ struct TypedRunOptions {
 
 void add_run_options(CLI::App& app, TypedRunOptions& typed) {
   for (const FieldOption& option : kFieldOptions) {
-    app.add_option(option.name, typed.fields[option.field], option.help)->type_name("TEXT");
+    add_field_option(app, option.field, typed.fields[option.field]);
   }
   app.add_option("--hull", typed.hull,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "

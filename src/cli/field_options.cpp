@@ -15,7 +15,15 @@ std::map<Field, std::string> default_field_texts(bool from_settings_file) {
       {Field::kSampleResolution, settings.sample_sphere_resolution_val},
       {Field::kOvershoot, settings.sphere_overshot_val},
       {Field::kMaxPlanes, settings.max_planes},
+      {Field::kPlacement, settings.sphere_placement},
   };
+}
+
+CLI::Option* add_field_option(CLI::App& app, Field field, std::string& text) {
+  const FieldOption& option = field_option(field);
+  CLI::Option* added = app.add_option(option.name, text, option.help)->type_name("TEXT");
+  if (field == Field::kPlacement) added->check(CLI::IsMember({"greedy", "refined"}))->type_name("greedy|refined");
+  return added;
 }
 
 }  // namespace ombrix

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include <CLI/CLI.hpp>
+
 #include "shared/fields.h"
 
 namespace ombrix {
@@ -37,11 +39,14 @@ inline constexpr FieldOption kFieldOptions[] = {
      "Max planes: at most this many planes per hull (4 to 32767), every vertex still inside; "
      "a hull with more is replaced by one that encloses as little more as the tool finds. "
      "Default: empty, no limit (as 0)."},
+    {Field::kPlacement, "--placement",
+     "How the spheres are placed: greedy (one by one, each covering most of what is left) or refined "
+     "(the greedy's spheres, then moved to cover more of the hull). Default: greedy"},
 };
 
 // The fields the sphere stage reads: the options of every command that fills spheres.
 inline constexpr Field kSphereFields[] = {Field::kTargetSpheres, Field::kGridResolution, Field::kSampleResolution,
-                                          Field::kOvershoot};
+                                          Field::kOvershoot, Field::kPlacement};
 
 // Every field's text when no option gives it: a first start's, or with `from_settings_file` the
 // settings file's in the current directory, as the window starts.
@@ -54,5 +59,8 @@ constexpr const FieldOption& field_option(Field field) {
   }
   return kFieldOptions[0];
 }
+
+// Adds `field`'s option to `app`, read into `text`; a field with a fixed set of words refuses others.
+CLI::Option* add_field_option(CLI::App& app, Field field, std::string& text);
 
 }  // namespace ombrix

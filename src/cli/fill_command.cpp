@@ -76,10 +76,7 @@ CliCommand add_fill_command(CLI::App& app) {
   // An option not given keeps its field's default.
   options->fields = default_field_texts(false);
   command->add_option("FILE", options->path, "The hull file (.hul) to read.")->required()->type_name("FILE.hul");
-  for (const Field field : kSphereFields) {
-    const FieldOption& option = field_option(field);
-    command->add_option(option.name, options->fields[field], option.help)->type_name("TEXT");
-  }
+  for (const Field field : kSphereFields) add_field_option(*command, field, options->fields[field]);
   add_output_options(*command, options->output);
   command
       ->add_option_function<std::string>(

@@ -173,6 +173,8 @@ constexpr TextKey kTextKeys[] = {
 constexpr std::string_view kClipboardKey = "update_clipboard";
 constexpr std::string_view kHullProcedureKey = "hull_procedure";
 constexpr std::string_view kMaxPlanesKey = "max_planes";
+constexpr std::string_view kSpherePlacementKey = "sphere_placement";
+constexpr std::string_view kGreedyPlacement = "greedy";
 
 QString qt_path(const std::string& path) {
   return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -205,6 +207,7 @@ FieldSettings settings_of_text(std::string_view text) {
   }
   if (auto text = read_text(document, kHullProcedureKey)) settings.hull_procedure = std::move(*text);
   if (auto text = read_text(document, kMaxPlanesKey)) settings.max_planes = std::move(*text);
+  if (auto text = read_text(document, kSpherePlacementKey)) settings.sphere_placement = std::move(*text);
   return settings;
 }
 
@@ -215,6 +218,10 @@ std::string text_with_settings(std::string_view text, const FieldSettings& setti
   if (!settings.hull_procedure.empty()) write_text(document, kHullProcedureKey, settings.hull_procedure);
   if (!settings.max_planes.empty() || find_key(document, kMaxPlanesKey) != nullptr) {
     write_text(document, kMaxPlanesKey, settings.max_planes);
+  }
+  const bool placement_chosen = !settings.sphere_placement.empty() && settings.sphere_placement != kGreedyPlacement;
+  if (placement_chosen || find_key(document, kSpherePlacementKey) != nullptr) {
+    write_text(document, kSpherePlacementKey, settings.sphere_placement);
   }
   return settings_text(document);
 }

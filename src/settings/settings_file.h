@@ -24,6 +24,10 @@ struct FieldSettings {
   // The hull procedure the user chose in the window, as the file holds it; empty when the file
   // has none. Saving an empty one leaves the file's key as it is.
   std::string hull_procedure;
+  // How the window places the spheres, "greedy" or "refined", as the file holds it; empty when the
+  // file has none. The greedy is saved only over a file that has the key, so an older file stays
+  // as it was.
+  std::string sphere_placement;
 };
 
 // The settings stored in the file at `path`; a missing or unreadable file gives the defaults.

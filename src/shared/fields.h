@@ -16,6 +16,7 @@ enum class Field {
   kSampleResolution,
   kOvershoot,
   kMaxPlanes,  // the plane budget: at most this many planes per hull, none when empty or 0
+  kPlacement,  // how the spheres are placed: "greedy" (also when empty) or "refined"
 };
 
 // Read access to the current text of a field, at the moment a stage asks for it.

@@ -10,6 +10,7 @@ FillParameters read_fill_parameters(const Fields& fields) {
   parameters.sample_resolution = read_decimal(fields.field_text(Field::kSampleResolution));
   parameters.target_spheres = read_whole(fields.field_text(Field::kTargetSpheres));
   parameters.overshoot_percent = read_decimal(fields.field_text(Field::kOvershoot));
+  if (fields.field_text(Field::kPlacement) == "refined") parameters.placement = SpherePlacement::kRefined;
   return parameters;
 }
 

@@ -10,6 +10,7 @@
 #include "record/hull_file_limits.h"
 #include "shared/number_text.h"
 #include "spheres/fill_parameters.h"
+#include "spheres/refined_placement.h"
 #include "spheres/sphere_share.h"
 #include "spheres/sphere_work.h"
 #include "spheres/volume_grid.h"
@@ -50,9 +51,8 @@ std::string_view oversized(const VolumeGrid& grid) {
 // When the work would take too long, names the resolution that is out of proportion to the
 // other: both weigh alike, the candidates growing with the cube of the one and the sample points
 // within each candidate's reach with the cube of the other.
-std::string_view too_slow(const VolumeGrid& grid, std::span<const SpherePosition> positions,
-                          const FillParameters& parameters) {
-  if (!(sphere_work(grid, positions) > kMostSphereWork)) return {};
+std::string_view too_slow(double work, const FillParameters& parameters) {
+  if (!(work > kMostSphereWork)) return {};
   if (parameters.sample_resolution > kSamplesPerCandidate * parameters.grid_resolution) {
     return "too slow at these resolutions; lower the sampling resolution.";
   }
@@ -100,9 +100,11 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
     // The candidates come before the samples: how long the spheres take depends on their reach.
     const std::vector<std::span<const Plane>> exclusions = exclusions_of(volume);
     std::vector<SpherePosition> positions;
+    double work = 0.0;
     if (refusal.empty()) {
       positions = stages.lay_out(grid, volume.planes, exclusions);
-      refusal = too_slow(grid, positions, parameters);
+      work = sphere_work(grid, positions);
+      refusal = too_slow(work, parameters);
     }
     if (!refusal.empty()) {
       log.log_message("    No spheres for this volume: " + std::string(refusal), Stamp::kStamped);
@@ -120,9 +122,13 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
                         grid_size(grid) + ").",
                     Stamp::kStamped);
 
+    const std::size_t share = sphere_share(volume.box, volume_sum, parameters.target_spheres);
+    // The refinement may take what the greedy's estimate leaves of the stage's work bound.
     const std::vector<Sphere> placed =
-        stages.place(samples, positions, sphere_share(volume.box, volume_sum, parameters.target_spheres),
-                     box_extents(volume.box), results, log);
+        parameters.placement == SpherePlacement::kRefined
+            ? place_refined_spheres(samples, positions, share, grid, {volume.planes, exclusions},
+                                    kMostSphereWork - work, stages.place, results, log)
+            : stages.place(samples, positions, share, box_extents(volume.box), results, log);
     spheres.insert(spheres.end(), placed.begin(), placed.end());
   }
 }

@@ -26,7 +26,10 @@ struct SphereStages {
 
 // Appends to `spheres` the spheres of every main volume of `volumes`, volume after volume, and
 // one row per sphere to `results` (neither is cleared first). Logs
-// "Creating spheres." and then reads the grid, sampling, target and overshoot fields once.
+// "Creating spheres." and then reads the grid, sampling, target, overshoot and placement fields
+// once. The refined placement gives each volume the greedy's spheres moved to cover more, with
+// its own rows and one line more (see place_refined_spheres); it may take what the greedy's work
+// leaves of the bound below.
 //
 // The target is shared among the main volumes by box volume, each getting at least 1. For each
 // volume it logs "Discretizing hull volume with sample_spheres.", the number of sample points

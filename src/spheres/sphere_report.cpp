@@ -41,6 +41,11 @@ SphereReport::SphereReport(std::size_t sample_total, const Vector& extents)
 
 void SphereReport::add(const Sphere& sphere, std::size_t covered, std::size_t remaining, ResultList& results,
                        Log& log) {
+  results.push_back(next_row(sphere, covered, remaining));
+  log_sphere(results.back(), log);
+}
+
+SphereResult SphereReport::next_row(const Sphere& sphere, std::size_t covered, std::size_t remaining) {
   SphereResult& row = row_;
   if (row.number == 0) {
     row.set_min_x = row.set_max_x = sphere.x;
@@ -61,8 +66,7 @@ void SphereReport::add(const Sphere& sphere, std::size_t covered, std::size_t re
   row.coverage_x = coverage(row.set_min_x, row.set_max_x, extents_.x);
   row.coverage_y = coverage(row.set_min_y, row.set_max_y, extents_.y);
   row.coverage_z = coverage(row.set_min_z, row.set_max_z, extents_.z);
-  results.push_back(row);
-  log_sphere(row, log);
+  return row;
 }
 
 }  // namespace ombrix

@@ -22,6 +22,9 @@ class SphereReport {
   // every line stamped.
   void add(const Sphere& sphere, std::size_t covered, std::size_t remaining, ResultList& results, Log& log);
 
+  // The row add would append, without logging it.
+  SphereResult next_row(const Sphere& sphere, std::size_t covered, std::size_t remaining);
+
  private:
   double sample_total_;
   Vector extents_;

@@ -1,6 +1,7 @@
 // The window as built: every control as its layout says, inside the window, clear of the others
 // and labelled; the title, the start-up lines, the log box's line rules and how the window resizes.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,7 @@ namespace {
 // The kind a control's widget shows itself as.
 ControlKind kind_of(QWidget* widget) {
   if (qobject_cast<SpinField*>(widget)) return ControlKind::kSpinField;
+  if (qobject_cast<QComboBox*>(widget)) return ControlKind::kChoiceBox;
   if (qobject_cast<ImageButton*>(widget)) return ControlKind::kImageButton;
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
     return button->isCheckable() ? ControlKind::kToggleButton : ControlKind::kButton;
@@ -68,6 +70,11 @@ QString caption_of(QWidget* widget) {
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+  if (auto* choice = qobject_cast<QComboBox*>(widget)) {
+    QStringList entries;
+    for (int i = 0; i < choice->count(); ++i) entries.append(choice->itemText(i));
+    return entries.join('|');
+  }
   return {};
 }
 
@@ -122,7 +129,10 @@ void MainWindowLayoutTest::no_two_controls_overlap_but_the_frame_holds_its_field
 void MainWindowLayoutTest::every_field_has_its_label_just_left_of_it() {
   std::unique_ptr<MainWindow> window(make_window(desktop_, dir_));
   for (const ControlLayout& field : kControlLayouts) {
-    if (field.kind != ControlKind::kTextField && field.kind != ControlKind::kSpinField) continue;
+    if (field.kind != ControlKind::kTextField && field.kind != ControlKind::kSpinField &&
+        field.kind != ControlKind::kChoiceBox) {
+      continue;
+    }
     const bool labelled = std::ranges::any_of(kControlLayouts, [&](const ControlLayout& label) {
       return label.kind == ControlKind::kLabel && label.y == field.y && label.x + label.width <= field.x &&
              field.x - (label.x + label.width) <= 10 && !QString(label.caption).isEmpty();
@@ -267,6 +277,7 @@ void MainWindowLayoutTest::the_log_box_and_the_bottom_row_follow_the_height_with
   QCOMPARE(log_box->geometry(), QRect(5, 190, 490, 980));
   QCOMPARE(max_planes->geometry(), QRect(75, 1175, 50, 20));
   QCOMPARE(window->control(Control::kMaxPlanesLabel)->geometry(), QRect(5, 1175, 65, 20));
+  QCOMPARE(window->control(Control::kPlacement)->geometry(), QRect(190, 1175, 70, 20));
   QCOMPARE(window->control(Control::kProceed)->geometry(), proceed);
 
   window->resize(800, 1600);  // wider and taller than allowed

@@ -2,6 +2,7 @@
 // table, what happens to clicks, typing and close requests while a run is busy, and the
 // settings kept from one start to the next.
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -46,6 +47,7 @@ class WindowRunTest : public QObject {
   void hull_choice_from_settings_to_run_to_settings_data();
   void hull_choice_from_settings_to_run_to_settings();
   void max_planes_from_settings_to_run_to_settings();
+  void sphere_placement_from_settings_to_run_to_settings();
 
  private:
   void make_window(bool qconvex_found = false);
@@ -373,6 +375,27 @@ void WindowRunTest::max_planes_from_settings_to_run_to_settings() {
   text_field(Control::kMaxPlanes)->setText("");
   QVERIFY(window_->close());
   QVERIFY(QString::fromStdString(read_file(ini)).startsWith("max_planes = \r\n"));
+}
+
+void WindowRunTest::sphere_placement_from_settings_to_run_to_settings() {
+  const std::string ini = dir_->file("ombrix.ini");
+  write_file(ini, "sphere_placement = refined\r\n");
+  make_window();
+  QCOMPARE(window_->control_text(Control::kPlacement), std::string("refined"));
+
+  set_run_fields("body.prm", "hull.hul");
+  const int before = static_cast<int>(log_lines(*window_).size());
+  QTest::mouseClick(button(Control::kProceed), Qt::LeftButton);
+  const QStringList run = log_lines(*window_).mid(before);
+  const auto refined_line = [](const QString& line) {
+    return QString(without_stamp(line)).startsWith("    Spheres refined: ");
+  };
+  QCOMPARE(std::count_if(run.begin(), run.end(), refined_line), 1);
+
+  // Back to the greedy: the key the file had is kept, with the new choice.
+  static_cast<QComboBox*>(window_->control(Control::kPlacement))->setCurrentIndex(0);
+  QVERIFY(window_->close());
+  QVERIFY(QString::fromStdString(read_file(ini)).startsWith("sphere_placement = greedy\r\n"));
 }
 
 QTEST_MAIN(WindowRunTest)

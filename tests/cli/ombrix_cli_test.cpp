@@ -104,6 +104,30 @@ TEST_F(OmbrixCli, PlanesGiveTheOwnProcedureAFileAndABadBudgetStopsTheRun) {
   EXPECT_FALSE(std::filesystem::exists(dir.file("other.hul")));
 }
 
+TEST_F(OmbrixCli, PlacementGreedyIsTheDefaultAndRefinedAddsItsLine) {
+  write_file(dir.file("body.prm"), model_file_bytes(testing::roof_at_zero_body()));
+  const CliRun plain = run_cli(dir.path(), "--hull exact --output plain.hul");
+  const CliRun greedy = run_cli(dir.path(), "--hull exact --output greedy.hul --placement greedy");
+  const CliRun refined = run_cli(dir.path(), "--hull exact --output refined.hul --placement refined");
+  ASSERT_EQ(plain.status, 0) << plain.out;
+  ASSERT_EQ(greedy.status, 0) << greedy.out;
+  ASSERT_EQ(refined.status, 0) << refined.out;
+  EXPECT_EQ(read_file(dir.file("greedy.hul")), read_file(dir.file("plain.hul")));
+  EXPECT_NE(read_file(dir.file("refined.hul")), read_file(dir.file("plain.hul")));
+
+  std::vector<std::string> lines = unstamped_lines(refined.out);
+  const auto shares = std::find_if(lines.begin(), lines.end(),
+                                   [](const std::string& line) { return line.rfind("    Spheres refined: ", 0) == 0; });
+  ASSERT_NE(shares, lines.end()) << refined.out;
+  lines.erase(shares);
+  std::vector<std::string> plain_lines = unstamped_lines(plain.out);
+  // All but the output name and the closing time are the greedy's lines.
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end() - 3),
+            std::vector<std::string>(plain_lines.begin(), plain_lines.end() - 3));
+
+  EXPECT_EQ(run_cli(dir.path(), "--placement best").status, 2);
+}
+
 TEST_F(OmbrixCli, AnAbortedRunOrAnUnwrittenFileExitsWithOne) {
   EXPECT_EQ(run_cli(dir.path(), "--input missing.prm").status, 1);
   EXPECT_EQ(run_cli(dir.path(), "--output no/such/dir/h.hul").status, 1);
@@ -117,7 +141,7 @@ TEST_F(OmbrixCli, ABadCommandLineExitsWithTwoAndHelpWithZero) {
   const CliRun help = run_cli(dir.path(), "--help");
   EXPECT_EQ(help.status, 0);
   for (const char* option : {"--workdir", "--input", "--output", "--spheres", "--grid", "--samples", "--overshoot",
-                             "--planes", "--hull", "--table", "--settings"}) {
+                             "--planes", "--placement", "--hull", "--table", "--settings"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
 }

@@ -178,6 +178,24 @@ TEST(SettingsFileMaxPlanes, IsReadAsTextAndAnEmptyOneAddsNoKeyButEmptiesAKeptOne
   EXPECT_EQ(load_settings_file(dir.file("ombrix.ini")).max_planes, "12");
 }
 
+TEST(SettingsFileSpherePlacement, TheGreedyAddsNoKeyToAnOlderFile) {
+  TempDir dir;
+  EXPECT_EQ(load_text(dir, "Sphere_Placement = refined\r\n").sphere_placement, "refined");
+  EXPECT_EQ(load_text(dir, "files = a.prm\r\n").sphere_placement, "");
+  FieldSettings greedy = some_settings();
+  greedy.sphere_placement = "greedy";
+  write_file(dir.file("ombrix.ini"), "");
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), greedy));
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), kSomeSettingsLines);
+  // Once chosen, the refined placement is kept, and going back to the greedy is kept too.
+  FieldSettings refined = some_settings();
+  refined.sphere_placement = "refined";
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), refined));
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), std::string(kSomeSettingsLines) + "sphere_placement = refined\r\n");
+  ASSERT_TRUE(save_settings_file(dir.file("ombrix.ini"), greedy));
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), std::string(kSomeSettingsLines) + "sphere_placement = greedy\r\n");
+}
+
 TEST(SettingsFileRewrite, CommentsGroupsAndOtherKeysSurviveBlankLinesDoNot) {
   TempDir dir;
   EXPECT_EQ(save_over(dir, ";no blank\n\n  ;  two blanks\nother=  kept  \n\n[group]\nfiles = grouped\n[open"),

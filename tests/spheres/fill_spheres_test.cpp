@@ -9,6 +9,7 @@
 #include "hull/own/own_hull.h"
 #include "model/vertex_box.h"
 #include "record/collision_data.h"
+#include "shared/number_text.h"
 #include "shared/recording_log.h"
 #include "support/box_volume.h"
 #include "support/test_files.h"
@@ -243,15 +244,95 @@ TEST(FillSpheresInvariant, EverySphereFitsItsHullAndStaysOutOfTheExcludedOne) {
     const float middle = (box.min_x + box.max_x) / 2;
     filling.data.volumes[0].excluded.push_back(
         box_volume({middle - 1, box.min_y - 1, box.min_z - 1}, {middle + 1, box.max_y + 1, box.max_z + 1}));
-    fill(filling, fields("9", "15", "12"));
+    for (const char* placement : {"greedy", "refined"}) {
+      SCOPED_TRACE(placement);
+      filling.data.spheres.clear();
+      FieldValues values = fields("9", "15", "12");
+      values.set(Field::kPlacement, placement);
+      fill(filling, values);
 
-    ASSERT_FALSE(filling.data.spheres.empty());
-    for (const Sphere& sphere : filling.data.spheres) {
-      const Vector centre{sphere.x, sphere.y, sphere.z};
-      EXPECT_LE(sphere.radius, inside_depth(centre, volume.planes, 0.0f));
-      EXPECT_LE(sphere.radius, outside_distance(centre, volume.excluded[0].planes, 0.0f));
-      EXPECT_GT(sphere.radius, 0.0f);
+      ASSERT_FALSE(filling.data.spheres.empty());
+      for (const Sphere& sphere : filling.data.spheres) {
+        const Vector centre{sphere.x, sphere.y, sphere.z};
+        EXPECT_LE(sphere.radius, inside_depth(centre, volume.planes, 0.0f));
+        EXPECT_LE(sphere.radius, outside_distance(centre, volume.excluded[0].planes, 0.0f));
+        EXPECT_GT(sphere.radius, 0.0f);
+      }
     }
+  }
+}
+
+// The refined placement over a whole volume: the greedy's lines, one more, the refined rows.
+TEST(FillSpheresRefined, LogsTheGreedyLinesThenTheSharesAndReportsTheRefinedSpheres) {
+  Filling greedy;
+  greedy.data.volumes.push_back(box_volume({-50, -25, -40}, {50, 25, 40}));
+  fill(greedy, fields());
+  Filling refined;
+  refined.data.volumes = greedy.data.volumes;
+  FieldValues values = fields();
+  values.set(Field::kPlacement, "refined");
+  fill(refined, values);
+
+  std::vector<LoggedLine> lines = refined.log.lines;
+  ASSERT_EQ(lines.size(), greedy.log.lines.size() + 1);
+  const LoggedLine shares = lines.back();
+  lines.pop_back();
+  EXPECT_EQ(lines, greedy.log.lines);
+  EXPECT_EQ(shares.stamp, Stamp::kStamped);
+  // The greedy's share is what its last row left.
+  const std::string greedy_share = format_fixed(100.0f - greedy.results.back().remaining, 1);
+  EXPECT_EQ(shares.text.rfind("    Spheres refined: ", 0), 0u) << shares.text;
+  EXPECT_NE(shares.text.find("% of the hull volume covered (greedy " + greedy_share + "%)."), std::string::npos)
+      << shares.text;
+
+  ASSERT_EQ(refined.data.spheres.size(), 11u);
+  ASSERT_EQ(refined.results.size(), 11u);
+  for (size_t i = 0; i < 11; ++i) {
+    EXPECT_EQ(refined.results[i].number, static_cast<int>(i + 1));
+    EXPECT_EQ(refined.data.spheres[i].x, refined.results[i].x);
+    EXPECT_EQ(refined.data.spheres[i].radius, refined.results[i].radius);
+  }
+  EXPECT_LT(refined.results.back().remaining, greedy.results.back().remaining);
+  EXPECT_EQ(shares.text, "    Spheres refined: " + format_fixed(100.0f - refined.results.back().remaining, 1) +
+                             "% of the hull volume covered (greedy " + greedy_share + "%).");
+}
+
+TEST(FillSpheresRefined, SamplesOffTheGridKeepTheGreedySpheresAndSayTheirShareTwice) {
+  // Another sampling stage, its points shifted off the grid: nothing to refine on.
+  SphereStages shifted;
+  shifted.sample = [](const VolumeGrid& grid, std::span<const Plane> hull,
+                      std::span<const std::span<const Plane>> exclusions) {
+    std::vector<SampleSphere> samples = sample_hull(grid, hull, exclusions);
+    for (SampleSphere& sample : samples) sample.position.x += 0.25f;
+    return samples;
+  };
+  Filling greedy;
+  greedy.data.volumes.push_back(centred_cube(10.0f));
+  Filling refined = greedy;
+  FieldValues values = fields("3", "6", "2");
+  fill_spheres(greedy.data.spheres, greedy.data.volumes, values, greedy.log, greedy.results, shifted);
+  values.set(Field::kPlacement, "refined");
+  fill_spheres(refined.data.spheres, refined.data.volumes, values, refined.log, refined.results, shifted);
+
+  ASSERT_EQ(refined.log.lines.size(), greedy.log.lines.size() + 1);
+  const std::string share = format_fixed(100.0f - greedy.results.back().remaining, 1) + "%";
+  EXPECT_EQ(refined.log.texts().back(),
+            "    Spheres refined: " + share + " of the hull volume covered (greedy " + share + ").");
+  ASSERT_EQ(refined.data.spheres.size(), greedy.data.spheres.size());
+  EXPECT_EQ(refined.data.spheres[1].x, greedy.data.spheres[1].x);
+}
+
+TEST(FillSpheresRefined, AnyOtherPlacementTextIsTheGreedy) {
+  Filling plain;
+  plain.data.volumes.push_back(centred_cube(10.0f));
+  fill(plain, fields("3", "6", "3"));
+  for (const char* text : {"", "greedy", "Refined"}) {
+    Filling other;
+    other.data.volumes = plain.data.volumes;
+    FieldValues values = fields("3", "6", "3");
+    values.set(Field::kPlacement, text);
+    fill(other, values);
+    EXPECT_EQ(other.log.lines, plain.log.lines) << text;
   }
 }
 
