@@ -252,6 +252,14 @@ TEST_F(HulSubcommands, FillKeepsTheHullBytesReplacesTheSpheresAndRefusesWhatItCa
   const size_t hull_bytes = before.size() - 2 - prisms.spheres.size() * 16;
   EXPECT_EQ(read_file(dir.file("filled.hul")).substr(0, hull_bytes), before.substr(0, hull_bytes));
   EXPECT_NE(read_file(dir.file("t.tsv")).find("\r\n"), std::string::npos);
+  EXPECT_EQ(filled.out.find("Spheres refined:"), std::string::npos);
+
+  // The run's placement option reaches fill through the same sphere stage.
+  const testing::ProgramRun refined =
+      run("fill prisms.hul --spheres 7 --overshoot 10 --placement refined --output refined.hul");
+  ASSERT_EQ(refined.status, 0) << refined.out;
+  EXPECT_NE(refined.out.find("Spheres refined:"), std::string::npos) << refined.out;
+  EXPECT_EQ(read_hul_file(dir.file("refined.hul")).data.spheres.size(), 7u);
 
   write_hul("empty.hul", CollisionData{});
   CollisionData all_open = generated_prisms(1);
