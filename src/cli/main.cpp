@@ -1,9 +1,9 @@
 // ombrix-cli: one run of the tool from the command line, logging as the window's log box does.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/output_file.h"
 #include "cli/picture_output.h"
 #include "hull/external/external_hull.h"
 #include "hull/hull_procedure.h"
@@ -24,26 +24,22 @@ HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, L
   return default_hull_procedure(external_found);
 }
 
-bool write_table(const std::string& path, const std::string& table) {
+bool write_table(const std::string& path, const std::string& table, std::span<const std::string> inputs) {
   if (path == "-") {
     std::cout << table << std::flush;
     return true;
   }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << table;
-  file.close();
-  if (!file) std::cerr << "ombrix-cli: can't write the table to " << path << '\n';
-  return static_cast<bool>(file);
+  return write_command_file(path, table, inputs, "the table");
 }
 
 // Draws what the run built; a model that can no longer be read is said and left out.
 bool write_run_picture(const std::string& path, const RunProduct& product, const ResultList& results,
-                       const Fields& fields) {
+                       const Fields& fields, std::span<const std::string> inputs) {
   std::vector<std::string> faults;
   PictureScene scene = scene_of_run(product, results, faults);
   for (const std::string& fault : faults) std::cerr << "ombrix-cli: " << fault << '\n';
   scene.hull_file = std::filesystem::path(fields.field_text(Field::kOutputFile)).filename().string();
-  return write_scene_picture(scene, path);
+  return write_scene_picture(scene, path, inputs);
 }
 
 }  // namespace
@@ -62,12 +58,13 @@ int main(int argc, char** argv) {
   RunProduct product;
   const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product);
 
+  const std::vector<std::string> inputs = run_input_paths(options.fields);
   bool table_written = true;
-  if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results));
+  if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results), inputs);
   bool picture_written = true;
   if (options.picture_path) {
-    picture_written =
-        outcome == RunOutcome::kWritten && write_run_picture(*options.picture_path, product, results, options.fields);
+    picture_written = outcome == RunOutcome::kWritten &&
+                      write_run_picture(*options.picture_path, product, results, options.fields, inputs);
     if (outcome != RunOutcome::kWritten) std::cerr << "ombrix-cli: no picture: the run wrote no hull file\n";
   }
   return outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1;

@@ -1,8 +1,8 @@
 #include "picture/four_views.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
-#include <QSaveFile>
 #include <cassert>
 
 #include "picture/draw_scene.h"
@@ -124,14 +124,11 @@ QImage four_view_picture(const PictureScene& scene, const PictureLegend& legend,
   return image;
 }
 
-bool write_png(const QImage& image, const std::string& path) {
-  QSaveFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+std::optional<std::string> png_bytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+  return bytes.toStdString();
 }
 
 }  // namespace ombrix
