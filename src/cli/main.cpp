@@ -42,12 +42,21 @@ bool write_run_picture(const std::string& path, const RunProduct& product, const
   return write_scene_picture(scene, path, inputs);
 }
 
+// What was printed must have reached the standard output: a full disk or a closed file there
+// turns a success into a failure, said on the standard error stream.
+int with_output_checked(int status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  std::cerr << "ombrix-cli: can't write to the standard output\n";
+  return status == 0 ? 1 : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto status = parse_command_line(argc, argv, options)) return *status;
-  if (options.command) return options.command();
+  if (options.command) return with_output_checked(options.command());
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
@@ -67,5 +76,5 @@ int main(int argc, char** argv) {
                       write_run_picture(*options.picture_path, product, results, options.fields, inputs);
     if (outcome != RunOutcome::kWritten) std::cerr << "ombrix-cli: no picture: the run wrote no hull file\n";
   }
-  return outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1;
+  return with_output_checked(outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1);
 }

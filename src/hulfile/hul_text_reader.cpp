@@ -90,6 +90,7 @@ class TextParser {
  public:
   // Empty when the line was taken, else what is wrong with it.
   std::string take(std::string_view keyword, std::span<const std::string_view> values) {
+    if (stage_ == Stage::kEnd) return joined({"'", keyword, "' after 'end': the text ends there"});
     if (stage_ == Stage::kBox && keyword != "box") {
       return joined({"expected 'box' with six numbers after 'hull', found '", keyword, "'"});
     }
@@ -102,21 +103,26 @@ class TextParser {
     if (keyword == "point" || keyword == "edge" || keyword == "plane") return take_hull_record(keyword, values);
     if (keyword == "sphere") return take_sphere(values);
     if (keyword == "trailing") return take_trailing(values);
+    if (keyword == "end") return take_end(values);
     return joined(
-        {"'", keyword, "' is not a record: expected hull, box, offset, point, edge, plane, sphere or trailing"});
+        {"'", keyword, "' is not a record: expected hull, box, offset, point, edge, plane, sphere, trailing or end"});
   }
 
   // Empty when the text may end here, else what it lacks.
   std::string missing_at_end() const {
     if (stage_ == Stage::kBox) return joined({"expected 'box' with six numbers for hull ", hull_number()});
     if (stage_ == Stage::kOffset) return joined({"expected 'offset' with three numbers for hull ", hull_number()});
+    if (stage_ != Stage::kEnd) {
+      return "expected 'end': the text is cut off (a whole text from before 'end' lines were written needs one "
+             "added as its last line)";
+    }
     return {};
   }
 
   CollisionData& data() { return data_; }
 
  private:
-  enum class Stage { kStart, kBox, kOffset, kHullRecords, kSpheres, kTrailing };
+  enum class Stage { kStart, kBox, kOffset, kHullRecords, kSpheres, kTrailing, kEnd };
 
   std::string hull_number() const { return std::to_string(data_.volumes.size()); }
 
@@ -207,6 +213,12 @@ class TextParser {
       if (!problem.empty()) return problem;
     }
     stage_ = Stage::kTrailing;
+    return {};
+  }
+
+  std::string take_end(std::span<const std::string_view> values) {
+    if (!values.empty()) return "'end' takes nothing after it";
+    stage_ = Stage::kEnd;
     return {};
   }
 

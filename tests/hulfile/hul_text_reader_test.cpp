@@ -22,8 +22,8 @@ TEST(HulTextMistakes, AreRefusedWithTheirLineAndWhatWasExpected) {
   } rows[] = {
       {"unknown word", "hull\nbx 1 2 3 4 5 6\n", "line 2: expected 'box' with six numbers after 'hull', found 'bx'"},
       {"not a record", std::string(kHead) + "\n# a comment\npoint 1 2 3\nvertex 1 2 3\n",
-       "line 7: 'vertex' is not a record: expected hull, box, offset, point, edge, plane, sphere or "
-       "trailing"},
+       "line 7: 'vertex' is not a record: expected hull, box, offset, point, edge, plane, sphere, "
+       "trailing or end"},
       {"a value missing", std::string(kHead) + "plane 0 0 1\n", "line 4: 'plane' takes 4 numbers, found 3"},
       {"not a number", std::string(kHead) + "point 1 2 3x\n", "line 4: '3x' is not a number"},
       {"too large for a float", std::string(kHead) + "point 1e39 2 3\n",
@@ -54,7 +54,8 @@ TEST(HulTextValues, DecimalsRoundOnceAndBitPatternsAndWordsGiveExactValues) {
       "box\t-0 +2.5 0.1 1e-45 inf -inf\n"
       "offset 0x7FC01234 0xff800000 nan\n"
       "edge -32768 7\n"
-      "point 16777217 3.4028235e38 -1.17549435e-38\n");
+      "point 16777217 3.4028235e38 -1.17549435e-38\n"
+      "end\n");
   ASSERT_EQ(reading.fault, "");
   const Volume& volume = reading.data.volumes.at(0);
   EXPECT_EQ(std::bit_cast<std::uint32_t>(volume.box.min_x), 0x80000000u);
