@@ -327,5 +327,19 @@ TEST(OwnHullMatchesLiteral, BodiesWithACoordinateFarLargerOrSmallerThanTheRest) 
   });
 }
 
+// Subnormal coordinates beside one of about 4e8: candidate planes whose normal has a component
+// of zero, whose sign is part of the written bytes.
+TEST(OwnHullMatchesLiteral, ZerosKeepTheirSignBesideSubnormalAndHugeCoordinates) {
+  expect_same_as_literal({{367696576.0f, 0.0101060616f, -2.29736799e-10f},
+                          {0.0f, -0.000444283331f, -8.36802414e-08f},
+                          {-8.36459577e-08f, 0.0f, 5.54066482e-09f},
+                          {0.0f, 0.0f, 0.0f},
+                          {0.0f, 5.71026212e-11f, 0.0f},
+                          {4.95482681e-21f, 5.22935263e-24f, 0.0f},
+                          {-0.0f, 0.0f, 0.0f},
+                          {6.13859812e-39f, -5.93298239e-07f, 5.22935263e-24f},
+                          {0.0f, -4.77608378e-26f, 1.51340234e-43f}});
+}
+
 }  // namespace
 }  // namespace ombrix
