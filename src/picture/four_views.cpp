@@ -7,6 +7,7 @@
 
 #include "picture/draw_scene.h"
 #include "picture/picture_palette.h"
+#include "picture/pixel_count.h"
 #include "picture/view_camera.h"
 #include "shared/number_text.h"
 
@@ -43,7 +44,7 @@ void paint_legend_line(QPainter& painter, const QRectF& line, const QColor& swat
   const QRectF words(mark.right() + 6.0, line.top(), line.right() - mark.right() - 6.0, line.height());
   const QString elided =
       painter.fontMetrics().elidedText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
-                                       Qt::ElideRight, static_cast<int>(words.width()));
+                                       Qt::ElideRight, clamped_pixels(words.width(), 0, kLargestPicture.width()));
   painter.drawText(words, Qt::AlignLeft | Qt::AlignVCenter, elided);
 }
 
