@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,18 @@ bool hex_value(char digit, unsigned& value) {
   return true;
 }
 
+// Whether a decimal that no float holds is one too near 0 rather than too large: its value in
+// double, or when even a double cannot hold it, a negative exponent or no whole part.
+bool rounds_to_zero(std::string_view number) {
+  double value = 0.0;
+  const std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc()) return std::fabs(value) < 1.0;
+  const size_t exponent = number.find_first_of("eE");
+  if (exponent != std::string_view::npos) return number.substr(exponent + 1).starts_with('-');
+  const size_t digits = number.find_first_not_of("+-");
+  return digits == std::string_view::npos || number[digits] == '.' || number.substr(digits).starts_with("0.");
+}
+
 // Why a word is not a value, or empty when `value` was read.
 std::string read_value(std::string_view word, float& value) {
   if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
@@ -55,6 +68,7 @@ std::string read_value(std::string_view word, float& value) {
   if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
   const std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
+    if (rounds_to_zero(number)) return joined({"'", word, "' is too small for a 32-bit float: it would read as 0"});
     return joined({"'", word, "' is beyond what a 32-bit float holds"});
   }
   if (result.ec != std::errc() || result.ptr != number.data() + number.size()) {
