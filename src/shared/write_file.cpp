@@ -60,27 +60,28 @@ FileWrite replace_file(const fs::path& target, bool exists, std::string_view byt
 
 FileWrite write_whole_file(const std::string& path, std::string_view bytes, std::span<const std::string> inputs) {
   if (path.empty()) return cannot_write("no file name was given");
-  const std::optional<fs::path> target = final_target(fs::path(path));
-  if (!target) return cannot_write("its links go round in a loop");
-
   std::error_code error;
   for (const std::string& input : inputs) {
-    if (fs::equivalent(fs::path(input), *target, error)) return {WriteOutcome::kIsAnInput, input, {}};
+    if (fs::equivalent(fs::path(input), fs::path(path), error)) return {WriteOutcome::kIsAnInput, input, {}};
   }
-  const fs::file_status status = fs::status(*target, error);
+  // The system follows the links to see what the path is: some, such as /dev/stdout, name a pipe
+  // whose name cannot be followed by reading the links.
+  const fs::file_status status = fs::status(fs::path(path), error);
   switch (status.type()) {
-    case fs::file_type::not_found:
-      return replace_file(*target, false, bytes);
-    case fs::file_type::regular:
-      return replace_file(*target, true, bytes);
     case fs::file_type::fifo:
     case fs::file_type::character:
-      return write_through(*target, bytes);
+      return write_through(fs::path(path), bytes);
+    case fs::file_type::not_found:
+    case fs::file_type::regular:
+      break;
     case fs::file_type::directory:
       return cannot_write("it is a folder");
     default:
       return cannot_write(error ? error.message() : "it is neither a regular file, a pipe nor a character device");
   }
+  const std::optional<fs::path> target = final_target(fs::path(path));
+  if (!target) return cannot_write("its links go round in a loop");
+  return replace_file(*target, status.type() == fs::file_type::regular, bytes);
 }
 
 }  // namespace ombrix
