@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <random>
+#include <system_error>
 #include <thread>
 
 #if defined(_WIN32)
@@ -38,7 +38,7 @@ std::string in_folder(const std::string& folder, const std::string& name) {
   return last == '/' || last == '\\' ? folder + name : folder + '/' + name;
 }
 
-std::string system_reason(int error) { return std::strerror(error); }
+std::string system_reason(int error) { return std::generic_category().message(error); }
 
 }  // namespace
 
