@@ -55,7 +55,7 @@ int with_output_checked(int status) {
 
 int main(int argc, char** argv) {
   CliOptions options;
-  if (const auto status = parse_command_line(argc, argv, options)) return *status;
+  if (const auto status = parse_command_line(argc, argv, options)) return with_output_checked(*status);
   if (options.command) return with_output_checked(options.command());
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
