@@ -84,9 +84,7 @@ TEST_F(CommandFiles, AFolderOrAPipeNamedAsAnInputIsRefusedAtOnce) {
       {"picture --model folder --output v.png", "Can't read file: folder: it is not a regular file"},
       {"picture --model pipe --output v.png", "Can't read file: pipe: it is not a regular file"},
       {"inspect parts.hul --model pipe", "can't use the model: Can't read file: pipe: it is not a regular file"},
-      {"inspect pipe", "unreadable: it is not a regular file"},
       {"hul pipe --output h.hul", "can't read pipe: it is not a regular file"},
-      {"scale folder 2 --output h.hul", "can't read folder: it is not a regular file"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments);
@@ -108,26 +106,6 @@ TEST_F(CommandFiles, AFullStandardOutputEndsEveryCommandWithAnError) {
     EXPECT_NE(full.status, 0);
     EXPECT_EQ(full.out, "ombrix-cli: can't write to the standard output\n");
   }
-}
-
-TEST_F(CommandFiles, ScaleSaysWhatIsWrongWithAFactorOrWhatItWouldDo) {
-  const struct {
-    const char* factor;
-    int status;
-    const char* line;
-  } rows[] = {
-      {"-inf", 2, "ombrix-cli: the factor must be a finite number above 0, not '-inf'\n"},
-      {"1e-50", 1,
-       "ombrix-cli: scaling by 1e-50 makes values too small (they would become 0) for a hull file; nothing "
-       "written\n"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.factor);
-    const testing::ProgramRun refused = run(std::string("scale parts.hul ") + row.factor + " --output s.hul");
-    EXPECT_EQ(refused.status, row.status);
-    EXPECT_EQ(refused.out, row.line);
-  }
-  EXPECT_FALSE(std::filesystem::exists(dir.file("s.hul")));
 }
 
 }  // namespace

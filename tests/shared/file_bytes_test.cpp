@@ -1,9 +1,8 @@
-// Reading a file a user names: only a regular one, without waiting on a pipe, to its real end.
+// Reading a file a user names to its real end, and no further than the reader allows. (Folders
+// and pipes: tests/cli.)
 #include "shared/file_bytes.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -12,22 +11,6 @@
 
 namespace ombrix {
 namespace {
-
-TEST(ReadFileBytes, WhatIsNotARegularFileIsRefusedWithoutWaitingOnIt) {
-  testing::TempDir dir;
-  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);  // no writer: opening it plainly would wait
-  std::filesystem::create_directory(dir.path() / "folder");
-  std::filesystem::create_symlink("folder", dir.file("link"));
-  for (const char* name : {"pipe", "folder", "link"}) {
-    SCOPED_TRACE(name);
-    std::string fault;
-    EXPECT_FALSE(read_file_bytes(dir.file(name), fault));
-    EXPECT_EQ(fault, "it is not a regular file");
-  }
-  std::string fault;
-  EXPECT_FALSE(read_file_bytes(dir.file("missing"), fault));
-  EXPECT_EQ(fault, "there is no such file");
-}
 
 TEST(ReadFileBytes, AFileIsReadToItsEndAndOneBeyondTheLimitRefused) {
   testing::TempDir dir;
