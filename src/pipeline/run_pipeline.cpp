@@ -81,7 +81,7 @@ std::string too_large_reason(const CollisionData& data) {
   return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
 }
 
-bool write_output(const Fields& fields, const std::vector<InputEntry>& entries, const CollisionData& data, Log& log) {
+bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
   const std::string path = run_output_path(fields);
   if (data.volumes.empty()) {
     log.log_message("Nothing to write: no model could be read.", Stamp::kStamped);
@@ -92,9 +92,7 @@ bool write_output(const Fields& fields, const std::vector<InputEntry>& entries, 
     log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", Stamp::kStamped);
     return false;
   }
-  std::vector<std::string> inputs;
-  for (const InputEntry& entry : entries) inputs.push_back(entry.path);
-  const FileWrite write = write_whole_file(path, *bytes, inputs);
+  const FileWrite write = write_whole_file(path, *bytes, run_input_paths(fields));
   switch (write.outcome) {
     case WriteOutcome::kWritten:
       return true;
@@ -153,7 +151,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, R
   RunProduct built;
   read_volumes(entries, hull, *most_planes, built, log);
   fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
-  const bool written = write_output(fields, entries, built.data, log);
+  const bool written = write_output(fields, built.data, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
   log.log_message("end (" + format_whole(elapsed) + "ms)", Stamp::kStamped);
