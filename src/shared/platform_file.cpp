@@ -13,8 +13,11 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace ombrix::platform {
@@ -175,7 +178,43 @@ bool copy_permissions(FileHandle handle, const std::string& model_path) {
   return ::fchmod(handle, status.st_mode & 07777) == 0;
 }
 
+namespace {
+
+// A reader that leaves a pipe early raises SIGPIPE, which would end the whole program, the window
+// included: the signal is held back while writing, so that the write fails and says so instead.
+class HeldPipeSignal {
+ public:
+  HeldPipeSignal() {
+    sigemptyset(&pipe_signal_);
+    sigaddset(&pipe_signal_, SIGPIPE);
+    was_pending_ = pending();
+    pthread_sigmask(SIG_BLOCK, &pipe_signal_, &old_mask_);
+  }
+  ~HeldPipeSignal() {
+    if (!was_pending_ && pending()) {
+      const timespec no_wait{};
+      sigtimedwait(&pipe_signal_, nullptr, &no_wait);
+    }
+    pthread_sigmask(SIG_SETMASK, &old_mask_, nullptr);
+  }
+  HeldPipeSignal(const HeldPipeSignal&) = delete;
+  HeldPipeSignal& operator=(const HeldPipeSignal&) = delete;
+
+ private:
+  bool pending() const {
+    sigset_t signals;
+    return sigpending(&signals) == 0 && sigismember(&signals, SIGPIPE) == 1;
+  }
+
+  sigset_t pipe_signal_;
+  sigset_t old_mask_;
+  bool was_pending_ = false;
+};
+
+}  // namespace
+
 bool write_all(FileHandle handle, std::string_view bytes, std::string& fault) {
+  const HeldPipeSignal held;
   while (!bytes.empty()) {
     const ssize_t written = ::write(handle, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
