@@ -65,9 +65,10 @@ int main(int argc, char** argv) {
 
   ResultList results;
   RunProduct product;
-  const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product);
+  const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product, options.settings_read);
 
-  const std::vector<std::string> inputs = run_input_paths(options.fields);
+  std::vector<std::string> inputs = run_input_paths(options.fields);
+  inputs.insert(inputs.end(), options.settings_read.begin(), options.settings_read.end());
   bool table_written = true;
   if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results), inputs);
   bool picture_written = true;

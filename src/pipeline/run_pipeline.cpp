@@ -81,7 +81,7 @@ std::string too_large_reason(const CollisionData& data) {
   return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
 }
 
-bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
+bool write_output(const Fields& fields, const CollisionData& data, std::span<const std::string> also_read, Log& log) {
   const std::string path = run_output_path(fields);
   if (data.volumes.empty()) {
     log.log_message("Nothing to write: no model could be read.", Stamp::kStamped);
@@ -92,12 +92,14 @@ bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
     log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", Stamp::kStamped);
     return false;
   }
-  const FileWrite write = write_whole_file(path, *bytes, run_input_paths(fields));
+  std::vector<std::string> inputs = run_input_paths(fields);
+  inputs.insert(inputs.end(), also_read.begin(), also_read.end());
+  const FileWrite write = write_whole_file(path, *bytes, inputs);
   switch (write.outcome) {
     case WriteOutcome::kWritten:
       return true;
     case WriteOutcome::kIsAnInput:
-      log.log_message("Can't write file: " + path + " (it is the model file " + write.input + ").", Stamp::kStamped);
+      log.log_message("Can't write file: " + path + " (it is the input file " + write.input + ").", Stamp::kStamped);
       return false;
     case WriteOutcome::kCannotWrite:
       break;
@@ -122,8 +124,8 @@ std::vector<std::string> run_input_paths(const Fields& fields) {
   return paths;
 }
 
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
-                        RunProduct* product) {
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results, RunProduct* product,
+                        std::span<const std::string> also_read) {
   results.clear();
   if (product) *product = {};
   log.log_message("", Stamp::kPlain);
@@ -151,7 +153,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, R
   RunProduct built;
   read_volumes(entries, hull, *most_planes, built, log);
   fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
-  const bool written = write_output(fields, built.data, log);
+  const bool written = write_output(fields, built.data, also_read, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
   log.log_message("end (" + format_whole(elapsed) + "ms)", Stamp::kStamped);

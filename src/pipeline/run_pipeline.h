@@ -1,6 +1,7 @@
 // One complete run: from the field texts to the written hull file.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,8 @@ std::vector<std::string> run_input_paths(const Fields& fields);
 // Reads the input, working directory and max planes fields, checks that every named file exists,
 // reads each model, builds its box and hull with `hull`, keeps each hull within the plane budget
 // (apply_plane_budget), fills the hulls with spheres, writes the hull file at run_output_path
-// (the output field is read only then) through write_whole_file, never over a model it read, and
+// (the output field is read only then) through write_whole_file, never over a model it read nor
+// over a file of `also_read` (what the caller read for the run, such as the settings file), and
 // logs "end (<ms>ms)". `results` is emptied first and receives the placed spheres' rows.
 //
 // A max planes text that is no budget aborts the run before the files are checked, with
@@ -51,6 +53,6 @@ std::vector<std::string> run_input_paths(const Fields& fields);
 // skipped and the run goes on. When `product` is given it receives what the run built, written
 // or not; an aborted run empties it.
 RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
-                        RunProduct* product = nullptr);
+                        RunProduct* product = nullptr, std::span<const std::string> also_read = {});
 
 }  // namespace ombrix

@@ -53,8 +53,11 @@ TEST_F(CommandFiles, NoCommandWritesOverAFileItReads) {
       {"--workdir . --input body.prm --output out.hul --picture body.prm",
        "ombrix-cli: body.prm is the input file ./body.prm; the picture is not written over it\n"},
       {"--workdir . --input body.prm --output body.prm",
-       "Can't write file: ./body.prm (it is the model file ./body.prm).\n"},
+       "Can't write file: ./body.prm (it is the input file ./body.prm).\n"},
+      {"--settings --input body.prm --output ombrix.ini",
+       "Can't write file: ombrix.ini (it is the input file ombrix.ini).\n"},
   };
+  write_file(dir.file("ombrix.ini"), "target_sphere_n = 3\r\n");
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments);
     const testing::ProgramRun refused = run(row.arguments);
@@ -62,6 +65,7 @@ TEST_F(CommandFiles, NoCommandWritesOverAFileItReads) {
     EXPECT_NE(refused.out.find(row.line), std::string::npos) << refused.out;
     expect_inputs_intact();
   }
+  EXPECT_EQ(read_file(dir.file("ombrix.ini")), "target_sphere_n = 3\r\n");
 }
 
 TEST_F(CommandFiles, TheRunWritesAnAbsoluteOutputWhereItNamesAndARelativeOneInTheWorkingFolder) {
