@@ -226,8 +226,9 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
+  // The settings file the window started from is as much an input as the models.
   run_pipeline(*this, *this, {hulls_.builder_of(hull_procedure_), hull_tolerance(hull_procedure_)}, results_,
-               &last_run_);
+               &last_run_, std::span(&settings_path_, 1));
   has_run_ = true;
   if (viewer_) viewer_->show_run(last_run_, results_);
   // Read after the run: a click on the toggle during the run counts.
