@@ -2,12 +2,12 @@
 // model and stage: "stage model vertices literal_s fast_s ratio identical". For the exact hull
 // the literal form is the external program, which its planes must equal. Then how long a
 // picture of each model takes to draw: "picture model polygons hull_faces spheres size draw_s".
-// Then the plane budget against the plain greedy: "budget model vertices exact_planes", per
-// budget (40, 20, 12) "planes added_% greedy_%", then "budget_cpu_s run_cpu_s run_s greedy_s
-// not_worse": the budget's and a whole run's processor seconds, the run's and the greedy's on the
-// clock, and whether no budget enclosed more than the greedy's.
-// With --work, only the tool's sphere stage is timed, against its work estimate: "model vertices
-// grid samples spheres overshoot work processor_s placed".
+// Then how long the viewer takes to follow a dragged sphere: "drag model polygons spheres
+// median_move_s longest_move_s". Then the plane budget against the plain greedy: "budget model vertices exact_planes",
+// per budget (40, 20, 12) "planes added_% greedy_%", then "budget_cpu_s run_cpu_s run_s greedy_s not_worse": the
+// budget's and a whole run's processor seconds, the run's and the greedy's on the clock, and whether no budget enclosed
+// more than the greedy's. With --work, only the tool's sphere stage is timed, against its work estimate: "model
+// vertices grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -17,9 +17,10 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "budget_stage.h"
+#include "drag_stage.h"
 #include "exact_stage.h"
 #include "hull_stage.h"
 #include "model/model_file.h"
@@ -121,6 +122,26 @@ bool time_budgets(const std::vector<std::string>& models) {
   return all_well;
 }
 
+// Drags a sphere in the viewer on each model and prints how long each move took; false when a
+// model could not be run.
+bool time_drags(const std::vector<std::string>& models) {
+  bool all_run = true;
+  std::cout << "drag model polygons spheres median_move_s longest_move_s\n" << std::flush;
+  for (const std::string& model : models) {
+    std::string fault;
+    const std::optional<DragTiming> timing = time_drag(model, fault);
+    all_run = all_run && timing;
+    if (!timing) {
+      std::cerr << "ombrix-bench: " << model << ": " << fault << '\n';
+      continue;
+    }
+    std::cout << "drag " << model << " " << timing->polygons << " " << timing->spheres << " "
+              << format_fixed(timing->median_seconds, 4) << " " << format_fixed(timing->longest_seconds, 4) << '\n'
+              << std::flush;
+  }
+  return all_run;
+}
+
 // Times the sphere stage of each model against its work estimate; false when a model could not
 // be read.
 bool time_work(const std::vector<std::string>& models, const BenchSettings& settings) {
@@ -149,17 +170,18 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
   app.add_option("--stage", chosen_stages,
-                 "only this stage (hull, spheres, exact, picture or budget; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "budget"}))
+                 "only this stage (hull, spheres, exact, picture, drag or budget; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "drag", "budget"}))
       ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
   bool work = false;
   app.add_flag("--work", work, "only time the tool's sphere stage against its work estimate, past the bound too");
   CLI11_PARSE(app, argc, argv);
-  // Sphere numbers are drawn with fonts, which need a GUI application; no display is needed.
+  // Sphere numbers are drawn with fonts, and the drag stage opens the viewer: both need an
+  // application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
 
 #ifndef NDEBUG
   std::cerr << "ombrix-bench: built without NDEBUG; the figures of a Debug build mean little\n";
@@ -181,6 +203,7 @@ int main(int argc, char** argv) {
     }
   }
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
+  const bool all_dragged = !chosen(chosen_stages, "drag") || time_drags(models);
   const bool all_budgeted = !chosen(chosen_stages, "budget") || time_budgets(models);
-  return all_identical && all_drawn && all_budgeted ? 0 : 1;
+  return all_identical && all_drawn && all_dragged && all_budgeted ? 0 : 1;
 }

@@ -1,15 +1,18 @@
 // Makes the documentation's pictures of the window: a run on the sample car at the default fields, then
-// the window as it stands, and, when a second picture is named, the viewer the View button opens.
+// the window as it stands, and, when a second picture is named, the viewer the View button opens,
+// with the first sphere selected.
 // Usage: window-screenshot SAMPLE.prm OUTPUT.png [VIEWER.png] (offscreen works).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
 
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
+#include "app/scene_view.h"
 #include "app/viewer_window.h"
 
 int main(int argc, char** argv) {
@@ -45,7 +48,17 @@ int main(int argc, char** argv) {
 
   static_cast<QAbstractButton*>(window.control(ombrix::Control::kView))->click();
   ombrix::ViewerWindow* viewer = window.viewer();
-  viewer->resize(820, 600);
+  viewer->resize(1180, 640);
+  QApplication::processEvents();
+  // The picture shows editing: the first sphere clicked, so it is drawn selected and the panel
+  // shows its values.
+  ombrix::SceneView* view = viewer->scene_view();
+  const QPointF at = view->sphere_point(0);
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent click(type, at, view->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+    QApplication::sendEvent(view, &click);
+  }
   QApplication::processEvents();
   if (!viewer->grab().toImage().save(viewer_output)) {
     std::fprintf(stderr, "window-screenshot: can't write %s\n", argv[3]);

@@ -10,6 +10,9 @@
 
 namespace ombrix {
 
+// What the person wants done with unsaved changes.
+enum class UnsavedChoice { kSave, kDiscard, kCancel };
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -34,6 +37,12 @@ class Desktop {
 
   // Opens `address` with the system's default handler, without waiting; a failure is ignored.
   virtual void open_web_page(const std::string& address) = 0;
+
+  // Asks what to do with unsaved changes, `question` saying which. Modal.
+  virtual UnsavedChoice ask_about_unsaved(const std::string& question) = 0;
+
+  // Asks a yes-or-no `question`; true for yes. Modal.
+  virtual bool confirm(const std::string& question) = 0;
 
   // Replaces the clipboard's contents with plain `text`. Returns whether the clipboard holds
   // the text afterwards.

@@ -24,6 +24,7 @@
 #include "hull/external/external_hull.h"
 #include "pipeline/run_pipeline.h"
 #include "shared/log_line.h"
+#include "shared/paths.h"
 
 namespace ombrix {
 
@@ -227,10 +228,12 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 
 void MainWindow::proceed() {
   // The settings file the window started from is as much an input as the models.
-  run_pipeline(*this, *this, {hulls_.builder_of(hull_procedure_), hull_tolerance(hull_procedure_)}, results_,
-               &last_run_, std::span(&settings_path_, 1));
+  const RunOutcome outcome =
+      run_pipeline(*this, *this, {hulls_.builder_of(hull_procedure_), hull_tolerance(hull_procedure_)}, results_,
+                   &last_run_, std::span(&settings_path_, 1));
   has_run_ = true;
-  if (viewer_) viewer_->show_run(last_run_, results_);
+  last_run_file_ = outcome == RunOutcome::kWritten ? run_output_path(*this) : std::string();
+  if (viewer_) viewer_->show_run(last_run_, results_, last_run_file_);
   // Read after the run: a click on the toggle during the run counts.
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
 }
@@ -239,10 +242,16 @@ void MainWindow::toggle_copy() {
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);
 }
 
+void MainWindow::open_in_viewer(const std::string& hul_path, const std::string& model_path) {
+  if (!viewer_) viewer_ = new ViewerWindow(desktop_, *this, this);
+  viewer_->show_files(hul_path, model_path);
+  show_viewer();
+}
+
 void MainWindow::show_viewer() {
   if (!viewer_) {
-    viewer_ = new ViewerWindow(desktop_, this);
-    if (has_run_) viewer_->show_run(last_run_, results_);
+    viewer_ = new ViewerWindow(desktop_, *this, this);
+    if (has_run_) viewer_->show_run(last_run_, results_, last_run_file_);
   }
   viewer_->show();
   viewer_->raise();
@@ -295,8 +304,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();  // a run can neither be interrupted nor left half-done
     return;
   }
+  // The tool ends with its main window, unless the viewer keeps unsaved changes.
+  if (viewer_ && !viewer_->close()) {
+    event->ignore();
+    return;
+  }
   save_settings();
-  if (viewer_) viewer_->close();  // the tool ends with its main window
   event->accept();
 }
 

@@ -54,8 +54,10 @@ class MainWindow : public QWidget, public Fields, public Log {
   // True while a handler (a run, a requester) or the start-up lines are under way.
   bool busy() const { return busy_; }
   const ResultList& results() const { return results_; }
-  // The viewer window once the View button has opened it, else null.
+  // The viewer window once the View button or open_in_viewer has opened it, else null.
   ViewerWindow* viewer() const { return viewer_; }
+  // Opens the viewer on the hull file at `hul_path` with the model at `model_path` (empty: none).
+  void open_in_viewer(const std::string& hul_path, const std::string& model_path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,8 +99,9 @@ class MainWindow : public QWidget, public Fields, public Log {
   std::string settings_path_;
   std::array<QWidget*, kControlCount> controls_{};
   LogBox* log_box_ = nullptr;
-  ResultList results_;   // the last run's rows, kept for the clipboard toggle
-  RunProduct last_run_;  // what the last run built, kept for the viewer
+  ResultList results_;         // the last run's rows, kept for the clipboard toggle
+  RunProduct last_run_;        // what the last run built, kept for the viewer
+  std::string last_run_file_;  // the hull file it wrote; empty when it wrote none
   bool has_run_ = false;
   ViewerWindow* viewer_ = nullptr;
   bool busy_ = false;

@@ -1,10 +1,12 @@
 #include "app/qt_desktop.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
 
@@ -53,6 +55,19 @@ bool QtDesktop::set_clipboard_text(const std::string& text) {
   const QString table = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   clipboard->setText(table);
   return clipboard->text() == table;
+}
+
+UnsavedChoice QtDesktop::ask_about_unsaved(const std::string& question) {
+  const QMessageBox::StandardButton answer =
+      QMessageBox::question(QApplication::activeWindow(), QStringLiteral("ombrix"), to_qstring(question),
+                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return UnsavedChoice::kSave;
+  return answer == QMessageBox::Discard ? UnsavedChoice::kDiscard : UnsavedChoice::kCancel;
+}
+
+bool QtDesktop::confirm(const std::string& question) {
+  return QMessageBox::question(QApplication::activeWindow(), QStringLiteral("ombrix"), to_qstring(question)) ==
+         QMessageBox::Yes;
 }
 
 QString qt_name_filter(std::string_view patterns, bool windows_patterns) {

@@ -21,6 +21,8 @@ class QtDesktop : public Desktop {
   std::string choose_folder(const std::string& folder) override;
   void open_web_page(const std::string& address) override;
   bool set_clipboard_text(const std::string& text) override;
+  UnsavedChoice ask_about_unsaved(const std::string& question) override;
+  bool confirm(const std::string& question) override;
 
  private:
   QWidget* parent_ = nullptr;

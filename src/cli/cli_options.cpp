@@ -7,55 +7,12 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/field_options.h"
 #include "settings/settings_file.h"
 
 namespace ombrix {
 
 namespace {
-
-struct FieldOption {
-  Field field;
-  const char* name;
-  const char* help;
-};
-
-constexpr FieldOption kFieldOptions[] = {
-    {Field::kWorkingDir, "--workdir",
-     "Working directory: the folder the input and output names are relative to. Default: empty, "
-     "the current directory."},
-    {Field::kInputFiles, "--input",
-     "Model files (.prm or .m): \"|\" separates main volumes, \"*\" adds an excluded volume "
-     "(a region the spheres keep out of) to the volume before it. Default: body.prm"},
-    {Field::kOutputFile, "--output", "Name of the .hul file to write. Default: hull.hul"},
-    {Field::kTargetSpheres, "--spheres", "Target number of collision spheres over all main volumes. Default: 11"},
-    {Field::kGridResolution, "--grid",
-     "Sphere grid resolution: about how many sphere centres are tried across the smallest side "
-     "of each volume's box. Default: 7.0"},
-    {Field::kSampleResolution, "--samples",
-     "Sphere sampling resolution: about how many sample points measure the smallest side. "
-     "Default: 21.0"},
-    {Field::kOvershoot, "--overshoot",
-     "Allowed overshoot in percent of the smallest side: lets spheres reach beyond the hull. "
-     "Default: 0.0"},
-    {Field::kMaxPlanes, "--planes",
-     "Max planes: at most this many planes per hull (4 to 32767), every vertex still inside; "
-     "a hull with more is replaced by one that encloses as little more as the tool finds. "
-     "Default: empty, no limit (as 0)."},
-};
-
-std::map<Field, std::string> default_texts(bool from_settings_file) {
-  const FieldSettings settings = from_settings_file ? load_settings_file(kSettingsFileName) : FieldSettings{};
-  return {
-      {Field::kWorkingDir, ""},
-      {Field::kInputFiles, settings.files},
-      {Field::kOutputFile, settings.file_save},
-      {Field::kTargetSpheres, settings.target_sphere_n},
-      {Field::kGridResolution, settings.grid_resolution_val},
-      {Field::kSampleResolution, settings.sample_sphere_resolution_val},
-      {Field::kOvershoot, settings.sphere_overshot_val},
-      {Field::kMaxPlanes, settings.max_planes},
-  };
-}
 
 // The arguments after the program's name, last first as CLI11 takes a list. CLI11 reads an
 // empty "--opt=" as "--opt" with its value still to come and would take the next argument for
@@ -126,7 +83,7 @@ std::optional<int> parse_arguments(CLI::App& app, int argc, char** argv) {
 
 // The options of a run: each field as typed or else its default, the rest as typed.
 void fill_run_options(const CLI::App& app, const TypedRunOptions& typed, CliOptions& options) {
-  std::map<Field, std::string> defaults = default_texts(typed.from_settings);
+  std::map<Field, std::string> defaults = default_field_texts(typed.from_settings);
   for (const FieldOption& option : kFieldOptions) {
     const bool given = app.get_option(option.name)->count() > 0;
     options.fields.set(option.field, given ? typed.fields.at(option.field) : defaults[option.field]);

@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/picture_output.h"
+#include "cli/table_output.h"
 #include "hull/external/external_hull.h"
 #include "hull/hull_procedure.h"
 #include "picture/run_scene.h"
@@ -22,14 +23,6 @@ HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, L
   const bool external_found = external_hull_program_present();
   log.log_message(external_hull_presence_line(external_found), Stamp::kPlain);
   return default_hull_procedure(external_found);
-}
-
-bool write_table(const std::string& path, const std::string& table, std::span<const std::string> inputs) {
-  if (path == "-") {
-    std::cout << table << std::flush;
-    return true;
-  }
-  return write_command_file(path, table, inputs, "the table");
 }
 
 // Draws what the run built; a model that can no longer be read is said and left out.

@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "cli/fill_command.h"
 #include "cli/hul_command.h"
 #include "cli/inspect_command.h"
 #include "cli/picture_command.h"
@@ -9,8 +10,8 @@
 namespace ombrix {
 
 std::vector<CliCommand> add_subcommands(CLI::App& app) {
-  return {add_inspect_command(app), add_text_command(app),     add_hul_command(app),
-          add_scale_command(app),   add_simplify_command(app), add_picture_command(app)};
+  return {add_inspect_command(app),  add_text_command(app), add_hul_command(app),    add_scale_command(app),
+          add_simplify_command(app), add_fill_command(app), add_picture_command(app)};
 }
 
 }  // namespace ombrix

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "picture/picture_palette.h"
@@ -75,6 +76,7 @@ struct Disc {
   QPointF centre;
   double radius = 0.0;
   int number = 0;
+  bool selected = false;
 };
 
 struct Pieces {
@@ -182,9 +184,10 @@ void add_spheres(Pieces& pieces, const std::vector<SceneSphere>& spheres, const 
     if (!placed(centre) || !std::isfinite(radius)) continue;
     Piece piece;
     piece.kind = PieceKind::kSphere;
-    piece.order = centre.depth;
+    // The selected sphere is painted over everything: it is the one being worked on.
+    piece.order = ball.selected ? std::numeric_limits<double>::max() : centre.depth;
     piece.first = static_cast<std::uint32_t>(pieces.discs.size());
-    pieces.discs.push_back({QPointF(centre.x, centre.y), radius, ball.number});
+    pieces.discs.push_back({QPointF(centre.x, centre.y), radius, ball.number, ball.selected});
     pieces.list.push_back(piece);
   }
 }
@@ -201,21 +204,27 @@ void paint_disc(QPainter& painter, const Disc& disc) {
   // A highlight up and to the left, where the light comes from, makes the disc read as a ball.
   const QPointF highlight = disc.centre + QPointF(-0.35 * disc.radius, -0.4 * disc.radius);
   QRadialGradient gradient(disc.centre, disc.radius, highlight);
-  const QColor base(kSphereColour);
+  const QColor base(disc.selected ? kSelectedSphereColour : kSphereColour);
   gradient.setColorAt(0.0, base.lighter(135));
   gradient.setColorAt(0.7, base);
   gradient.setColorAt(1.0, base.darker(135));
-  painter.setPen(QPen(QColor(kSphereOutlineColour), 1.0));
+  if (disc.selected) {
+    painter.setPen(QPen(QColor(kSelectedSphereOutlineColour), 2.5));
+  } else {
+    painter.setPen(QPen(QColor(kSphereOutlineColour), 1.0));
+  }
   painter.setBrush(gradient);
   painter.drawEllipse(disc.centre, disc.radius, disc.radius);
-  if (disc.radius < kSmallestNumberedRadius) return;
+  if (disc.radius < kSmallestNumberedRadius && !disc.selected) return;
 
   QFont font = painter.font();
   font.setBold(true);
   font.setPixelSize(clamped_pixels(disc.radius * 0.8, 8, 16));
   painter.setFont(font);
   painter.setPen(QColor(kTextColour));
-  const QRectF box(disc.centre.x() - disc.radius, disc.centre.y() - disc.radius, 2 * disc.radius, 2 * disc.radius);
+  // A small selected disc's number is written in a box of the smallest numbered size around it.
+  const double half = disc.selected ? std::max(disc.radius, kSmallestNumberedRadius * 2) : disc.radius;
+  const QRectF box(disc.centre.x() - half, disc.centre.y() - half, 2 * half, 2 * half);
   painter.drawText(box, Qt::AlignCenter, QString::number(disc.number));
 }
 

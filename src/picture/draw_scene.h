@@ -25,7 +25,8 @@ struct PictureLayers {
 // The models' polygons are opaque triangles (a quad is two), lit on both sides. A hull is a
 // translucent solid with its edges drawn, an excluded volume in a colour of its own; its far
 // faces are painted before and its near faces after everything within its reach. A sphere is a
-// shaded disc with its number on it when there is room. A hull that does not close is not drawn:
+// shaded disc with its number on it when there is room; a selected one is green, outlined
+// thicker, always numbered and painted over everything. A hull that does not close is not drawn:
 // its sentence is written at the area's bottom left instead.
 //
 // Cost: one sort of the pieces and one fill each; a car body of a few thousand polygons takes a

@@ -14,6 +14,8 @@ inline constexpr QRgb kExcludedHullColour = qRgba(225, 40, 70, 64);
 inline constexpr QRgb kExcludedHullEdgeColour = qRgb(150, 25, 45);
 inline constexpr QRgb kSphereColour = qRgb(245, 150, 30);
 inline constexpr QRgb kSphereOutlineColour = qRgb(150, 80, 10);
+inline constexpr QRgb kSelectedSphereColour = qRgb(70, 200, 110);
+inline constexpr QRgb kSelectedSphereOutlineColour = qRgb(10, 90, 40);
 inline constexpr QRgb kTextColour = qRgb(30, 30, 30);
 inline constexpr QRgb kWarningColour = qRgb(170, 20, 20);
 

@@ -19,7 +19,8 @@ struct HullShape {
 
 struct SceneSphere {
   Sphere sphere;
-  int number = 0;  // the number the run's log gives it ("Sphere N coordinates")
+  int number = 0;         // the number the run's log gives it ("Sphere N coordinates")
+  bool selected = false;  // drawn highlighted, its number shown however small it is
 };
 
 struct SceneModel {

@@ -41,12 +41,23 @@ class FakeDesktop : public Desktop {
     return clipboard_takes_text;
   }
 
+  UnsavedChoice ask_about_unsaved(const std::string& question) override {
+    questions.push_back(question);
+    return unsaved_choice;
+  }
+  bool confirm(const std::string& question) override {
+    questions.push_back(question);
+    return confirm_answer;
+  }
+
   // What the person chooses; empty: the requester is cancelled.
   std::vector<std::string> input_choice;
   std::vector<std::string> open_choices;  // one answer per single-file requester, in order
   std::string output_choice;
   std::string folder_choice;
   bool clipboard_takes_text = true;
+  UnsavedChoice unsaved_choice = UnsavedChoice::kCancel;
+  bool confirm_answer = false;
 
   // What the window asked for.
   std::vector<RequesterStart> starts;
@@ -55,6 +66,7 @@ class FakeDesktop : public Desktop {
   std::string last_patterns;
   std::vector<std::string> opened_pages;
   std::vector<std::string> clipboard_texts;
+  std::vector<std::string> questions;  // asked through ask_about_unsaved and confirm, in order
 };
 
 }  // namespace ombrix::testing

@@ -234,5 +234,49 @@ TEST_F(HulSubcommands, SimplifyCapsThePlanesSaysWhatItChangedAndRefusesWhatItCan
   EXPECT_FALSE(exists("refused.hul"));
 }
 
+TEST_F(HulSubcommands, FillKeepsTheHullBytesReplacesTheSpheresAndRefusesWhatItCannotFill) {
+  CollisionData prisms = generated_prisms(3);
+  prisms.volumes[1].planes.pop_back();  // open: left out, named
+  write_hul("prisms.hul", prisms);
+  const testing::ProgramRun filled =
+      run("fill prisms.hul --spheres 7 --overshoot 10 --output filled.hul --table t.tsv");
+  ASSERT_EQ(filled.status, 0) << filled.out;
+  EXPECT_NE(filled.out.find("Creating spheres."), std::string::npos) << filled.out;
+  EXPECT_NE(filled.out.find("ombrix-cli: hull 2 skipped: its planes do not close around a region\n"), std::string::npos)
+      << filled.out;
+  const HulReading reading = read_hul_file(dir.file("filled.hul"));
+  ASSERT_EQ(reading.fault, "");
+  EXPECT_EQ(reading.data.spheres.size(), 7u);
+  // Everything before the sphere count is the input's, byte for byte.
+  const std::string before = read_file(dir.file("prisms.hul"));
+  const size_t hull_bytes = before.size() - 2 - prisms.spheres.size() * 16;
+  EXPECT_EQ(read_file(dir.file("filled.hul")).substr(0, hull_bytes), before.substr(0, hull_bytes));
+  EXPECT_NE(read_file(dir.file("t.tsv")).find("\r\n"), std::string::npos);
+
+  write_hul("empty.hul", CollisionData{});
+  CollisionData all_open = generated_prisms(1);
+  all_open.volumes[0].planes.resize(3);
+  write_hul("open.hul", all_open);
+  const struct {
+    const char* arguments;
+    int status;
+    const char* line;
+  } refusals[] = {
+      {"fill prisms.hul --output prisms.hul", 1, "prisms.hul is the input file; give --overwrite"},
+      {"fill missing.hul --output out.hul", 2, "can't read missing.hul: there is no such file; nothing written"},
+      {"fill empty.hul --output out.hul", 1, "can't fill empty.hul: it holds no hull; nothing written"},
+      {"fill open.hul --output out.hul", 1, "can't fill open.hul: no hull could be filled; nothing written"},
+      {"fill prisms.hul --grid 0 --output out.hul", 1, "no spheres for hull 1, hull 3 (the line above says why)"},
+  };
+  for (const auto& row : refusals) {
+    SCOPED_TRACE(row.arguments);
+    const testing::ProgramRun result = run(row.arguments);
+    EXPECT_EQ(result.status, row.status) << result.out;
+    EXPECT_NE(result.out.find(row.line), std::string::npos) << result.out;
+  }
+  EXPECT_FALSE(exists("out.hul"));
+  EXPECT_EQ(read_file(dir.file("prisms.hul")), before);
+}
+
 }  // namespace
 }  // namespace ombrix

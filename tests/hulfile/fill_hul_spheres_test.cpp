@@ -1,0 +1,126 @@
+// New spheres for the hulls of a hull file: the run's spheres again for a file the run wrote,
+// hulls that cannot be filled left out, and the sphere stage's refusals passed on.
+#include "hulfile/fill_hul_spheres.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "hulfile/hul_file.h"
+#include "hulfile/hul_file_reader.h"
+#include "hull/own/own_hull.h"
+#include "pipeline/run_pipeline.h"
+#include "record/on_plane_tolerance.h"
+#include "shared/recording_log.h"
+#include "support/generated_hulls.h"
+#include "support/test_files.h"
+
+namespace ombrix {
+namespace {
+
+bool same_spheres(const std::vector<Sphere>& a, const std::vector<Sphere>& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(Sphere)) == 0;
+}
+
+FieldValues sphere_fields(const std::string& target) {
+  return FieldValues({{Field::kTargetSpheres, target},
+                      {Field::kGridResolution, "7.0"},
+                      {Field::kSampleResolution, "21.0"},
+                      {Field::kOvershoot, "5"}});
+}
+
+TEST(FillHulSpheres, AFileTheRunWroteFromOneModelGetsTheRunsSpheresAndRowsBitForBit) {
+  // A plane budget makes the hull reach beyond the model's box, which must still be the box used.
+  testing::TempDir dir;
+  testing::write_file(dir.file("roof.prm"), testing::model_file_bytes(testing::roof_at_zero_body()));
+  FieldValues fields = sphere_fields("13");
+  fields.set(Field::kWorkingDir, dir.prefix());
+  fields.set(Field::kInputFiles, "roof.prm");
+  fields.set(Field::kOutputFile, "run.hul");
+  fields.set(Field::kMaxPlanes, "10");
+  RecordingLog run_log;
+  ResultList run_rows;
+  ASSERT_EQ(run_pipeline(fields, run_log, {build_own_hull, kOnPlaneTolerance}, run_rows), RunOutcome::kWritten);
+
+  const HulReading reading = read_hul_file(dir.file("run.hul"));
+  ASSERT_TRUE(reading.fault.empty());
+  RecordingLog log;
+  ResultList rows;
+  const HulFilling filling = fill_hul_spheres(reading.data, fields, log, rows);
+  EXPECT_TRUE(filling.usable());
+  EXPECT_TRUE(filling.replaced.empty());
+  EXPECT_TRUE(same_spheres(filling.spheres, reading.data.spheres));
+  ASSERT_EQ(rows.size(), run_rows.size());
+  EXPECT_EQ(std::memcmp(rows.data(), run_rows.data(), rows.size() * sizeof(SphereResult)), 0);
+  // The sphere stage's lines, word for word.
+  const std::vector<std::string> run_texts = run_log.texts();
+  const std::string first = "Creating spheres.";
+  const auto from = std::find(run_texts.begin(), run_texts.end(), first);
+  ASSERT_NE(from, run_texts.end());
+  EXPECT_EQ(std::vector<std::string>(from, from + static_cast<std::ptrdiff_t>(log.texts().size())), log.texts());
+}
+
+TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) {
+  CollisionData data = testing::generated_prisms(5);
+  data.volumes[1].planes.resize(3);  // open
+  data.volumes[2].planes[0].d = std::numeric_limits<float>::quiet_NaN();
+  data.volumes[3].box = {};  // a box that does not hold the hull
+  data.volumes[4].points[2].y = std::numeric_limits<float>::infinity();
+  RecordingLog log;
+  ResultList rows;
+  const HulFilling filling = fill_hul_spheres(data, sphere_fields("9"), log, rows);
+  EXPECT_EQ(filling.filled, 2u);
+  EXPECT_TRUE(filling.usable());
+  EXPECT_EQ(filling.skipped,
+            (std::vector<std::string>{
+                "hull 2 skipped: its planes do not close around a region",
+                "hull 3 skipped: its planes hold a value that is not a finite number",
+                "hull 5 skipped: its box, offset or corners hold a value that is not a finite number"}));
+  EXPECT_EQ(filling.replaced,
+            std::vector<std::string>{"hull 4: its box does not hold the hull; the box of its corners is used"});
+  EXPECT_EQ(filling.spheres.size(), 9u);
+  // Every centre lies inside hull 1 or hull 4.
+  for (const Sphere& s : filling.spheres) {
+    bool inside = false;
+    for (const size_t h : {size_t{0}, size_t{3}}) {
+      bool in_this = true;
+      for (const Plane& p : data.volumes[h].planes) in_this = in_this && plane_value({s.x, s.y, s.z}, p) <= 1e-3;
+      inside = inside || in_this;
+    }
+    EXPECT_TRUE(inside) << s.x << ' ' << s.y << ' ' << s.z;
+  }
+}
+
+TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
+  // Two hulls of one size: rounding each half share on its own would give 12 and 12.
+  CollisionData twins = testing::generated_prisms(1);
+  twins.volumes.push_back(twins.volumes[0]);
+  RecordingLog log;
+  ResultList rows;
+  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
+  // Fewer than one each: every hull still gets one.
+  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("2"), log, rows).spheres.size(), 3u);
+}
+
+TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
+  CollisionData open = testing::generated_prisms(1);
+  open.volumes[0].planes.resize(2);
+  RecordingLog log;
+  ResultList rows;
+  const HulFilling nothing = fill_hul_spheres(open, sphere_fields("5"), log, rows);
+  EXPECT_EQ(nothing.filled, 0u);
+  EXPECT_FALSE(nothing.usable());
+
+  FieldValues zero_grid = sphere_fields("5");
+  zero_grid.set(Field::kGridResolution, "0");
+  const HulFilling refused = fill_hul_spheres(testing::generated_prisms(2), zero_grid, log, rows);
+  EXPECT_FALSE(refused.usable());
+  EXPECT_EQ(refused.refused, (std::vector<std::string>{"hull 1", "hull 2"}));
+  EXPECT_EQ(log.last_text(),
+            "    No spheres for this volume: the grid and sampling resolutions must be finite and above 0.");
+}
+
+}  // namespace
+}  // namespace ombrix
