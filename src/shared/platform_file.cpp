@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <system_error>
 #include <thread>
@@ -36,9 +37,7 @@ std::string unique_name() {
 }
 
 std::string in_folder(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  const char last = folder.back();
-  return last == '/' || last == '\\' ? folder + name : folder + '/' + name;
+  return (std::filesystem::path(folder) / name).string();
 }
 
 std::string system_reason(int error) { return std::generic_category().message(error); }
