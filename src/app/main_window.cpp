@@ -239,12 +239,12 @@ void MainWindow::step_whole_field(SpinArrow arrow) {
 }
 
 void MainWindow::proceed() {
-  const RunOutcome outcome = run_pipeline(
-      *this, *this, {hulls_.builder_of(hull_procedure_), hull_tolerance(hull_procedure_)}, results_, &last_run_);
+  // The settings file the window started from is as much an input as the models.
+  const RunOutcome outcome =
+      run_pipeline(*this, *this, {hulls_.builder_of(hull_procedure_), hull_tolerance(hull_procedure_)}, results_,
+                   &last_run_, std::span(&settings_path_, 1));
   has_run_ = true;
-  last_run_file_ = outcome == RunOutcome::kWritten
-                       ? with_trailing_separator(field_text(Field::kWorkingDir)) + field_text(Field::kOutputFile)
-                       : std::string();
+  last_run_file_ = outcome == RunOutcome::kWritten ? run_output_path(*this) : std::string();
   if (viewer_) viewer_->show_run(last_run_, results_, last_run_file_);
   // Read after the run: a click on the toggle during the run counts.
   if (copy_toggle()->isChecked()) copy_result_table(results_, desktop_, *this);

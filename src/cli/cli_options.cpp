@@ -8,6 +8,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/field_options.h"
+#include "settings/settings_file.h"
 
 namespace ombrix {
 
@@ -88,6 +89,7 @@ void fill_run_options(const CLI::App& app, const TypedRunOptions& typed, CliOpti
     options.fields.set(option.field, given ? typed.fields.at(option.field) : defaults[option.field]);
   }
   options.hull = hull_procedure_of_word(typed.hull);
+  if (typed.from_settings) options.settings_read.push_back(kSettingsFileName);
   if (app.get_option("--table")->count() > 0) options.table_path = typed.table;
   if (app.get_option("--picture")->count() > 0) options.picture_path = typed.picture;
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hull/hull_procedure.h"
 #include "shared/fields.h"
@@ -15,7 +16,8 @@ struct CliOptions {
   std::optional<HullProcedure> hull;      // nothing for auto: the window's default at start-up
   std::optional<std::string> table_path;  // "-" for standard output
   std::optional<std::string> picture_path;
-  std::function<int()> command;  // a subcommand chosen instead of a run: gives the exit status
+  std::vector<std::string> settings_read;  // the settings file, when the run's defaults came from it
+  std::function<int()> command;            // a subcommand chosen instead of a run: gives the exit status
 };
 
 // Parses the command line into `options`. Returns an exit status when the program should stop

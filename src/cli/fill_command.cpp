@@ -61,7 +61,8 @@ int run_fill(const FillOptions& options) {
   }
   reading.data.spheres = filling.spheres;
   const int status = write_output_file(reading.data, options.path, options.output);
-  const bool table_written = !options.table || write_table(*options.table, result_table_text(results));
+  const bool table_written =
+      !options.table || write_table(*options.table, result_table_text(results), std::span(&options.path, 1));
   return status == 0 && table_written ? 0 : 1;
 }
 

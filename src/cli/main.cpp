@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/output_file.h"
 #include "cli/picture_output.h"
 #include "cli/table_output.h"
 #include "hull/external/external_hull.h"
@@ -26,20 +27,29 @@ HullProcedure chosen_hull_procedure(const std::optional<HullProcedure>& asked, L
 
 // Draws what the run built; a model that can no longer be read is said and left out.
 bool write_run_picture(const std::string& path, const RunProduct& product, const ResultList& results,
-                       const Fields& fields) {
+                       const Fields& fields, std::span<const std::string> inputs) {
   std::vector<std::string> faults;
   PictureScene scene = scene_of_run(product, results, faults);
   for (const std::string& fault : faults) std::cerr << "ombrix-cli: " << fault << '\n';
   scene.hull_file = std::filesystem::path(fields.field_text(Field::kOutputFile)).filename().string();
-  return write_scene_picture(scene, path);
+  return write_scene_picture(scene, path, inputs);
+}
+
+// What was printed must have reached the standard output: a full disk or a closed file there
+// turns a success into a failure, said on the standard error stream.
+int with_output_checked(int status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  std::cerr << "ombrix-cli: can't write to the standard output\n";
+  return status == 0 ? 1 : status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   CliOptions options;
-  if (const auto status = parse_command_line(argc, argv, options)) return *status;
-  if (options.command) return options.command();
+  if (const auto status = parse_command_line(argc, argv, options)) return with_output_checked(*status);
+  if (options.command) return with_output_checked(options.command());
 
   // One line at a time, flushed, so a long run shows its progress as it goes.
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
@@ -48,15 +58,17 @@ int main(int argc, char** argv) {
 
   ResultList results;
   RunProduct product;
-  const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product);
+  const RunOutcome outcome = run_pipeline(options.fields, log, hull, results, &product, options.settings_read);
 
+  std::vector<std::string> inputs = run_input_paths(options.fields);
+  inputs.insert(inputs.end(), options.settings_read.begin(), options.settings_read.end());
   bool table_written = true;
-  if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results));
+  if (options.table_path) table_written = write_table(*options.table_path, result_table_text(results), inputs);
   bool picture_written = true;
   if (options.picture_path) {
-    picture_written =
-        outcome == RunOutcome::kWritten && write_run_picture(*options.picture_path, product, results, options.fields);
+    picture_written = outcome == RunOutcome::kWritten &&
+                      write_run_picture(*options.picture_path, product, results, options.fields, inputs);
     if (outcome != RunOutcome::kWritten) std::cerr << "ombrix-cli: no picture: the run wrote no hull file\n";
   }
-  return outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1;
+  return with_output_checked(outcome == RunOutcome::kWritten && table_written && picture_written ? 0 : 1);
 }

@@ -1,12 +1,24 @@
 #include "cli/output_file.h"
 
-#include <filesystem>
 #include <iostream>
-#include <system_error>
+#include <optional>
+#include <vector>
 
 #include "hulfile/hul_file.h"
 
 namespace ombrix {
+
+namespace {
+
+void print_cannot_write(const std::string& path, const FileWrite& write, std::string_view what) {
+  std::cerr << "ombrix-cli: can't write ";
+  if (!what.empty()) std::cerr << what << " to ";
+  std::cerr << path;
+  if (!write.reason.empty()) std::cerr << " (" << write.reason << ')';
+  std::cerr << '\n';
+}
+
+}  // namespace
 
 void add_output_options(CLI::App& command, OutputChoice& output) {
   command.add_option("--output", output.path, "The hull file to write (whole or not at all).")
@@ -17,22 +29,43 @@ void add_output_options(CLI::App& command, OutputChoice& output) {
 }
 
 int write_output_file(const CollisionData& data, const std::string& input, const OutputChoice& output) {
-  std::error_code error;
-  if (!output.overwrite && std::filesystem::equivalent(input, output.path, error)) {
-    std::cerr << "ombrix-cli: " << output.path << " is the input file; give --overwrite to replace it\n";
+  const std::optional<std::string> bytes = hul_file_bytes(data);
+  if (!bytes) {
+    std::cerr << "ombrix-cli: can't write " << output.path << " (more than 32767 of a record)\n";
     return 1;
   }
-  switch (write_hul_file(output.path, data)) {
-    case HulWriteResult::kWritten:
+  std::vector<std::string> inputs;
+  if (!output.overwrite) inputs.push_back(input);
+  const FileWrite write = write_whole_file(output.path, *bytes, inputs);
+  switch (write.outcome) {
+    case WriteOutcome::kWritten:
       return 0;
-    case HulWriteResult::kTooLarge:
-      std::cerr << "ombrix-cli: can't write " << output.path << " (more than 32767 of a record)\n";
+    case WriteOutcome::kIsAnInput:
+      std::cerr << "ombrix-cli: " << output.path << " is the input file; give --overwrite to replace it\n";
       return 1;
-    case HulWriteResult::kCannotWrite:
+    case WriteOutcome::kCannotWrite:
       break;
   }
-  std::cerr << "ombrix-cli: can't write " << output.path << '\n';
+  print_cannot_write(output.path, write, "");
   return 1;
+}
+
+bool write_command_file(const std::string& path, std::string_view bytes, std::span<const std::string> inputs,
+                        std::string_view what) {
+  const FileWrite write = write_whole_file(path, bytes, inputs);
+  switch (write.outcome) {
+    case WriteOutcome::kWritten:
+      return true;
+    case WriteOutcome::kIsAnInput:
+      std::cerr << "ombrix-cli: " << path << " is the input file";
+      if (write.input != path) std::cerr << ' ' << write.input;
+      std::cerr << "; " << what << " is not written over it\n";
+      return false;
+    case WriteOutcome::kCannotWrite:
+      break;
+  }
+  print_cannot_write(path, write, what);
+  return false;
 }
 
 }  // namespace ombrix

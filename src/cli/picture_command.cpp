@@ -48,7 +48,11 @@ int run_picture(const PictureOptions& options) {
     for (const std::string& fault : faults) std::cerr << "ombrix-cli: " << fault << " (nothing written)\n";
     return 2;
   }
-  return write_scene_picture(scene, options.output, *size) ? 0 : 1;
+  std::vector<std::string> inputs;
+  for (const std::string* path : {&options.model_path, &options.hul_path}) {
+    if (!path->empty()) inputs.push_back(*path);
+  }
+  return write_scene_picture(scene, options.output, inputs, *size) ? 0 : 1;
 }
 
 }  // namespace

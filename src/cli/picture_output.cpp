@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/output_file.h"
 #include "picture/four_views.h"
 
 namespace ombrix {
@@ -31,13 +32,15 @@ std::unique_ptr<QGuiApplication> offscreen_application() {
 
 }  // namespace
 
-bool write_scene_picture(const PictureScene& scene, const std::string& path, QSize size) {
+bool write_scene_picture(const PictureScene& scene, const std::string& path, std::span<const std::string> inputs,
+                         QSize size) {
   const std::unique_ptr<QGuiApplication> application = offscreen_application();
-  if (!write_png(four_view_picture(scene, describe_scene(scene), size), path)) {
+  const std::optional<std::string> bytes = png_bytes(four_view_picture(scene, describe_scene(scene), size));
+  if (!bytes) {
     std::cerr << "ombrix-cli: can't write the picture to " << path << '\n';
     return false;
   }
-  return true;
+  return write_command_file(path, *bytes, inputs, "the picture");
 }
 
 }  // namespace ombrix

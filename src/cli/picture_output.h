@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QSize>
+#include <span>
 #include <string>
 
 #include "picture/picture_scene.h"
@@ -12,8 +13,10 @@ namespace ombrix {
 inline constexpr QSize kDefaultPictureSize{1200, 900};
 
 // Writes the four views of `scene` with its legend to `path` as a PNG of `size` (which must lie
-// within four_view_picture's limits), drawing offscreen. Says on the standard error stream when
-// it cannot be written. Returns whether it was.
-bool write_scene_picture(const PictureScene& scene, const std::string& path, QSize size = kDefaultPictureSize);
+// within four_view_picture's limits), drawing offscreen, through write_command_file: never over
+// one of `inputs`. Says on the standard error stream when it cannot be written. Returns whether
+// it was.
+bool write_scene_picture(const PictureScene& scene, const std::string& path, std::span<const std::string> inputs,
+                         QSize size = kDefaultPictureSize);
 
 }  // namespace ombrix

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/output_file.h"
 #include "hulfile/hul_file_reader.h"
@@ -31,7 +32,23 @@ std::optional<double> scale_factor(std::string_view text) {
   return value;
 }
 
-int run_scale(const ScaleOptions& options) {
+// CLI11 takes a word such as "-inf" for options it does not know: it is the factor when none was
+// given, so that the factor's own line can say what is wrong with it.
+std::optional<std::string> factor_text(const ScaleOptions& options, const std::vector<std::string>& strays) {
+  if (strays.empty() && !options.factor.empty()) return options.factor;
+  if (strays.size() == 1 && options.factor.empty()) return strays[0];
+  if (strays.empty()) {
+    std::cerr << "ombrix-cli: scale needs a FACTOR after the hull file\n";
+  } else {
+    std::cerr << "ombrix-cli: scale does not know '" << strays.back() << "'\n";
+  }
+  return std::nullopt;
+}
+
+int run_scale(ScaleOptions options, const std::vector<std::string>& strays) {
+  const std::optional<std::string> text = factor_text(options, strays);
+  if (!text) return 2;
+  options.factor = *text;
   const std::optional<double> factor = scale_factor(options.factor);
   if (!factor) {
     std::cerr << "ombrix-cli: the factor must be a finite number above 0, not '" << options.factor << "'\n";
@@ -42,10 +59,16 @@ int run_scale(const ScaleOptions& options) {
     std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
     return 2;
   }
-  if (!scale_collision_data(reading.data, *factor)) {
-    std::cerr << "ombrix-cli: scaling by " << options.factor
-              << " makes values too large for a hull file; nothing written\n";
+  const Scaling scaling = scale_collision_data(reading.data, *factor);
+  if (scaling.outcome != ScaleOutcome::kScaled) {
+    std::cerr << "ombrix-cli: scaling by " << options.factor << " makes values too "
+              << (scaling.outcome == ScaleOutcome::kTooLarge ? "large" : "small (they would become 0)")
+              << " for a hull file; nothing written\n";
     return 1;
+  }
+  for (const size_t hull : scaling.flattened) {
+    std::cerr << "ombrix-cli: warning: scaling by " << options.factor << " makes hull " << hull + 1
+              << " flat: its box has no depth along some axis\n";
   }
   return write_output_file(reading.data, options.path, options.output);
 }
@@ -57,11 +80,10 @@ CliCommand add_scale_command(CLI::App& app) {
       "scale", "Resize a hull file about the origin: coordinates, offsets, radii and plane offsets times FACTOR.");
   auto options = std::make_shared<ScaleOptions>();
   command->add_option("FILE", options->path, "The hull file (.hul) to read.")->required()->type_name("FILE.hul");
-  command->add_option("FACTOR", options->factor, "A finite number above 0, e.g. 1.25 or 0.8.")
-      ->required()
-      ->type_name("FACTOR");
+  command->add_option("FACTOR", options->factor, "A finite number above 0, e.g. 1.25 or 0.8.")->type_name("FACTOR");
+  command->allow_extras();
   add_output_options(*command, options->output);
-  return {command, [options] { return run_scale(*options); }};
+  return {command, [command, options] { return run_scale(*options, command->remaining()); }};
 }
 
 }  // namespace ombrix

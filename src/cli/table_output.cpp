@@ -1,20 +1,17 @@
 #include "cli/table_output.h"
 
-#include <fstream>
 #include <iostream>
+
+#include "cli/output_file.h"
 
 namespace ombrix {
 
-bool write_table(const std::string& path, const std::string& table) {
+bool write_table(const std::string& path, const std::string& table, std::span<const std::string> inputs) {
   if (path == "-") {
     std::cout << table << std::flush;
     return true;
   }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << table;
-  file.close();
-  if (!file) std::cerr << "ombrix-cli: can't write the table to " << path << '\n';
-  return static_cast<bool>(file);
+  return write_command_file(path, table, inputs, "the table");
 }
 
 }  // namespace ombrix

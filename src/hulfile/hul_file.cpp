@@ -1,13 +1,11 @@
 #include "hulfile/hul_file.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <system_error>
 
 #include "record/hull_file_limits.h"
 #include "shared/little_endian.h"
+#include "shared/write_file.h"
 
 namespace ombrix {
 
@@ -56,36 +54,11 @@ std::optional<std::string> hul_file_bytes(const CollisionData& data) {
   return bytes;
 }
 
-namespace {
-
-bool write_whole_file(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  return !file.fail();
-}
-
-}  // namespace
-
 HulWriteResult write_hul_file(const std::string& path, const CollisionData& data) {
   const std::optional<std::string> bytes = hul_file_bytes(data);
   if (!bytes) return HulWriteResult::kTooLarge;
-
-  const std::filesystem::path target(path);
-  std::filesystem::path temporary = target;
-  temporary += ".ombrix-tmp";
-  std::error_code error;
-  if (!write_whole_file(temporary, *bytes)) {
-    std::filesystem::remove(temporary, error);
-    return HulWriteResult::kCannotWrite;
-  }
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return HulWriteResult::kCannotWrite;
-  }
-  return HulWriteResult::kWritten;
+  return write_whole_file(path, *bytes).outcome == WriteOutcome::kWritten ? HulWriteResult::kWritten
+                                                                          : HulWriteResult::kCannotWrite;
 }
 
 }  // namespace ombrix

@@ -16,8 +16,8 @@ enum class HulWriteResult {
 
 // Writes `data` to `path` (used unchanged, no extension added): the main volumes with their box,
 // offset, points, edges and planes, then the spheres, then the trailing bytes; excluded volumes are
-// left out. The file is written beside the target and renamed over it, so a failure never leaves a
-// damaged file. Logs nothing.
+// left out. The file is written as write_whole_file writes (shared/write_file.h), so a failure
+// never leaves a damaged file. Logs nothing.
 HulWriteResult write_hul_file(const std::string& path, const CollisionData& data);
 
 // The bytes write_hul_file writes for `data`, or nothing when a list is longer than the format's

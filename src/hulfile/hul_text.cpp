@@ -76,7 +76,7 @@ std::string hul_text(const CollisionData& data) {
     }
     text += "\n";
   }
-  return text;
+  return text + "end\n";
 }
 
 }  // namespace ombrix

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,18 @@ bool hex_value(char digit, unsigned& value) {
   return true;
 }
 
+// Whether a decimal that no float holds is one too near 0 rather than too large: its value in
+// double, or when even a double cannot hold it, a negative exponent or no whole part.
+bool rounds_to_zero(std::string_view number) {
+  double value = 0.0;
+  const std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc()) return std::fabs(value) < 1.0;
+  const size_t exponent = number.find_first_of("eE");
+  if (exponent != std::string_view::npos) return number.substr(exponent + 1).starts_with('-');
+  const size_t digits = number.find_first_not_of("+-");
+  return digits == std::string_view::npos || number[digits] == '.' || number.substr(digits).starts_with("0.");
+}
+
 // Why a word is not a value, or empty when `value` was read.
 std::string read_value(std::string_view word, float& value) {
   if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
@@ -55,6 +68,7 @@ std::string read_value(std::string_view word, float& value) {
   if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
   const std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
+    if (rounds_to_zero(number)) return joined({"'", word, "' is too small for a 32-bit float: it would read as 0"});
     return joined({"'", word, "' is beyond what a 32-bit float holds"});
   }
   if (result.ec != std::errc() || result.ptr != number.data() + number.size()) {
@@ -90,6 +104,7 @@ class TextParser {
  public:
   // Empty when the line was taken, else what is wrong with it.
   std::string take(std::string_view keyword, std::span<const std::string_view> values) {
+    if (stage_ == Stage::kEnd) return joined({"'", keyword, "' after 'end': the text ends there"});
     if (stage_ == Stage::kBox && keyword != "box") {
       return joined({"expected 'box' with six numbers after 'hull', found '", keyword, "'"});
     }
@@ -102,21 +117,26 @@ class TextParser {
     if (keyword == "point" || keyword == "edge" || keyword == "plane") return take_hull_record(keyword, values);
     if (keyword == "sphere") return take_sphere(values);
     if (keyword == "trailing") return take_trailing(values);
+    if (keyword == "end") return take_end(values);
     return joined(
-        {"'", keyword, "' is not a record: expected hull, box, offset, point, edge, plane, sphere or trailing"});
+        {"'", keyword, "' is not a record: expected hull, box, offset, point, edge, plane, sphere, trailing or end"});
   }
 
   // Empty when the text may end here, else what it lacks.
   std::string missing_at_end() const {
     if (stage_ == Stage::kBox) return joined({"expected 'box' with six numbers for hull ", hull_number()});
     if (stage_ == Stage::kOffset) return joined({"expected 'offset' with three numbers for hull ", hull_number()});
+    if (stage_ != Stage::kEnd) {
+      return "expected 'end': the text is cut off (a whole text from before 'end' lines were written needs one "
+             "added as its last line)";
+    }
     return {};
   }
 
   CollisionData& data() { return data_; }
 
  private:
-  enum class Stage { kStart, kBox, kOffset, kHullRecords, kSpheres, kTrailing };
+  enum class Stage { kStart, kBox, kOffset, kHullRecords, kSpheres, kTrailing, kEnd };
 
   std::string hull_number() const { return std::to_string(data_.volumes.size()); }
 
@@ -207,6 +227,12 @@ class TextParser {
       if (!problem.empty()) return problem;
     }
     stage_ = Stage::kTrailing;
+    return {};
+  }
+
+  std::string take_end(std::span<const std::string_view> values) {
+    if (!values.empty()) return "'end' takes nothing after it";
+    stage_ = Stage::kEnd;
     return {};
   }
 

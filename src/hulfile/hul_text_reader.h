@@ -16,8 +16,10 @@ struct HulTextReading {
 // Reads a hull file text: blank lines and comments ("#" to the end of the line) are skipped,
 // words are separated by spaces or TABs, lines may end in CR LF. Each "hull" line is followed by
 // its "box" and "offset" lines, then any number of "point", "edge" and "plane" lines in any
-// order (each list keeps its own order); "sphere" lines follow the hulls, "trailing" lines come
-// last. Values are decimals (correctly rounded to single precision; "inf", "nan" read too) or
+// order (each list keeps its own order); "sphere" lines follow the hulls, then "trailing" lines,
+// and an "end" line closes the text: only blank lines and comments may follow it, and a text
+// without it is refused as cut off, since a text cut after any line would otherwise read as a
+// smaller hull file. Values are decimals (correctly rounded to single precision; "inf", "nan" read too) or
 // "0x" with eight hexadecimal digits giving the exact bits; edge indices are whole numbers that
 // fit 16 bits. The counts of the file come from the number of lines, at most 32767 of each.
 //

@@ -1,11 +1,10 @@
 #include "model/model_mesh.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <fstream>
 #include <optional>
 
+#include "shared/file_bytes.h"
 #include "shared/little_endian.h"
 
 namespace ombrix {
@@ -15,8 +14,6 @@ namespace {
 constexpr std::size_t kHeaderBytes = 4;
 constexpr std::size_t kPolygonBytes = 60;
 constexpr std::size_t kVertexBytes = 24;
-// The largest count a header can hold is 32767 of each.
-constexpr std::size_t kMostModelBytes = kHeaderBytes + 32767 * (kPolygonBytes + kVertexBytes);
 
 const unsigned char* byte_at(std::string_view bytes, std::size_t offset) {
   return reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
@@ -95,16 +92,20 @@ ModelReading read_model_bytes(std::string_view bytes, const std::string& path) {
 }
 
 ModelReading read_model_mesh(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return refused("Can't read file: " + path);
-  // In pieces, so a small file takes little memory and a large one no more than a model can use.
-  std::string bytes;
-  std::array<char, 65536> piece;
-  while (bytes.size() < kMostModelBytes) {
-    file.read(piece.data(), static_cast<std::streamsize>(std::min(piece.size(), kMostModelBytes - bytes.size())));
-    bytes.append(piece.data(), static_cast<std::size_t>(file.gcount()));
-    if (!file) break;
+  InputFile file(path);
+  if (!file.is_open()) {
+    if (file.fault() == platform::kNotARegularFile) return refused("Can't read file: " + path + ": " + file.fault());
+    return refused("Can't read file: " + path);
   }
+  // The header's counts say how much can be used; nothing past that is read.
+  std::string bytes;
+  bool read = file.read(kHeaderBytes, bytes);
+  if (read && bytes.size() == kHeaderBytes) {
+    const std::size_t polygon_count = static_cast<std::size_t>(std::max(0, int{int16_at(byte_at(bytes, 0))}));
+    const std::size_t vertex_count = static_cast<std::size_t>(std::max(0, int{int16_at(byte_at(bytes, 2))}));
+    read = file.read(kPolygonBytes * polygon_count + kVertexBytes * vertex_count, bytes);
+  }
+  if (!read) return refused("Can't read file: " + path);
   return read_model_bytes(bytes, path);
 }
 

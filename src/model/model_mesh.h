@@ -47,8 +47,10 @@ struct ModelReading {
 // such vertex; beyond kLargestCoordinate either way).
 ModelReading read_model_bytes(std::string_view bytes, const std::string& path);
 
-// Reads the model file at `path` as read_model_bytes does; "Can't read file: <path>" when it
-// cannot be opened. Reads no more than its counts can announce, whatever the file's size.
+// Reads the model file at `path` as read_model_bytes does; "Can't read file: <path>: it is not a
+// regular file" for a folder, a pipe or a device (refused without waiting on it), "Can't read
+// file: <path>" when it cannot be opened or read. Reads no more than its header's counts can use,
+// whatever the file's size.
 ModelReading read_model_mesh(const std::string& path);
 
 }  // namespace ombrix

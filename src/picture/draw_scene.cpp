@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "picture/picture_palette.h"
+#include "picture/pixel_count.h"
 
 namespace ombrix {
 
@@ -51,7 +52,7 @@ double brightness(const Direction& normal, const Direction& light) {
 }
 
 QColor shaded(QRgb base, double brightness) {
-  const auto channel = [brightness](int value) { return std::clamp(static_cast<int>(value * brightness), 0, 255); };
+  const auto channel = [brightness](int value) { return clamped_pixels(value * brightness, 0, 255); };
   return QColor(channel(qRed(base)), channel(qGreen(base)), channel(qBlue(base)), qAlpha(base));
 }
 
@@ -218,7 +219,7 @@ void paint_disc(QPainter& painter, const Disc& disc) {
 
   QFont font = painter.font();
   font.setBold(true);
-  font.setPixelSize(std::clamp(static_cast<int>(disc.radius * 0.8), 8, 16));
+  font.setPixelSize(clamped_pixels(disc.radius * 0.8, 8, 16));
   painter.setFont(font);
   painter.setPen(QColor(kTextColour));
   // A small selected disc's number is written in a box of the smallest numbered size around it.

@@ -1,12 +1,13 @@
 #include "picture/four_views.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
-#include <QSaveFile>
 #include <cassert>
 
 #include "picture/draw_scene.h"
 #include "picture/picture_palette.h"
+#include "picture/pixel_count.h"
 #include "picture/view_camera.h"
 #include "shared/number_text.h"
 
@@ -43,7 +44,7 @@ void paint_legend_line(QPainter& painter, const QRectF& line, const QColor& swat
   const QRectF words(mark.right() + 6.0, line.top(), line.right() - mark.right() - 6.0, line.height());
   const QString elided =
       painter.fontMetrics().elidedText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
-                                       Qt::ElideRight, static_cast<int>(words.width()));
+                                       Qt::ElideRight, clamped_pixels(words.width(), 0, kLargestPicture.width()));
   painter.drawText(words, Qt::AlignLeft | Qt::AlignVCenter, elided);
 }
 
@@ -124,14 +125,11 @@ QImage four_view_picture(const PictureScene& scene, const PictureLegend& legend,
   return image;
 }
 
-bool write_png(const QImage& image, const std::string& path) {
-  QSaveFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+std::optional<std::string> png_bytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+  return bytes.toStdString();
 }
 
 }  // namespace ombrix

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,7 @@ inline constexpr QSize kLargestPicture{4096, 4096};
 // the whole scene under its name, above the legend. `size` must lie within the limits above.
 QImage four_view_picture(const PictureScene& scene, const PictureLegend& legend, const QSize& size);
 
-// Writes `image` to `path` as a PNG, beside the target first and then renamed over it. Returns
-// false when it cannot be written; an earlier file at `path` then stays as it was.
-bool write_png(const QImage& image, const std::string& path);
+// The bytes of `image` as a PNG file; nothing when Qt cannot encode it.
+std::optional<std::string> png_bytes(const QImage& image);
 
 }  // namespace ombrix

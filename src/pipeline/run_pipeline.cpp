@@ -15,6 +15,7 @@
 #include "record/hull_file_limits.h"
 #include "shared/number_text.h"
 #include "shared/paths.h"
+#include "shared/write_file.h"
 #include "spheres/fill_spheres.h"
 
 namespace ombrix {
@@ -80,29 +81,51 @@ std::string too_large_reason(const CollisionData& data) {
   return count_text(data.volumes.size()) + " main volumes" + limit + "split them over several files";
 }
 
-bool write_output(const Fields& fields, const CollisionData& data, Log& log) {
-  const std::string path = directory_prefix(fields) + fields.field_text(Field::kOutputFile);
+bool write_output(const Fields& fields, const CollisionData& data, std::span<const std::string> also_read, Log& log) {
+  const std::string path = run_output_path(fields);
   if (data.volumes.empty()) {
     log.log_message("Nothing to write: no model could be read.", Stamp::kStamped);
     return false;
   }
-  switch (write_hul_file(path, data)) {
-    case HulWriteResult::kWritten:
-      return true;
-    case HulWriteResult::kCannotWrite:
-      log.log_message("Can't write file: " + path, Stamp::kStamped);
-      return false;
-    case HulWriteResult::kTooLarge:
-      log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", Stamp::kStamped);
-      return false;
+  const std::optional<std::string> bytes = hul_file_bytes(data);
+  if (!bytes) {
+    log.log_message("Can't write file: " + path + " (" + too_large_reason(data) + ").", Stamp::kStamped);
+    return false;
   }
+  std::vector<std::string> inputs = run_input_paths(fields);
+  inputs.insert(inputs.end(), also_read.begin(), also_read.end());
+  const FileWrite write = write_whole_file(path, *bytes, inputs);
+  switch (write.outcome) {
+    case WriteOutcome::kWritten:
+      return true;
+    case WriteOutcome::kIsAnInput:
+      log.log_message("Can't write file: " + path + " (it is the input file " + write.input + ").", Stamp::kStamped);
+      return false;
+    case WriteOutcome::kCannotWrite:
+      break;
+  }
+  log.log_message("Can't write file: " + path, Stamp::kStamped);
   return false;
 }
 
 }  // namespace
 
-RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
-                        RunProduct* product) {
+std::string run_output_path(const Fields& fields) {
+  const std::string name = fields.field_text(Field::kOutputFile);
+  if (std::filesystem::path(name).is_absolute()) return name;
+  return directory_prefix(fields) + name;
+}
+
+std::vector<std::string> run_input_paths(const Fields& fields) {
+  std::vector<std::string> paths;
+  for (const InputEntry& entry : parse_input_list(fields.field_text(Field::kInputFiles), directory_prefix(fields))) {
+    paths.push_back(entry.path);
+  }
+  return paths;
+}
+
+RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results, RunProduct* product,
+                        std::span<const std::string> also_read) {
   results.clear();
   if (product) *product = {};
   log.log_message("", Stamp::kPlain);
@@ -130,7 +153,7 @@ RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, R
   RunProduct built;
   read_volumes(entries, hull, *most_planes, built, log);
   fill_spheres(built.data.spheres, built.data.volumes, fields, log, results);
-  const bool written = write_output(fields, built.data, log);
+  const bool written = write_output(fields, built.data, also_read, log);
 
   const auto elapsed = static_cast<std::int32_t>(tick_count() - start);
   log.log_message("end (" + format_whole(elapsed) + "ms)", Stamp::kStamped);

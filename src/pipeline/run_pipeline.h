@@ -1,6 +1,7 @@
 // One complete run: from the field texts to the written hull file.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,17 +34,25 @@ struct RunProduct {
   std::vector<std::string> model_paths;  // one per main volume, in the order of `data.volumes`
 };
 
+// The hull file a run writes: the output field's name in the working directory, or the name as it
+// is when it is absolute.
+std::string run_output_path(const Fields& fields);
+
+// The model files a run reads, each input field entry's name in the working directory.
+std::vector<std::string> run_input_paths(const Fields& fields);
+
 // Reads the input, working directory and max planes fields, checks that every named file exists,
 // reads each model, builds its box and hull with `hull`, keeps each hull within the plane budget
-// (apply_plane_budget), fills the hulls with spheres, writes the hull file named by the output
-// field (read, with the working directory, only then) and logs "end (<ms>ms)". `results` is
-// emptied first and receives the placed spheres' rows.
+// (apply_plane_budget), fills the hulls with spheres, writes the hull file at run_output_path
+// (the output field is read only then) through write_whole_file, never over a model it read nor
+// over a file of `also_read` (what the caller read for the run, such as the settings file), and
+// logs "end (<ms>ms)". `results` is emptied first and receives the placed spheres' rows.
 //
 // A max planes text that is no budget aborts the run before the files are checked, with
 // plane_budget_refusal's line. Every other failure is logged; a file that cannot be read is
 // skipped and the run goes on. When `product` is given it receives what the run built, written
 // or not; an aborted run empties it.
 RunOutcome run_pipeline(const Fields& fields, Log& log, const HullMaker& hull, ResultList& results,
-                        RunProduct* product = nullptr);
+                        RunProduct* product = nullptr, std::span<const std::string> also_read = {});
 
 }  // namespace ombrix

@@ -1,8 +1,6 @@
 #include "settings/settings_file.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -12,7 +10,9 @@
 #include <vector>
 
 #include "settings/settings_value.h"
+#include "shared/file_bytes.h"
 #include "shared/text.h"
+#include "shared/write_file.h"
 
 namespace ombrix {
 
@@ -176,9 +176,7 @@ constexpr std::string_view kMaxPlanesKey = "max_planes";
 constexpr std::string_view kSpherePlacementKey = "sphere_placement";
 constexpr std::string_view kGreedyPlacement = "greedy";
 
-QString qt_path(const std::string& path) {
-  return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
-}
+constexpr std::size_t kMostSettingsBytes = std::size_t{1} << 20;  // a thousand times any real one
 
 // The file's bytes; nullopt when it exists but cannot be read. A missing file reads as empty.
 // Only a regular file is read: a pipe of that name would block the tool.
@@ -186,12 +184,8 @@ std::optional<std::string> read_settings_bytes(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (status.type() == std::filesystem::file_type::not_found) return std::string();
-  if (status.type() != std::filesystem::file_type::regular) return std::nullopt;
-  QFile file(qt_path(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes.toStdString();
+  std::string fault;
+  return read_file_bytes(path, fault, kMostSettingsBytes);
 }
 
 }  // namespace
@@ -234,15 +228,7 @@ bool save_settings_file(const std::string& path, const FieldSettings& settings) 
   // A file that exists but cannot be read is left alone rather than replaced by our keys alone.
   const std::optional<std::string> bytes = read_settings_bytes(path);
   if (!bytes) return false;
-
-  const std::string text = text_with_settings(*bytes, settings);
-  QSaveFile file(qt_path(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return write_whole_file(path, text_with_settings(*bytes, settings)).outcome == WriteOutcome::kWritten;
 }
 
 }  // namespace ombrix

@@ -46,7 +46,7 @@ FieldSettings load_settings_file(const std::string& path);
 // with the mark's bytes. A text that a plain line would not give back (a line break, blanks at
 // its ends) is written quoted, so that the file reloads to exactly the texts saved.
 //
-// The new text is written beside the file and renamed over it. Returns false, leaving the
+// The new text is written through write_whole_file (shared/write_file.h). Returns false, leaving the
 // file as it was, when it exists but cannot be read, or when it cannot be written.
 bool save_settings_file(const std::string& path, const FieldSettings& settings);
 

@@ -166,7 +166,7 @@ TEST_F(HulSubcommands, ScaleMultipliesEveryLengthAndRefusesAFactorThatIsNotFinit
   EXPECT_EQ(big.data.spheres[2].radius, scaled(was.spheres[2].radius));
   EXPECT_EQ(big.data.spheres[2].z, scaled(was.spheres[2].z));
 
-  for (const char* factor : {"0", "-1", "-0", "nan", "inf", "1e999", "1.5x", "''", "0x2"}) {
+  for (const char* factor : {"0", "-1", "-0", "nan", "inf", "-inf", "1e999", "1.5x", "''", "0x2"}) {
     SCOPED_TRACE(factor);
     const testing::ProgramRun refused = run(std::string("scale car.hul ") + factor + " --output refused.hul");
     EXPECT_EQ(refused.status, 2) << refused.out;

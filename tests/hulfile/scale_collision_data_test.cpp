@@ -19,7 +19,7 @@ TEST(ScaleCollisionData, LengthsAreScaledOnceRoundedAndNormalsEdgesAndTrailingBy
   data.volumes[1].points[0].y = -std::numeric_limits<float>::infinity();
   data.trailing = "tail";
   const CollisionData before = data;
-  ASSERT_TRUE(scale_collision_data(data, 0.1));
+  ASSERT_EQ(scale_collision_data(data, 0.1).outcome, ScaleOutcome::kScaled);
 
   const auto scaled = [](float value) { return static_cast<float>(static_cast<double>(value) * 0.1); };
   const Volume& was = before.volumes[1];
@@ -42,10 +42,25 @@ TEST(ScaleCollisionData, LengthsAreScaledOnceRoundedAndNormalsEdgesAndTrailingBy
   EXPECT_NE(is.offset.y, was.offset.y * 0.1f);
 }
 
-TEST(ScaleCollisionData, AValueScaledBeyondTheLargestFloatIsReported) {
+TEST(ScaleCollisionData, AValueScaledBeyondTheFloatsEitherWayIsReported) {
   CollisionData data = testing::generated_prisms(1);
   data.spheres[0].radius = 3e38f;
-  EXPECT_FALSE(scale_collision_data(data, 2.0));
+  EXPECT_EQ(scale_collision_data(data, 2.0).outcome, ScaleOutcome::kTooLarge);
+
+  // Zeros stay zeros; a value other than zero that becomes one is lost.
+  data = testing::generated_prisms(1);
+  data.volumes[0].offset = {0.0f, -0.0f, 0.0f};
+  EXPECT_EQ(scale_collision_data(data, 0.5).outcome, ScaleOutcome::kScaled);
+  data.spheres[0].radius = 1e-30f;
+  EXPECT_EQ(scale_collision_data(data, 1e-20).outcome, ScaleOutcome::kTooSmall);
+}
+
+TEST(ScaleCollisionData, AHullWhoseBoxLosesItsDepthIsNamed) {
+  CollisionData data = testing::generated_prisms(2);
+  data.volumes[1].box = {1.0f, 1.0000001f, 1.0f, 2.0f, 1.0f, 2.0f};
+  const Scaling scaling = scale_collision_data(data, 1e-40);  // every value becomes a subnormal
+  EXPECT_EQ(scaling.outcome, ScaleOutcome::kScaled);
+  EXPECT_EQ(scaling.flattened, std::vector<size_t>{1});
 }
 
 }  // namespace

@@ -132,5 +132,14 @@ TEST(PictureDamage, WhatCannotBePlacedIsLeftOutAndTheRestIsDrawn) {
   EXPECT_TRUE(std::isfinite(framed.scale) && framed.scale > 0.0);
 }
 
+// A radius far beyond any picture: every size drawn from it must be clamped before it becomes
+// whole pixels (the undefined conversion shows under the sanitizers).
+TEST(PictureDamage, SphereFarLargerThanThePictureCoversIt) {
+  PictureScene scene;
+  scene.spheres.push_back({{0, 0, 0, 1.8e11f}, 1});
+  const QImage image = picture_of(scene, camera_from(StandardView::kFront), kSize);
+  EXPECT_TRUE(is_sphere(image.pixel(20, 20)));
+}
+
 }  // namespace
 }  // namespace ombrix

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 
 namespace ombrix {
@@ -25,8 +27,12 @@ void VertexTripleJudge::judged(size_t i, size_t j, size_t k, OffPlaneSide side) 
 DistinctPositions distinct_positions(std::span<const Vector> vertices) {
   std::vector<std::uint32_t> order(vertices.size());
   std::iota(order.begin(), order.end(), 0u);
-  // Equal values, not equal bits: -0 and +0 differ by exactly zero.
-  const auto key = [&](std::uint32_t p) { return std::make_tuple(vertices[p].x, vertices[p].y, vertices[p].z); };
+  // Equal bits, not equal values: -0 and +0 give differences of either sign of zero, and the
+  // sign of a zero reaches the written plane.
+  const auto key = [&](std::uint32_t p) {
+    return std::make_tuple(std::bit_cast<std::uint32_t>(vertices[p].x), std::bit_cast<std::uint32_t>(vertices[p].y),
+                           std::bit_cast<std::uint32_t>(vertices[p].z));
+  };
   std::stable_sort(order.begin(), order.end(), [&](std::uint32_t p, std::uint32_t q) { return key(p) < key(q); });
   std::vector<std::uint32_t> position_of(vertices.size());
   std::vector<std::uint32_t> first_members;

@@ -327,5 +327,32 @@ TEST(OwnHullMatchesLiteral, BodiesWithACoordinateFarLargerOrSmallerThanTheRest) 
   });
 }
 
+// Zeros of both signs, subnormals and values near 1e8 in one model: candidate normals with zero
+// components, whose sign is part of the written bytes and depends on which vertex gave it.
+TEST(OwnHullMatchesLiteral, ZerosKeepTheirSignBesideSubnormalAndHugeCoordinates) {
+  expect_same_as_literal({{367696576.0f, 0.0101060616f, -2.29736799e-10f},
+                          {0.0f, -0.000444283331f, -8.36802414e-08f},
+                          {-8.36459577e-08f, 0.0f, 5.54066482e-09f},
+                          {0.0f, 0.0f, 0.0f},
+                          {0.0f, 5.71026212e-11f, 0.0f},
+                          {4.95482681e-21f, 5.22935263e-24f, 0.0f},
+                          {-0.0f, 0.0f, 0.0f},
+                          {6.13859812e-39f, -5.93298239e-07f, 5.22935263e-24f},
+                          {0.0f, -4.77608378e-26f, 1.51340234e-43f}});
+  constexpr float kValues[] = {0.0f, -0.0f, 0.0f, -0.0f, 1e-40f, 4.0f, -6.0f, 2e8f, -3.7e8f};
+  compare_family(13, 120, [&](ModelRandom& random, size_t) {
+    std::vector<Vector> points(random.whole(5, 12));
+    for (Vector& point : points) {
+      for (float* value : {&point.x, &point.y, &point.z}) *value = kValues[random.whole(0, std::size(kValues) - 1)];
+    }
+    // The same place again with its zeros of the other sign.
+    Vector twin = points[random.whole(0, points.size() - 1)];
+    for (float* value : {&twin.x, &twin.y, &twin.z}) {
+      if (*value == 0.0f) *value = -*value;
+    }
+    points.insert(points.begin() + static_cast<std::ptrdiff_t>(random.whole(0, points.size())), twin);
+    return points;
+  });
+}
 }  // namespace
 }  // namespace ombrix
