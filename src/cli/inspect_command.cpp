@@ -18,6 +18,7 @@ struct InspectOptions {
   std::string model_path;
   bool model_given = false;  // an empty name is a model too, and refused as one
   bool json = false;
+  bool strict = false;  // warnings count as errors for the exit status
 };
 
 int run_inspect(InspectOptions& options) {
@@ -37,7 +38,8 @@ int run_inspect(InspectOptions& options) {
                              : inspect_text_report(inspection, options.files))
             << std::flush;
   if (!inspection.reading.fault.empty()) return 2;
-  return inspection.findings.empty() ? 0 : 1;
+  const FindingCount count = count_findings(inspection.findings);
+  return count.errors > 0 || (options.strict && count.warnings > 0) ? 1 : 0;
 }
 
 }  // namespace
@@ -45,8 +47,8 @@ int run_inspect(InspectOptions& options) {
 CliCommand add_inspect_command(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "inspect",
-      "Print what a hull file holds and what is wrong with it. Exit status: 0 nothing found, 1 something "
-      "found, 2 the file cannot be read.");
+      "Print what a hull file holds and what is wrong with it. Exit status: 0 no error found (warnings "
+      "allowed), 1 errors found (or warnings, with --strict), 2 the file cannot be read.");
   auto options = std::make_shared<InspectOptions>();
   command->add_option("FILE", options->files.hul_path, "The hull file (.hul).")->required()->type_name("FILE.hul");
   // The command line is gone when the command runs: what was given is noted while it is parsed.
@@ -57,6 +59,7 @@ CliCommand add_inspect_command(CLI::App& app) {
       ->type_name("MODEL.prm")
       ->each([options](const std::string&) { options->model_given = true; });
   command->add_flag("--json", options->json, "Print one JSON document instead of lines.");
+  command->add_flag("--strict", options->strict, "Exit with 1 on warnings too.");
   return {command, [options] { return run_inspect(*options); }};
 }
 
