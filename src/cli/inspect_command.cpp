@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/inspect_report.h"
+#include "hulfile/model_instead_of_hull.h"
 #include "model/model_file.h"
 #include "shared/recording_log.h"
 
@@ -33,7 +34,12 @@ int run_inspect(InspectOptions& options) {
   }
   std::optional<std::span<const MeshVertex>> model;
   if (options.files.model_path) model = vertices;
-  const HulInspection inspection = inspect_hul(read_hul_file(options.files.hul_path), model);
+  HulReading reading = read_hul_file(options.files.hul_path);
+  if (const auto model_file = model_instead_of_hull(options.files.hul_path, reading)) {
+    std::cerr << "ombrix-cli: " << *model_file << "; give it with --model\n";
+    return 2;
+  }
+  const HulInspection inspection = inspect_hul(std::move(reading), model);
   std::cout << (options.json ? inspect_json_report(inspection, options.files)
                              : inspect_text_report(inspection, options.files))
             << std::flush;

@@ -1,5 +1,6 @@
 #include "shared/file_bytes.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -7,14 +8,14 @@
 
 namespace ombrix {
 
-std::optional<std::string> read_file_bytes(const std::string& path, std::string& fault) {
+std::optional<std::string> read_file_bytes(const std::string& path, std::string& fault, std::uintmax_t most_bytes) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
     fault = std::filesystem::exists(path, error) ? "it is not a regular file" : "there is no such file";
     return std::nullopt;
   }
   std::ifstream file(path, std::ios::binary);
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  const std::uintmax_t size = std::min(std::filesystem::file_size(path, error), most_bytes);
   if (!file || error) {
     fault = "the file cannot be opened";
     return std::nullopt;
