@@ -2,19 +2,31 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/check_report.h"
+#include "cli/cli_options.h"
+#include "cli/picture_output.h"
+#include "hull/external/external_hull.h"
 #include "pack/car_check.h"
+#include "pack/car_pictures.h"
+#include "pack/game_path.h"
 #include "pack/in_order.h"
 #include "pack/pack_layout.h"
 #include "pack/pack_tally.h"
+#include "pack/rebuild_car.h"
+#include "pack/report_page.h"
 
 namespace ombrix {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,6 +35,10 @@ struct CheckOptions {
   bool json = false;
   bool strict = false;
   size_t jobs = 0;  // 0: one per core
+  std::string report;
+  std::string rebuild;
+  std::map<Field, std::string> shape;
+  std::string hull_word = "auto";
 };
 
 // "checked 12 of 163" over itself on standard error, only where someone watches it.
@@ -41,18 +57,81 @@ class Progress {
   bool shown_;
 };
 
+// An output folder outside the game folder, made ready with its folder `inside`; a line on standard error when it
+// cannot be.
+bool ready_output_folder(const std::string& folder, const char* option, const PackLayout& layout,
+                         const fs::path& inside = {}) {
+  std::error_code error;
+  const fs::path real_game = fs::weakly_canonical(layout.game, error);
+  const fs::path real_folder = fs::weakly_canonical(folder, error);
+  const auto [end, unused] = std::mismatch(real_game.begin(), real_game.end(), real_folder.begin(), real_folder.end());
+  if (error || end == real_game.end()) {
+    std::cerr << "ombrix-cli: " << option << ' ' << folder << " lies inside the game folder " << layout.game.string()
+              << "; choose a folder outside the pack\n";
+    return false;
+  }
+  fs::create_directories(fs::path(folder) / inside, error);
+  if (error) {
+    std::cerr << "ombrix-cli: can't make the folder " << folder << ": " << error.message() << '\n';
+    return false;
+  }
+  return true;
+}
+
+bool write_page(const std::string& folder, const std::string& page) {
+  const fs::path target = fs::path(folder) / "index.html";
+  const fs::path temporary = fs::path(folder) / "index.html.part";
+  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+  file << page;
+  file.close();
+  std::error_code error;
+  if (file) fs::rename(temporary, target, error);
+  if (!file || error) {
+    std::cerr << "ombrix-cli: can't write the report page " << target.string() << '\n';
+    fs::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+HullMaker chosen_hull(const std::string& word) {
+  const std::optional<HullProcedure> asked = hull_procedure_of_word(word);
+  const HullProcedure procedure = asked ? *asked : default_hull_procedure(external_hull_program_present());
+  return {hull_builder(procedure), hull_tolerance(procedure)};
+}
+
 int run_check(const CheckOptions& options) {
   const PackLayout layout = find_pack_layout(options.path);
   if (!layout.fault.empty()) {
     std::cerr << "ombrix-cli: " << layout.fault << '\n';
     return 2;
   }
+  const bool report = !options.report.empty();
+  const bool rebuild = !options.rebuild.empty();
+  if (report && !ready_output_folder(options.report, "--report", layout, "pictures")) return 2;
+  if (rebuild && !ready_output_folder(options.rebuild, "--rebuild", layout)) return 2;
+  const FieldValues fields = shape_fields(options.shape);
+  const HullMaker hull = chosen_hull(options.hull_word);
+  const std::unique_ptr<QGuiApplication> application = report ? offscreen_application() : nullptr;
+
   const size_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   std::vector<CarCheck> cars(layout.car_folders.size());
+  std::vector<bool> pictured(cars.size(), false);
   {
     const Progress progress(cars.size());
     run_in_order(
-        cars.size(), jobs, [&](size_t i) { cars[i] = check_car(layout, layout.car_folders[i]); },
+        cars.size(), jobs,
+        [&](size_t i) {
+          CarCheck& car = cars[i];
+          car = check_car(layout, layout.car_folders[i]);
+          if (!car.is_car) return;
+          if (rebuild) car.fresh = rebuild_car(car, fields, hull, options.rebuild, options.rebuild, layout.game);
+          if (!report) return;
+          bool drawn = draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
+          if (car.fresh && car.fresh->fault.empty())
+            drawn = draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;
+          pictured[i] = drawn;
+        },
         [&](size_t i) {
           if (!options.json) std::cout << check_line(cars[i]) << '\n' << std::flush;
           progress.advance(i + 1);
@@ -63,6 +142,7 @@ int run_check(const CheckOptions& options) {
   } else {
     std::cout << check_total(tally_cars(cars)) << '\n' << std::flush;
   }
+  if (report && !write_page(options.report, report_page(options.path, cars, pictured))) return 2;
   for (const CarCheck& car : cars) {
     if (fails(car, options.strict)) return 1;
   }
@@ -85,6 +165,16 @@ CliCommand add_check_command(CLI::App& app) {
   command->add_option("--jobs", options->jobs, "Check this many cars at once. Default: one per core.")
       ->type_name("N")
       ->check(CLI::Range(size_t{1}, size_t{256}));
+  command
+      ->add_option("--report", options->report,
+                   "Write an HTML page (DIR/index.html) with a picture of every car, its figures and findings.")
+      ->type_name("DIR");
+  command
+      ->add_option("--rebuild", options->rebuild,
+                   "Make each car's hull file afresh from its body with the options below, into DIR/<car "
+                   "folder>/hull.hul; the pack is not touched.")
+      ->type_name("DIR");
+  add_shape_options(*command, options->shape, options->hull_word);
   return {command, [options] { return run_check(*options); }};
 }
 

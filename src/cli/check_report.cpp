@@ -14,7 +14,7 @@ std::string counted(size_t count, const char* noun) {
 
 std::string figures_text(const HullFigures& figures) {
   if (!figures.planes) return "";
-  std::string text = joined({"; ", counted(*figures.planes, "plane"), ", ", counted(*figures.spheres, "sphere")});
+  std::string text = joined({counted(*figures.planes, "plane"), ", ", counted(*figures.spheres, "sphere")});
   if (figures.volume) text += joined({", volume ", format_fixed(*figures.volume, 1)});
   if (figures.outside) text += joined({", body ", format_fixed(*figures.outside, 1), "% out"});
   if (figures.coverage) text += joined({", spheres fill ", format_fixed(*figures.coverage, 1), "% of the hull"});
@@ -33,6 +33,15 @@ std::string figures_json(const HullFigures& figures) {
   return joined({"\"planes\": ", json_count(figures.planes), ", \"spheres\": ", json_count(figures.spheres),
                  ", \"volume\": ", json_real(figures.volume), ", \"outside\": ", json_real(figures.outside),
                  ", \"coverage\": ", json_real(figures.coverage)});
+}
+
+std::string fresh_json(const FreshHull& fresh) {
+  if (!fresh.fault.empty())
+    return joined(
+        {", \"rebuilt\": {\"hull\": ", json_string(fresh.file), ", \"fault\": ", json_string(fresh.fault), "}"});
+  return joined({", \"rebuilt\": {\"hull\": ", json_string(fresh.file), ", ", figures_json(fresh.figures),
+                 ", \"errors\": ", std::to_string(fresh.figures.count.errors),
+                 ", \"warnings\": ", std::to_string(fresh.figures.count.warnings), "}"});
 }
 
 std::string car_json(const CarCheck& car) {
@@ -61,6 +70,7 @@ std::string car_json(const CarCheck& car) {
                  ", \"findings\": [",
                  findings,
                  findings.empty() ? "]" : "\n    ]",
+                 car.fresh ? fresh_json(*car.fresh) : "",
                  "}"});
 }
 
@@ -69,8 +79,16 @@ std::string car_json(const CarCheck& car) {
 std::string check_line(const CarCheck& car) {
   const std::string who = car.name ? joined({car.folder, " (", *car.name, ")"}) : car.folder;
   if (!car.is_car) return joined({who, ": not a car"});
-  std::string line = joined({who, ": ", counted(car.count.errors, "error"), ", ",
-                             counted(car.count.warnings, "warning"), figures_text(car.figures)});
+  std::string line =
+      joined({who, ": ", counted(car.count.errors, "error"), ", ", counted(car.count.warnings, "warning")});
+  if (car.figures.planes) line += joined({"; ", figures_text(car.figures)});
+  if (car.fresh) {
+    line +=
+        car.fresh->fault.empty()
+            ? joined({"; fresh: ", counted(car.fresh->figures.count.errors, "error"), ", ",
+                      counted(car.fresh->figures.count.warnings, "warning"), ", ", figures_text(car.fresh->figures)})
+            : joined({"; fresh: ", car.fresh->fault});
+  }
   for (const CarFinding& finding : car.findings) {
     if (finding.severity != Severity::kError) continue;
     return joined({line, "; first error: ", finding.kind, ": ", finding.message});

@@ -33,6 +33,14 @@ struct HullFigures {
 // The figures of `inspection` (with the body's fit when it has one).
 HullFigures figures_of(const HulInspection& inspection);
 
+// A hull file made afresh from the car's body.
+struct FreshHull {
+  std::string file;            // where it was written, named as the user named the folder
+  std::filesystem::path path;  // the same, to open
+  HullFigures figures;         // measured as the shipped one is
+  std::string fault;           // empty when written; else why not
+};
+
 struct CarCheck {
   std::string folder;               // the car folder's own name: "akii"
   bool is_car = false;              // false for a folder with neither parameters.txt, body.prm nor hull.hul
@@ -44,6 +52,7 @@ struct CarCheck {
   HullFigures figures;
   std::vector<CarFinding> findings;  // the car's own first, then inspect's for its hull file
   FindingCount count;
+  std::optional<FreshHull> fresh;  // with a rebuild only
 };
 
 // Checks the car in `folder` (relative to `layout.game`, with `/`): reads parameters.txt (at most
