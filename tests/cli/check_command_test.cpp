@@ -8,6 +8,7 @@
 #include <string>
 
 #include "hulfile/hul_file.h"
+#include "hulfile/hul_file_reader.h"
 #include "support/generated_hulls.h"
 #include "support/program_run.h"
 #include "support/test_files.h"
@@ -105,6 +106,44 @@ TEST_F(CheckCommand, HullCommandsGivenAModelFileSaySoPlainly) {
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.out.find(" is a model file (.prm or .m), not a hull file"), std::string::npos) << result.out;
   }
+}
+
+TEST_F(CheckCommand, ReportAndRebuildWriteBesideThePackNeverInIt) {
+  CollisionData reaching = testing::generated_prisms(1);
+  reaching.spheres[0].radius = 30.0f;
+  car("akii", reaching);
+  fs::create_directories(dir.path() / "game" / "cars" / "misc");
+  const std::string pack_hull = testing::read_file((dir.path() / "game/cars/akii/hull.hul").string());
+
+  const testing::ProgramRun result = run("check game --report out/report --rebuild out/fresh --hull exact --spheres 3");
+  EXPECT_EQ(result.status, 0) << result.out;
+  EXPECT_NE(result.out.find("akii (akii): 0 errors, 1 warning; 5 planes, 2 spheres, volume 15588.5, body 0.0% out, "
+                            "spheres fill 100.0% of the hull; fresh: 0 errors, "),
+            std::string::npos)
+      << result.out;
+  EXPECT_EQ(testing::read_file((dir.path() / "game/cars/akii/hull.hul").string()), pack_hull);
+  const HulReading fresh = read_hul_file((dir.path() / "out/fresh/akii/hull.hul").string());
+  EXPECT_EQ(fresh.fault, "");
+  EXPECT_EQ(fresh.data.spheres.size(), 3u);
+  const std::string page = testing::read_file((dir.path() / "out/report/index.html").string());
+  EXPECT_NE(page.find("<b>fresh</b>"), std::string::npos);
+  for (const char* picture : {"car-001.png", "car-001-views.png", "car-001-fresh.png", "car-001-fresh-views.png"}) {
+    SCOPED_TRACE(picture);
+    const auto [width, height] =
+        testing::png_size(testing::read_file((dir.path() / "out/report/pictures" / picture).string()));
+    EXPECT_GT(width, 100u);
+    EXPECT_GT(height, 100u);
+  }
+  EXPECT_FALSE(fs::exists(dir.path() / "out/report/pictures/car-002.png"));  // misc is not a car
+
+  for (const char* inside : {"check game --rebuild game/cars", "check game/cars/akii --rebuild game/cars",
+                             "check game --report game/report"}) {
+    SCOPED_TRACE(inside);
+    const testing::ProgramRun refused = run(inside);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.out.find("lies inside the game folder"), std::string::npos) << refused.out;
+  }
+  EXPECT_EQ(testing::read_file((dir.path() / "game/cars/akii/hull.hul").string()), pack_hull);
 }
 
 }  // namespace
