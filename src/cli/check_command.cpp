@@ -126,7 +126,7 @@ int run_check(const CheckOptions& options) {
           car = check_car(layout, layout.car_folders[i]);
           if (!car.is_car) return;
           if (rebuild) car.fresh = rebuild_car(car, fields, hull, options.rebuild, options.rebuild, layout.game);
-          if (!report) return;
+          if (!report || (car.body_file.empty() && car.hull_file.empty())) return;
           bool drawn = draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
           if (car.fresh && car.fresh->fault.empty())
             drawn = draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;

@@ -24,7 +24,9 @@ tr.error td:first-child { border-left: 4px solid #c0392b; }
 tr.warning td:first-child { border-left: 4px solid #e0a800; }
 tr.clean td:first-child { border-left: 4px solid #2e8b57; }
 tr.none { color: #888; }
-td.pictures img { display: block; border: 1px solid #ccc; margin-bottom: 4px; }
+td.pictures { white-space: nowrap; }
+figure { display: inline-block; margin: 0 4px 0 0; } figcaption { font-size: 12px; color: #666; }
+td.pictures img { display: block; border: 1px solid #ccc; }
 td.figures { white-space: nowrap; font-variant-numeric: tabular-nums; }
 .folder { color: #666; font-size: 12px; }
 ul { margin: 0; padding-left: 18px; } li.error { color: #c0392b; } li.warning { color: #8a6d00; }
@@ -40,6 +42,7 @@ std::string figure(const std::optional<double>& value, const char* unit) {
 std::string count(const std::optional<size_t>& value) { return value ? std::to_string(*value) : "–"; }
 
 std::string figures_cell(const HullFigures& figures, const char* title) {
+  if (!figures.planes) return joined({"<b>", title, "</b><br>nothing to measure"});
   return joined({"<b>", title, "</b><br>planes ", count(figures.planes), ", spheres ", count(figures.spheres),
                  "<br>volume ", figure(figures.volume, ""), "<br>body out ", figure(figures.outside, "%"),
                  "<br>spheres fill ", figure(figures.coverage, "%"), "<br>", std::to_string(figures.count.errors),
@@ -48,11 +51,11 @@ std::string figures_cell(const HullFigures& figures, const char* title) {
 
 std::string picture_link(size_t car, bool fresh, const std::string& alt) {
   const std::string id = joined({"v", std::to_string(car + 1), fresh ? "f" : ""});
-  return joined({"<a href=\"#", id, "\"><img src=\"", thumbnail_name(car, fresh), "\" width=\"",
+  return joined({"<figure><a href=\"#", id, "\"><img src=\"", thumbnail_name(car, fresh), "\" width=\"",
                  std::to_string(kThumbnailWidth), "\" height=\"", std::to_string(kThumbnailHeight), "\" alt=\"",
-                 html_escaped(alt), "\"></a><div class=\"view\" id=\"", id,
-                 "\"><a href=\"#\"><img loading=\"lazy\" src=\"", views_name(car, fresh), "\" alt=\"",
-                 html_escaped(alt), "\"></a></div>"});
+                 html_escaped(alt), "\"></a><figcaption>", fresh ? "fresh" : "shipped",
+                 "</figcaption><div class=\"view\" id=\"", id, "\"><a href=\"#\"><img loading=\"lazy\" src=\"",
+                 views_name(car, fresh), "\" alt=\"", html_escaped(alt), "\"></a></div>"});
 }
 
 const char* row_class(const CarCheck& car) {
@@ -130,14 +133,15 @@ std::string report_page(const std::string& path, const std::vector<CarCheck>& ca
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return rank(cars[a]) < rank(cars[b]); });
   const PackTally tally = tally_cars(cars);
-  std::string page = joined(
-      {"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>ombrix check: ",
-       html_escaped(path), "</title>\n<style>", kStyle, "</style>\n</head>\n<body>\n<h1>ombrix check of ",
-       html_escaped(path), "</h1>\n<div class=\"summary\"><span>", std::to_string(tally.cars),
-       " cars</span><span class=\"errors\">", std::to_string(tally.with_errors),
-       " with errors</span><span class=\"warnings\">", std::to_string(tally.with_warnings),
-       " with warnings only</span><span>", std::to_string(tally.not_cars),
-       " not cars</span></div>\n<table>\n<tr><th>Pictures</th><th>Car</th><th>Figures</th><th>Findings</th></tr>\n"});
+  std::string page =
+      joined({"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>ombrix check: ",
+              html_escaped(path), "</title>\n<style>", kStyle, "</style>\n</head>\n<body>\n<h1>ombrix check of ",
+              html_escaped(path), "</h1>\n<div class=\"summary\"><span>", std::to_string(tally.cars),
+              " cars</span><span class=\"errors\">", std::to_string(tally.with_errors),
+              " with errors</span><span class=\"warnings\">", std::to_string(tally.with_warnings),
+              " with warnings only</span><span>", std::to_string(tally.not_cars),
+              tally.not_cars == 1 ? " not a car" : " not cars",
+              "</span></div>\n<table>\n<tr><th>Pictures</th><th>Car</th><th>Figures</th><th>Findings</th></tr>\n"});
   for (const size_t i : order) page += car_row(cars[i], i, i < pictured.size() && pictured[i]);
   return page + "</table>\n</body>\n</html>\n";
 }

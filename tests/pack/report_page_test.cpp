@@ -30,7 +30,7 @@ TEST(ReportPage, CarsWithErrorsComeFirstThenWarningsThenTheRestInNameOrder) {
     }
   }
   EXPECT_NE(page.find("<span>4 cars</span><span class=\"errors\">1 with errors</span><span class=\"warnings\">2 with "
-                      "warnings only</span><span>1 not cars</span>"),
+                      "warnings only</span><span>1 not a car</span>"),
             std::string::npos);
   // The broken car is the fourth folder: its pictures carry its own number, whatever its place.
   EXPECT_NE(page.find("<a href=\"#v4\"><img src=\"pictures/car-004.png\""), std::string::npos);
