@@ -6,10 +6,13 @@
 // budget (40, 20, 12) "planes added_% greedy_%", then "budget_cpu_s run_cpu_s run_s greedy_s
 // not_worse": the budget's and a whole run's processor seconds, the run's and the greedy's on the
 // clock, and whether no budget enclosed more than the greedy's.
+// Then a made-up pack of kPackCars cars of the given bodies checked by ombrix-cli: "pack cars
+// bodies check_s report_s report_mb".
 // With --work, only the tool's sphere stage is timed, against its work estimate: "model vertices
 // grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -23,6 +26,7 @@
 #include "exact_stage.h"
 #include "hull_stage.h"
 #include "model/model_file.h"
+#include "pack_stage.h"
 #include "picture_stage.h"
 #include "shared/number_text.h"
 #include "shared/recording_log.h"
@@ -138,6 +142,22 @@ bool time_work(const std::vector<std::string>& models, const BenchSettings& sett
 
 }  // namespace
 
+// Times the check of a made-up pack with the ombrix-cli beside this program; false when it failed.
+bool time_pack_check(const std::vector<std::string>& models, const char* program) {
+  std::string fault;
+  const std::filesystem::path cli = std::filesystem::absolute(program).parent_path() / "ombrix-cli";
+  const std::optional<PackTiming> timing = time_pack(models, cli, fault);
+  std::cout << "pack cars bodies check_s report_s report_mb\n";
+  if (!timing) {
+    std::cerr << "ombrix-bench: pack: " << fault << '\n';
+    return false;
+  }
+  std::cout << "pack " << timing->cars << " " << timing->bodies << " " << format_fixed(timing->check_seconds, 2) << " "
+            << format_fixed(timing->report_seconds, 2) << " " << format_fixed(timing->report_bytes / 1e6, 1) << '\n'
+            << std::flush;
+  return true;
+}
+
 int main(int argc, char** argv) {
   CLI::App app{"Times the literal and the fast form of each stage on each model file."};
   std::vector<std::string> models;
@@ -149,8 +169,8 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
   app.add_option("--stage", chosen_stages,
-                 "only this stage (hull, spheres, exact, picture or budget; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "budget"}))
+                 "only this stage (hull, spheres, exact, picture, budget or pack; may be repeated); all by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "budget", "pack"}))
       ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
@@ -182,5 +202,6 @@ int main(int argc, char** argv) {
   }
   const bool all_drawn = !chosen(chosen_stages, "picture") || time_pictures(models);
   const bool all_budgeted = !chosen(chosen_stages, "budget") || time_budgets(models);
-  return all_identical && all_drawn && all_budgeted ? 0 : 1;
+  const bool pack_checked = !chosen(chosen_stages, "pack") || time_pack_check(models, argv[0]);
+  return all_identical && all_drawn && all_budgeted && pack_checked ? 0 : 1;
 }
