@@ -116,21 +116,31 @@ int run_check(const CheckOptions& options) {
 
   const size_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   std::vector<CarCheck> cars(layout.car_folders.size());
-  std::vector<bool> pictured(cars.size(), false);
+  std::vector<char> pictured(cars.size(), 0);  // not vector<bool>: threads write neighbouring entries
+  const auto check_and_draw = [&](CarCheck& car, size_t i) {
+    car = check_car(layout, layout.car_folders[i]);
+    if (!car.is_car) return;
+    if (rebuild) car.fresh = rebuild_car(car, fields, hull, options.rebuild, options.rebuild, layout.game);
+    if (!report || (car.body_file.empty() && car.hull_file.empty())) return;
+    bool drawn = draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
+    if (car.fresh && car.fresh->fault.empty())
+      drawn = draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;
+    pictured[i] = drawn;
+  };
   {
     const Progress progress(cars.size());
     run_in_order(
         cars.size(), jobs,
         [&](size_t i) {
           CarCheck& car = cars[i];
-          car = check_car(layout, layout.car_folders[i]);
-          if (!car.is_car) return;
-          if (rebuild) car.fresh = rebuild_car(car, fields, hull, options.rebuild, options.rebuild, layout.game);
-          if (!report || (car.body_file.empty() && car.hull_file.empty())) return;
-          bool drawn = draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
-          if (car.fresh && car.fresh->fault.empty())
-            drawn = draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;
-          pictured[i] = drawn;
+          try {
+            check_and_draw(car, i);
+          } catch (const std::exception& stop) {  // memory or the file system gave out: this car only
+            car.is_car = true;
+            car.findings.push_back(
+                {"check-stopped", Severity::kError, std::string("the check stopped: ") + stop.what()});
+            ++car.count.errors;
+          }
         },
         [&](size_t i) {
           if (!options.json) std::cout << check_line(cars[i]) << '\n' << std::flush;
@@ -142,7 +152,9 @@ int run_check(const CheckOptions& options) {
   } else {
     std::cout << check_total(tally_cars(cars)) << '\n' << std::flush;
   }
-  if (report && !write_page(options.report, report_page(options.path, cars, pictured))) return 2;
+  if (report &&
+      !write_page(options.report, report_page(options.path, cars, std::vector<bool>(pictured.begin(), pictured.end()))))
+    return 2;
   for (const CarCheck& car : cars) {
     if (fails(car, options.strict)) return 1;
   }

@@ -10,6 +10,7 @@ namespace ombrix {
 namespace {
 
 constexpr int kCells = 32;
+constexpr double kTestLimit = 4e8;
 
 bool inside(const std::vector<FacetPlane>& planes, const Vector& point) {
   for (const FacetPlane& plane : planes) {
@@ -50,6 +51,9 @@ std::optional<double> hull_sphere_coverage(const CollisionData& data, const Geom
     if (std::isfinite(sphere.x) && std::isfinite(sphere.y) && std::isfinite(sphere.z) && std::isfinite(sphere.radius))
       spheres.push_back(sphere);
   }
+  double tests_per_cell = static_cast<double>(spheres.size());
+  for (const auto* hull : closed) tests_per_cell += static_cast<double>(hull->size());
+  if (tests_per_cell * kCells * kCells * kCells > kTestLimit) return std::nullopt;
   const auto at = [](float low, float high, int cell) {
     return static_cast<float>(low + (cell + 0.5) * (double(high) - low) / kCells);
   };

@@ -147,6 +147,8 @@ CarCheck check_car(const PackLayout& layout, const std::string& folder) {
   if (!place.fault.empty() || !fs::is_directory(place.path, error)) {
     add(car, "path-refused", Severity::kError,
         "the folder: " + (place.fault.empty() ? std::string("it cannot be read") : place.fault));
+  } else if (fs::directory_iterator(place.path, error); error) {
+    add(car, "folder-unreadable", Severity::kError, "the folder cannot be listed: " + error.message());
   } else if (const std::optional<NamedFiles> files = named_files(layout, place.shown, car)) {
     std::optional<VertexList> body;
     if (files->body) body = read_body(layout, *files->body, car);
