@@ -1,6 +1,10 @@
 #include "cli/check_command.h"
 
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -41,16 +45,26 @@ struct CheckOptions {
   std::string hull_word = "auto";
 };
 
+bool standard_error_is_terminal() {
+#if defined(_WIN32)
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
 // "checked 12 of 163" over itself on standard error, only where someone watches it.
 class Progress {
  public:
-  explicit Progress(size_t total) : total_(total), shown_(isatty(STDERR_FILENO) != 0) {}
+  explicit Progress(size_t total) : total_(total), shown_(standard_error_is_terminal()) {}
   void advance(size_t done) const {
     if (shown_) std::cerr << "\rchecked " << done << " of " << total_ << std::flush;
   }
-  ~Progress() {
+  // Before a line on standard output, which may share the terminal.
+  void clear() const {
     if (shown_) std::cerr << "\r\033[K" << std::flush;
   }
+  ~Progress() { clear(); }
 
  private:
   size_t total_;
@@ -143,6 +157,7 @@ int run_check(const CheckOptions& options) {
           }
         },
         [&](size_t i) {
+          progress.clear();
           if (!options.json) std::cout << check_line(cars[i]) << '\n' << std::flush;
           progress.advance(i + 1);
         });
