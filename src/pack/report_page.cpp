@@ -24,10 +24,10 @@ tr.error td:first-child { border-left: 4px solid #c0392b; }
 tr.warning td:first-child { border-left: 4px solid #e0a800; }
 tr.clean td:first-child { border-left: 4px solid #2e8b57; }
 tr.none { color: #888; }
-td.pictures { white-space: nowrap; }
-figure { display: inline-block; margin: 0 4px 0 0; } figcaption { font-size: 12px; color: #666; }
+.pair { display: flex; gap: 12px; } .pair > div { min-width: 10em; max-width: 14em; }
+figure { margin: 0; } figcaption { font-size: 12px; color: #666; }
 td.pictures img { display: block; border: 1px solid #ccc; }
-td.figures { white-space: nowrap; font-variant-numeric: tabular-nums; }
+td.figures { font-variant-numeric: tabular-nums; } td.findings { min-width: 24em; }
 .folder { color: #666; font-size: 12px; }
 ul { margin: 0; padding-left: 18px; } li.error { color: #c0392b; } li.warning { color: #8a6d00; }
 .kind { font-family: monospace; }
@@ -55,7 +55,7 @@ std::string picture_link(size_t car, bool fresh, const std::string& alt) {
                  std::to_string(kThumbnailWidth), "\" height=\"", std::to_string(kThumbnailHeight), "\" alt=\"",
                  html_escaped(alt), "\"></a><figcaption>", fresh ? "fresh" : "shipped",
                  "</figcaption><div class=\"view\" id=\"", id, "\"><a href=\"#\"><img loading=\"lazy\" src=\"",
-                 views_name(car, fresh), "\" alt=\"", html_escaped(alt), "\"></a></div>"});
+                 views_name(car, fresh), "\" alt=\"", html_escaped(alt), "\"></a></div></figure>"});
 }
 
 const char* row_class(const CarCheck& car) {
@@ -80,8 +80,10 @@ std::string car_row(const CarCheck& car, size_t index, bool pictured) {
   if (car.is_car) {
     figures = figures_cell(car.figures, "shipped");
     if (car.fresh) {
-      figures += car.fresh->fault.empty() ? joined({"<br><br>", figures_cell(car.fresh->figures, "fresh")})
-                                          : joined({"<br><br><b>fresh</b><br>", html_escaped(car.fresh->fault)});
+      figures = joined({"<div>", figures, "</div><div>",
+                        car.fresh->fault.empty() ? figures_cell(car.fresh->figures, "fresh")
+                                                 : joined({"<b>fresh</b><br>", html_escaped(car.fresh->fault)}),
+                        "</div>"});
     }
   }
   std::string findings;
@@ -92,12 +94,12 @@ std::string car_row(const CarCheck& car, size_t index, bool pictured) {
   }
   const std::string files = joined(
       {car.body ? html_escaped(*car.body) : "no body", "<br>", car.hull ? html_escaped(*car.hull) : "no hull file"});
-  return joined({"<tr class=\"", row_class(car), "\"><td class=\"pictures\">", pictures, "</td><td>",
-                 html_escaped(car.name.value_or(car.is_car ? "(no name)" : "not a car")), "<div class=\"folder\">",
-                 html_escaped(car.folder), "</div><div class=\"folder\">", car.is_car ? files : "",
-                 "</div></td><td class=\"figures\">", figures, "</td><td>",
-                 findings.empty() ? (car.is_car ? "no findings" : "") : joined({"<ul>", findings, "</ul>"}),
-                 "</td></tr>\n"});
+  return joined(
+      {"<tr class=\"", row_class(car), "\"><td class=\"pictures\"><div class=\"pair\">", pictures, "</div></td><td>",
+       html_escaped(car.name.value_or(car.is_car ? "(no name)" : "not a car")), "<div class=\"folder\">",
+       html_escaped(car.folder), "</div><div class=\"folder\">", car.is_car ? files : "",
+       "</div></td><td class=\"figures\"><div class=\"pair\">", figures, "</div></td><td class=\"findings\">",
+       findings.empty() ? (car.is_car ? "no findings" : "") : joined({"<ul>", findings, "</ul>"}), "</td></tr>\n"});
 }
 
 }  // namespace

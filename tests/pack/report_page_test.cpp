@@ -17,9 +17,16 @@ CarCheck car(const std::string& folder, size_t errors, size_t warnings, bool is_
   return checked;
 }
 
+size_t occurrences(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 TEST(ReportPage, CarsWithErrorsComeFirstThenWarningsThenTheRestInNameOrder) {
-  const std::vector<CarCheck> cars = {car("a_clean", 0, 0), car("b_parts", 0, 0, false), car("c_warned", 0, 2),
-                                      car("d_broken", 1, 0), car("e_warned", 0, 1)};
+  std::vector<CarCheck> cars = {car("a_clean", 0, 0), car("b_parts", 0, 0, false), car("c_warned", 0, 2),
+                                car("d_broken", 1, 0), car("e_warned", 0, 1)};
+  cars[4].fresh = FreshHull{"fresh/e_warned/hull.hul", {}, {}, ""};
   const std::string page = report_page("game", cars, {true, false, true, true, true});
   std::vector<size_t> at;
   for (const char* folder : {"d_broken", "c_warned", "e_warned", "a_clean", "b_parts"}) at.push_back(page.find(folder));
@@ -36,7 +43,12 @@ TEST(ReportPage, CarsWithErrorsComeFirstThenWarningsThenTheRestInNameOrder) {
   EXPECT_NE(page.find("<a href=\"#v4\"><img src=\"pictures/car-004.png\""), std::string::npos);
   EXPECT_NE(page.find("src=\"pictures/car-004-views.png\""), std::string::npos);
   EXPECT_EQ(page.find("car-002"), std::string::npos);  // not a car: no pictures
-  EXPECT_EQ(page.find("http"), std::string::npos);     // nothing fetched
+  for (const char* element : {"figure", "div", "td", "tr", "a"}) {
+    SCOPED_TRACE(element);
+    EXPECT_EQ(occurrences(page, "<" + std::string(element) + ">") + occurrences(page, "<" + std::string(element) + " "),
+              occurrences(page, "</" + std::string(element) + ">"));
+  }
+  EXPECT_EQ(page.find("http"), std::string::npos);  // nothing fetched
 }
 
 TEST(ReportPage, NamesAndMessagesAreTextNotMarkup) {
