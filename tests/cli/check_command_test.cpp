@@ -99,8 +99,9 @@ TEST_F(CheckCommand, JsonHasAnEntryPerFolderWithPathsRelativeToTheFolderGiven) {
 TEST_F(CheckCommand, HullCommandsGivenAModelFileSaySoPlainly) {
   write_file(dir.file("body.prm"), testing::model_file_bytes(testing::generated_prisms(1).volumes[0].points));
   fs::copy_file(dir.file("body.prm"), dir.file("body.bin"));
-  for (const char* command : {"inspect body.prm", "text body.prm", "scale body.prm 2 --output x.hul",
-                              "simplify body.prm --planes 4 --output x.hul", "inspect body.bin"}) {
+  for (const char* command :
+       {"inspect body.prm", "text body.prm", "scale body.prm 2 --output x.hul",
+        "simplify body.prm --planes 4 --output x.hul", "inspect body.bin", "picture --hul body.prm --output x.png"}) {
     SCOPED_TRACE(command);
     const testing::ProgramRun result = run(command);
     EXPECT_EQ(result.status, 2);
