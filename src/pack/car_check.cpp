@@ -31,8 +31,8 @@ std::optional<GamePath> find_named(const PackLayout& layout, CarCheck& car, cons
                                    const std::string& name) {
   GamePath found = find_game_path(layout.game, name);
   if (!found.fault.empty()) {
-    const bool refused = found.fault.find("not opened") != std::string::npos;
-    add(car, refused ? "path-refused" : "missing-file", Severity::kError, entry + " \"" + name + "\": " + found.fault);
+    add(car, found.refused ? "path-refused" : "missing-file", Severity::kError,
+        entry + " \"" + name + "\": " + found.fault);
     return std::nullopt;
   }
   return found;
@@ -64,7 +64,7 @@ std::optional<NamedFiles> named_files(const PackLayout& layout, const std::strin
     if (!read.body) add(car, "no-body", Severity::kWarning, "parameters.txt names no body (MODEL 0)");
     return NamedFiles{read.body, read.hull};
   }
-  if (parameters.fault.find("not opened") != std::string::npos) {
+  if (parameters.refused) {
     add(car, "path-refused", Severity::kError, "parameters.txt: " + parameters.fault);
     return NamedFiles{};
   }

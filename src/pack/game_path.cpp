@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-GamePath refused(std::string fault) { return {{}, {}, std::move(fault)}; }
+GamePath refused(std::string fault) { return {{}, {}, std::move(fault), true}; }
+
+GamePath missing(std::string fault) { return {{}, {}, std::move(fault), false}; }
 
 bool absolute_name(std::string_view name) {
   if (!name.empty() && (name[0] == '/' || name[0] == '\\')) return true;
@@ -68,16 +70,16 @@ bool lies_within(const fs::path& folder, const fs::path& path) {
 }
 
 GamePath find_game_path(const fs::path& game, std::string_view name) {
-  if (name.empty()) return refused("the name is empty");
+  if (name.empty()) return missing("the name is empty");
   if (absolute_name(name)) return refused("an absolute path, outside the game folder: it is not opened");
   const std::optional<std::vector<std::string>> parts = parts_of(name);
   if (!parts) return refused("a path that leads out of the game folder: it is not opened");
-  if (parts->empty()) return refused("the name is empty");
+  if (parts->empty()) return missing("the name is empty");
   GamePath found;
   found.path = game;
   for (const std::string& part : *parts) {
     const std::string entry = entry_named(found.path, part);
-    if (entry.empty()) return refused("there is no such file");
+    if (entry.empty()) return missing("there is no such file");
     found.path /= entry;
     found.shown += (found.shown.empty() ? "" : "/") + entry;
     std::error_code error;

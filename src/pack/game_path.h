@@ -11,6 +11,7 @@ struct GamePath {
   std::filesystem::path path;  // the file found, under the game folder; empty with a fault
   std::string shown;           // relative to the game folder with `/`, in the real folders' letter case
   std::string fault;           // empty when found; else why not, in words
+  bool refused = false;        // the name leads out of the game folder (or through a bad link): nothing opened
 };
 
 // Finds `name` (relative to `game`, with `\` or `/`) as the game does: each part matched against
