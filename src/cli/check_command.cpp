@@ -75,15 +75,12 @@ class Progress {
 // cannot be.
 bool ready_output_folder(const std::string& folder, const char* option, const PackLayout& layout,
                          const fs::path& inside = {}) {
-  std::error_code error;
-  const fs::path real_game = fs::weakly_canonical(layout.game, error);
-  const fs::path real_folder = fs::weakly_canonical(folder, error);
-  const auto [end, unused] = std::mismatch(real_game.begin(), real_game.end(), real_folder.begin(), real_folder.end());
-  if (error || end == real_game.end()) {
+  if (would_lie_within(layout.game, folder)) {
     std::cerr << "ombrix-cli: " << option << ' ' << folder << " lies inside the game folder " << layout.game.string()
               << "; choose a folder outside the pack\n";
     return false;
   }
+  std::error_code error;
   fs::create_directories(fs::path(folder) / inside, error);
   if (error) {
     std::cerr << "ombrix-cli: can't make the folder " << folder << ": " << error.message() << '\n';

@@ -53,6 +53,11 @@ std::string entry_named(const fs::path& folder, const std::string& part) {
   return found;
 }
 
+bool starts_with(const fs::path& path, const fs::path& folder) {
+  const auto [end, unused] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+  return end == folder.end();
+}
+
 }  // namespace
 
 bool lies_within(const fs::path& folder, const fs::path& path) {
@@ -60,13 +65,15 @@ bool lies_within(const fs::path& folder, const fs::path& path) {
   const fs::path real_folder = fs::canonical(folder, error);
   if (error) return false;
   const fs::path real_path = fs::canonical(path, error);
-  if (error) return false;
-  auto inner = real_path.begin();
-  for (const fs::path& part : real_folder) {
-    if (inner == real_path.end() || *inner != part) return false;
-    ++inner;
-  }
-  return true;
+  return !error && starts_with(real_path, real_folder);
+}
+
+bool would_lie_within(const fs::path& folder, const fs::path& path) {
+  std::error_code error;
+  const fs::path real_folder = fs::weakly_canonical(folder, error);
+  if (error) return true;
+  const fs::path real_path = fs::weakly_canonical(path, error);
+  return error || starts_with(real_path, real_folder);
 }
 
 GamePath find_game_path(const fs::path& game, std::string_view name) {

@@ -24,4 +24,8 @@ GamePath find_game_path(const std::filesystem::path& game, std::string_view name
 // Whether `path` lies inside `folder` once links are followed (both must exist).
 bool lies_within(const std::filesystem::path& folder, const std::filesystem::path& path);
 
+// Whether `path`, which need not exist yet, would lie inside (or be) `folder` once the links of
+// their existing parts are followed; true when that cannot be told.
+bool would_lie_within(const std::filesystem::path& folder, const std::filesystem::path& path);
+
 }  // namespace ombrix

@@ -5,6 +5,7 @@
 
 #include "hulfile/hul_file_reader.h"
 #include "model/model_mesh.h"
+#include "pack/game_path.h"
 #include "shared/recording_log.h"
 
 namespace ombrix {
@@ -40,16 +41,6 @@ class CarFields : public Fields {
 FreshHull failed(FreshHull fresh, std::string fault) {
   fresh.fault = std::move(fault);
   return fresh;
-}
-
-// Whether `path`, which may not exist yet, would lie inside `folder`.
-bool would_lie_within(const fs::path& folder, const fs::path& path) {
-  std::error_code error;
-  const fs::path real_folder = fs::weakly_canonical(folder, error);
-  const fs::path real_path = fs::weakly_canonical(path, error);
-  if (error) return true;  // unsure: not written
-  const auto [end, unused] = std::mismatch(real_folder.begin(), real_folder.end(), real_path.begin(), real_path.end());
-  return end == real_folder.end();
 }
 
 }  // namespace
