@@ -1,6 +1,5 @@
 #include "hulfile/check_geometry.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "hulfile/hull_distance.h"
@@ -22,15 +21,8 @@ std::string hull_name(size_t index) { return joined({"hull ", number(index + 1)}
 
 std::optional<BBox> box_around(const std::vector<Vector>& corners) {
   if (corners.empty()) return std::nullopt;
-  BBox box{corners[0].x, corners[0].x, corners[0].y, corners[0].y, corners[0].z, corners[0].z};
-  for (const Vector& corner : corners) {
-    box.min_x = std::min(box.min_x, corner.x);
-    box.max_x = std::max(box.max_x, corner.x);
-    box.min_y = std::min(box.min_y, corner.y);
-    box.max_y = std::max(box.max_y, corner.y);
-    box.min_z = std::min(box.min_z, corner.z);
-    box.max_z = std::max(box.max_z, corner.z);
-  }
+  BBox box = box_of_point(corners[0]);
+  for (const Vector& corner : corners) extend_box(box, corner);
   return box;
 }
 

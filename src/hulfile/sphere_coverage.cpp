@@ -38,12 +38,8 @@ std::optional<double> hull_sphere_coverage(const CollisionData& data, const Geom
     closed.push_back(&*planes[h]);
     const BBox& hull = *check.solid_boxes[h];
     if (!box) box = hull;
-    box->min_x = std::min(box->min_x, hull.min_x);
-    box->max_x = std::max(box->max_x, hull.max_x);
-    box->min_y = std::min(box->min_y, hull.min_y);
-    box->max_y = std::max(box->max_y, hull.max_y);
-    box->min_z = std::min(box->min_z, hull.min_z);
-    box->max_z = std::max(box->max_z, hull.max_z);
+    extend_box(*box, {hull.min_x, hull.min_y, hull.min_z});
+    extend_box(*box, {hull.max_x, hull.max_y, hull.max_z});
   }
   if (!box) return std::nullopt;
   std::vector<Sphere> spheres;
