@@ -43,8 +43,8 @@ struct NamedFiles {
   std::optional<std::string> hull;
 };
 
-// What the car names, from parameters.txt or the files a car folder holds without one;
-// nothing when the folder holds no car.
+// What the car names, from parameters.txt or, without one, body.prm and hull.hul when both are
+// there; nothing when the folder holds no car.
 std::optional<NamedFiles> named_files(const PackLayout& layout, const std::string& folder, CarCheck& car) {
   const GamePath parameters = find_game_path(layout.game, folder + "/parameters.txt");
   if (parameters.fault.empty()) {
@@ -70,10 +70,8 @@ std::optional<NamedFiles> named_files(const PackLayout& layout, const std::strin
   }
   const bool has_body = find_game_path(layout.game, folder + "/body.prm").fault.empty();
   const bool has_hull = find_game_path(layout.game, folder + "/hull.hul").fault.empty();
-  if (!has_body && !has_hull) return std::nullopt;
-  if (!has_hull) add(car, "no-hull", Severity::kError, "no parameters.txt and no hull.hul");
-  return NamedFiles{has_body ? std::optional(folder + "/body.prm") : std::nullopt,
-                    has_hull ? std::optional(folder + "/hull.hul") : std::nullopt};
+  if (!has_body || !has_hull) return std::nullopt;
+  return NamedFiles{folder + "/body.prm", folder + "/hull.hul"};
 }
 
 std::optional<VertexList> read_body(const PackLayout& layout, const std::string& name, CarCheck& car) {

@@ -43,7 +43,7 @@ struct FreshHull {
 
 struct CarCheck {
   std::string folder;               // the car folder's own name: "akii"
-  bool is_car = false;              // false for a folder with neither parameters.txt, body.prm nor hull.hul
+  bool is_car = false;              // false for a folder with neither parameters.txt nor body.prm and hull.hul
   std::optional<std::string> name;  // the parameters' Name
   std::optional<std::string> body;  // relative to the folder the check was given, with `/`
   std::optional<std::string> hull;

@@ -89,9 +89,14 @@ TEST_F(PackCars, WithoutParametersABodyAndHullMakeACarAndNeitherMakesNone) {
   EXPECT_EQ(check("plain").hull, "cars/plain/hull.hul");
   fs::create_directories(game / "cars" / "textures");
   write_file((game / "cars" / "textures" / "car.bmp").string(), "BM");
-  const CarCheck textures = check("textures");
-  EXPECT_FALSE(textures.is_car);
-  EXPECT_TRUE(textures.findings.empty());
+  car("body alone", std::nullopt, prism);
+  fs::remove(game / "cars" / "body alone" / "hull.hul");
+  for (const char* folder : {"textures", "body alone"}) {
+    SCOPED_TRACE(folder);
+    const CarCheck parts = check(folder);
+    EXPECT_FALSE(parts.is_car);
+    EXPECT_TRUE(parts.findings.empty());
+  }
 }
 
 TEST_F(PackCars, BadParametersAndBadFilesAreFindingsOfTheirCar) {
