@@ -57,7 +57,8 @@ PackLayout find_pack_layout(const fs::path& path) {
     layout.fault = "can't read " + path.string() + ": it is not a folder";
     return layout;
   }
-  const fs::path whole = fs::absolute(path).lexically_normal();
+  std::error_code error;
+  const fs::path whole = fs::absolute(path, error).lexically_normal();
   const fs::path folder = whole.has_filename() ? whole : whole.parent_path();
   if (const fs::path cars = cars_folder_in(folder); !cars.empty()) {
     layout.game = folder;
