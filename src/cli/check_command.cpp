@@ -18,6 +18,7 @@
 #include "cli/check_report.h"
 #include "cli/cli_options.h"
 #include "cli/picture_output.h"
+#include "hull/budget/plane_budget.h"
 #include "hull/external/external_hull.h"
 #include "pack/car_check.h"
 #include "pack/car_pictures.h"
@@ -122,6 +123,10 @@ int run_check(const CheckOptions& options) {
   if (report && !ready_output_folder(options.report, "--report", layout, "pictures")) return 2;
   if (rebuild && !ready_output_folder(options.rebuild, "--rebuild", layout)) return 2;
   const FieldValues fields = shape_fields(options.shape);
+  if (rebuild && !read_plane_budget(fields.field_text(Field::kMaxPlanes))) {
+    std::cerr << "ombrix-cli: " << plane_budget_refusal(fields.field_text(Field::kMaxPlanes)) << '\n';
+    return 2;
+  }
   const HullMaker hull = chosen_hull(options.hull_word);
   const std::unique_ptr<QGuiApplication> application = report ? offscreen_application() : nullptr;
 

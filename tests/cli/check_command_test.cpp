@@ -147,6 +147,10 @@ TEST_F(CheckCommand, ReportAndRebuildWriteBesideThePackNeverInIt) {
     EXPECT_NE(refused.out.find("lies inside the game folder"), std::string::npos) << refused.out;
   }
   EXPECT_EQ(testing::read_file((dir.path() / "game/cars/akii/hull.hul").string()), pack_hull);
+  const testing::ProgramRun no_budget = run("check game --rebuild out/other --planes 3");
+  EXPECT_EQ(no_budget.status, 2);
+  EXPECT_NE(no_budget.out.find("Max planes must be empty, 0 or a whole number from 4 to 32767, not '3'"),
+            std::string::npos);
 }
 
 }  // namespace
