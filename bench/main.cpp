@@ -9,10 +9,12 @@
 // more than the greedy's. Then the refined spheres against the greedy's: "refine model vertices", per sphere count (11,
 // 20) the covered percent of each on the run's samples and on a finer grid and the filling's seconds of each, then the
 // fewest refined spheres that cover as much as 11 greedy ones, a whole refined run's processor and clock seconds, and
-// whether the refined never covered less. With --work, only the tool's sphere stage is timed, against its work
-// estimate: "model vertices grid samples spheres overshoot work processor_s placed".
+// whether the refined never covered less. Then a made-up pack of kPackCars cars of the given bodies checked by
+// ombrix-cli: "pack cars bodies check_s report_s report_mb". With --work, only the tool's sphere stage is timed,
+// against its work estimate: "model vertices grid samples spheres overshoot work processor_s placed".
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -27,6 +29,7 @@
 #include "exact_stage.h"
 #include "hull_stage.h"
 #include "model/model_file.h"
+#include "pack_stage.h"
 #include "picture_stage.h"
 #include "refine_stage.h"
 #include "shared/number_text.h"
@@ -192,6 +195,22 @@ bool time_work(const std::vector<std::string>& models, const BenchSettings& sett
 
 }  // namespace
 
+// Times the check of a made-up pack with the ombrix-cli beside this program; false when it failed.
+bool time_pack_check(const std::vector<std::string>& models, const char* program) {
+  std::string fault;
+  const std::filesystem::path cli = std::filesystem::absolute(program).parent_path() / "ombrix-cli";
+  const std::optional<PackTiming> timing = time_pack(models, cli, fault);
+  std::cout << "pack cars bodies check_s report_s report_mb\n";
+  if (!timing) {
+    std::cerr << "ombrix-bench: pack: " << fault << '\n';
+    return false;
+  }
+  std::cout << "pack " << timing->cars << " " << timing->bodies << " " << format_fixed(timing->check_seconds, 2) << " "
+            << format_fixed(timing->report_seconds, 2) << " " << format_fixed(timing->report_bytes / 1e6, 1) << '\n'
+            << std::flush;
+  return true;
+}
+
 int main(int argc, char** argv) {
   CLI::App app{"Times the literal and the fast form of each stage on each model file."};
   std::vector<std::string> models;
@@ -202,10 +221,10 @@ int main(int argc, char** argv) {
   app.add_option("--qconvex", settings.qconvex, "the qconvex program the exact stage is compared with")
       ->capture_default_str();
   std::vector<std::string> chosen_stages;
-  app.add_option(
-         "--stage", chosen_stages,
-         "only this stage (hull, spheres, exact, picture, drag, budget or refine; may be repeated); all by default")
-      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "drag", "budget", "refine"}))
+  app.add_option("--stage", chosen_stages,
+                 "only this stage (hull, spheres, exact, picture, drag, budget, refine or pack; may be repeated); all "
+                 "by default")
+      ->check(CLI::IsMember({"hull", "spheres", "exact", "picture", "drag", "budget", "refine", "pack"}))
       ->allow_extra_args(false);
   app.add_option("--spheres", settings.spheres, "target number of spheres, for --work");
   app.add_option("--overshoot", settings.overshoot, "overshoot in percent, for --work");
@@ -240,5 +259,6 @@ int main(int argc, char** argv) {
   const bool all_dragged = !chosen(chosen_stages, "drag") || time_drags(models);
   const bool all_budgeted = !chosen(chosen_stages, "budget") || time_budgets(models);
   const bool all_refined = !chosen(chosen_stages, "refine") || time_refines(models);
-  return all_identical && all_drawn && all_dragged && all_budgeted && all_refined ? 0 : 1;
+  const bool pack_checked = !chosen(chosen_stages, "pack") || time_pack_check(models, argv[0]);
+  return all_identical && all_drawn && all_dragged && all_budgeted && all_refined && pack_checked ? 0 : 1;
 }

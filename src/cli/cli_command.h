@@ -12,7 +12,7 @@ struct CliCommand {
   std::function<int()> run;  // does the work once the command line is parsed; gives the exit status
 };
 
-// Adds each subcommand to `app`: inspect, text, hul, scale, simplify, fill and picture.
+// Adds each subcommand to `app`: inspect, text, hul, scale, simplify, fill, picture and check.
 std::vector<CliCommand> add_subcommands(CLI::App& app);
 
 }  // namespace ombrix

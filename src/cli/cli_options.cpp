@@ -29,14 +29,6 @@ std::vector<std::string> arguments_for_parsing(int argc, char** argv) {
   return arguments;
 }
 
-// The procedure a --hull word names; nothing for "auto".
-std::optional<HullProcedure> hull_procedure_of_word(const std::string& word) {
-  if (word == "internal") return HullProcedure::kOwn;
-  if (word == "exact") return HullProcedure::kExact;
-  if (word == "external") return HullProcedure::kExternal;
-  return std::nullopt;
-}
-
 // The run's options as typed, before defaults fill what was not.
 struct TypedRunOptions {
   std::map<Field, std::string> fields;
@@ -46,16 +38,22 @@ struct TypedRunOptions {
   bool from_settings = false;
 };
 
-void add_run_options(CLI::App& app, TypedRunOptions& typed) {
-  for (const FieldOption& option : kFieldOptions) {
-    add_field_option(app, option.field, typed.fields[option.field]);
-  }
-  app.add_option("--hull", typed.hull,
+bool shapes_hulls(Field field) {
+  return field != Field::kWorkingDir && field != Field::kInputFiles && field != Field::kOutputFile;
+}
+
+void add_hull_option(CLI::App& app, std::string& hull_word) {
+  app.add_option("--hull", hull_word,
                  "Which hull procedure to use: auto (the external qconvex program when it lies "
                  "in the current directory, else the tool's own), internal, external, or exact "
                  "(qconvex's planes computed inside the tool, no program needed).")
       ->check(CLI::IsMember({"auto", "internal", "external", "exact"}))
       ->type_name("auto|internal|external|exact");
+}
+
+void add_run_options(CLI::App& app, TypedRunOptions& typed) {
+  for (const FieldOption& option : kFieldOptions) add_field_option(app, option.field, typed.fields[option.field]);
+  add_hull_option(app, typed.hull);
   app.add_option("--table", typed.table,
                  "After the run, write the result table (tab-separated, one row per sphere) to FILE; "
                  "\"-\" prints it after the log.")
@@ -95,6 +93,31 @@ void fill_run_options(const CLI::App& app, const TypedRunOptions& typed, CliOpti
 }
 
 }  // namespace
+
+std::optional<HullProcedure> hull_procedure_of_word(const std::string& word) {
+  if (word == "internal") return HullProcedure::kOwn;
+  if (word == "exact") return HullProcedure::kExact;
+  if (word == "external") return HullProcedure::kExternal;
+  return std::nullopt;
+}
+
+void add_shape_options(CLI::App& command, std::map<Field, std::string>& given, std::string& hull_word) {
+  // The command line is gone when the command runs: what was given is noted while it is parsed.
+  for (const FieldOption& option : kFieldOptions) {
+    if (!shapes_hulls(option.field)) continue;
+    CLI::Option* added = command.add_option(option.name, option.help)->type_name("TEXT");
+    checked_field_words(added, option.field)->each([&given, field = option.field](const std::string& text) {
+      given[field] = text;
+    });
+  }
+  add_hull_option(command, hull_word);
+}
+
+FieldValues shape_fields(const std::map<Field, std::string>& given) {
+  FieldValues fields(default_field_texts(false));
+  for (const auto& [field, text] : given) fields.set(field, text);
+  return fields;
+}
 
 std::optional<int> parse_command_line(int argc, char** argv, CliOptions& options) {
   CLI::App app{

@@ -1,7 +1,9 @@
 // The command line of ombrix-cli: window field texts given as options.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,17 @@ struct CliOptions {
   std::vector<std::string> settings_read;  // the settings file, when the run's defaults came from it
   std::function<int()> command;            // a subcommand chosen instead of a run: gives the exit status
 };
+
+// The run's sphere, plane and hull options (--spheres, --grid, --samples, --overshoot, --planes,
+// --hull) on a subcommand that runs the tool: the texts given land in `given` (which must outlive
+// the parsing), the hull's word in `hull_word`.
+void add_shape_options(CLI::App& command, std::map<Field, std::string>& given, std::string& hull_word);
+
+// The fields of a run: the shape options `given`, the defaults for the rest.
+FieldValues shape_fields(const std::map<Field, std::string>& given);
+
+// The procedure a --hull word names; nothing for "auto".
+std::optional<HullProcedure> hull_procedure_of_word(const std::string& word);
 
 // Parses the command line into `options`. Returns an exit status when the program should stop
 // at once: 0 after --help, 2 after a bad command line (the message has been printed).

@@ -19,11 +19,14 @@ std::map<Field, std::string> default_field_texts(bool from_settings_file) {
   };
 }
 
+CLI::Option* checked_field_words(CLI::Option* option, Field field) {
+  if (field == Field::kPlacement) option->check(CLI::IsMember({"greedy", "refined"}))->type_name("greedy|refined");
+  return option;
+}
+
 CLI::Option* add_field_option(CLI::App& app, Field field, std::string& text) {
   const FieldOption& option = field_option(field);
-  CLI::Option* added = app.add_option(option.name, text, option.help)->type_name("TEXT");
-  if (field == Field::kPlacement) added->check(CLI::IsMember({"greedy", "refined"}))->type_name("greedy|refined");
-  return added;
+  return checked_field_words(app.add_option(option.name, text, option.help)->type_name("TEXT"), field);
 }
 
 }  // namespace ombrix

@@ -63,4 +63,7 @@ constexpr const FieldOption& field_option(Field field) {
 // Adds `field`'s option to `app`, read into `text`; a field with a fixed set of words refuses others.
 CLI::Option* add_field_option(CLI::App& app, Field field, std::string& text);
 
+// `option`, made to refuse any word but its field's own where the field has a fixed set of words.
+CLI::Option* checked_field_words(CLI::Option* option, Field field);
+
 }  // namespace ombrix

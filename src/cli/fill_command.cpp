@@ -12,6 +12,7 @@
 #include "cli/table_output.h"
 #include "hulfile/fill_hul_spheres.h"
 #include "hulfile/hul_file_reader.h"
+#include "hulfile/model_instead_of_hull.h"
 #include "shared/log.h"
 #include "spheres/result_table.h"
 
@@ -37,6 +38,10 @@ std::string listed(const std::vector<std::string>& names) {
 int run_fill(const FillOptions& options) {
   const FieldValues fields(options.fields);
   HulReading reading = read_hul_file(options.path);
+  if (const auto model_file = model_instead_of_hull(options.path, reading)) {
+    say(*model_file + "; nothing written");
+    return 2;
+  }
   if (!reading.fault.empty()) {
     say("can't read " + options.path + ": " + reading.fault + "; nothing written");
     return 2;

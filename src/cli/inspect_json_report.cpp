@@ -65,8 +65,9 @@ std::string inspect_json_report(const HulInspection& inspection, const Inspected
     hulls.push_back(hull_object(data.volumes[h], geometry.solids[h], geometry.volumes[h]));
   std::vector<std::string> findings;
   for (const Finding& finding : inspection.findings) {
-    findings.push_back(
-        joined({"{\"kind\": ", json_string(finding.kind), ", \"message\": ", json_string(finding.message), "}"}));
+    findings.push_back(joined({"{\"kind\": ", json_string(finding.kind),
+                               ", \"severity\": ", json_string(severity_word(severity_of(finding.kind))),
+                               ", \"message\": ", json_string(finding.message), "}"}));
   }
   std::vector<std::string> fits;
   for (const SphereFit& fit : geometry.spheres) fits.push_back(fit_object(fit));

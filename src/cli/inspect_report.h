@@ -19,11 +19,11 @@ const char* region_word(const std::optional<SolidResult>& region);
 
 // The file's size and counts, one line per hull (counts, box, offset) and per sphere (centre,
 // radius, where it sits), the model's fit, notes on checks left out, then the findings, one
-// "kind: message" line each, or "no findings".
+// "severity kind: message" line each, or "no findings".
 std::string inspect_text_report(const HulInspection& inspection, const InspectedFiles& files);
 
 // {"file", "bytes", "hulls": [{"points", "edges", "planes", "box", "offset", "region"}],
-// "spheres", "findings": [{"kind", "message"}], "trailing_bytes", "sphere_fits", "model", "notes"}.
+// "spheres", "findings": [{"kind", "severity", "message"}], "trailing_bytes", "sphere_fits", "model", "notes"}.
 std::string inspect_json_report(const HulInspection& inspection, const InspectedFiles& files);
 
 }  // namespace ombrix

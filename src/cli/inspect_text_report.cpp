@@ -127,8 +127,12 @@ std::string inspect_text_report(const HulInspection& inspection, const Inspected
   }
   for (const std::string& note : geometry.notes) report += joined({"note: ", note, "\n"});
   if (inspection.findings.empty()) return report + "no findings\n";
-  report += joined({counted(inspection.findings.size(), "finding"), ":\n"});
-  for (const Finding& finding : inspection.findings) report += joined({finding.kind, ": ", finding.message, "\n"});
+  const FindingCount count = count_findings(inspection.findings);
+  report += joined({counted(inspection.findings.size(), "finding"), " (", counted(count.errors, "error"), ", ",
+                    counted(count.warnings, "warning"), "):\n"});
+  for (const Finding& finding : inspection.findings) {
+    report += joined({severity_word(severity_of(finding.kind)), " ", finding.kind, ": ", finding.message, "\n"});
+  }
   return report;
 }
 

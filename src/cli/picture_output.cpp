@@ -17,8 +17,8 @@ void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString&
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "ombrix-cli: " << message.toStdString() << '\n';
 }
 
-// Text needs fonts and fonts need a GUI application: one on the offscreen platform, so that no
-// display is needed, for as long as the drawing lasts.
+}  // namespace
+
 std::unique_ptr<QGuiApplication> offscreen_application() {
   if (QGuiApplication::instance()) return nullptr;
   qInstallMessageHandler(quiet_qt_messages);
@@ -29,8 +29,6 @@ std::unique_ptr<QGuiApplication> offscreen_application() {
   static char* argv[] = {name, platform_option, platform, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
 }
-
-}  // namespace
 
 bool write_scene_picture(const PictureScene& scene, const std::string& path, std::span<const std::string> inputs,
                          QSize size) {

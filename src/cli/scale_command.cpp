@@ -10,6 +10,7 @@
 
 #include "cli/output_file.h"
 #include "hulfile/hul_file_reader.h"
+#include "hulfile/model_instead_of_hull.h"
 #include "hulfile/scale_collision_data.h"
 
 namespace ombrix {
@@ -55,6 +56,10 @@ int run_scale(ScaleOptions options, const std::vector<std::string>& strays) {
     return 2;
   }
   HulReading reading = read_hul_file(options.path);
+  if (const auto model_file = model_instead_of_hull(options.path, reading)) {
+    std::cerr << "ombrix-cli: " << *model_file << "; nothing written\n";
+    return 2;
+  }
   if (!reading.fault.empty()) {
     std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
     return 2;

@@ -1,3 +1,4 @@
+#include "cli/check_command.h"
 #include "cli/cli_command.h"
 #include "cli/fill_command.h"
 #include "cli/hul_command.h"
@@ -10,8 +11,8 @@
 namespace ombrix {
 
 std::vector<CliCommand> add_subcommands(CLI::App& app) {
-  return {add_inspect_command(app),  add_text_command(app), add_hul_command(app),    add_scale_command(app),
-          add_simplify_command(app), add_fill_command(app), add_picture_command(app)};
+  return {add_inspect_command(app),  add_text_command(app), add_hul_command(app),     add_scale_command(app),
+          add_simplify_command(app), add_fill_command(app), add_picture_command(app), add_check_command(app)};
 }
 
 }  // namespace ombrix

@@ -6,6 +6,7 @@
 
 #include "hulfile/hul_file_reader.h"
 #include "hulfile/hul_text.h"
+#include "hulfile/model_instead_of_hull.h"
 
 namespace ombrix {
 
@@ -16,6 +17,10 @@ CliCommand add_text_command(CLI::App& app) {
   command->add_option("FILE", *path, "The hull file (.hul).")->required()->type_name("FILE.hul");
   return {command, [path] {
             const HulReading reading = read_hul_file(*path);
+            if (const auto model_file = model_instead_of_hull(*path, reading)) {
+              std::cerr << "ombrix-cli: " << *model_file << '\n';
+              return 2;
+            }
             if (!reading.fault.empty()) {
               std::cerr << "ombrix-cli: can't read " << *path << ": " << reading.fault << '\n';
               return 2;

@@ -18,4 +18,10 @@ struct BBox {
 // The absolute extents of `box` on x, y and z, each rounded to single precision.
 Vector box_extents(const BBox& box);
 
+// The box of `point` alone.
+BBox box_of_point(const Vector& point);
+
+// Grows `box` to hold `point`.
+void extend_box(BBox& box, const Vector& point);
+
 }  // namespace ombrix

@@ -19,6 +19,13 @@ std::string number(size_t value) { return std::to_string(value); }
 std::string distance_text(double value) { return format_fixed(value, 3); }
 std::string hull_name(size_t index) { return joined({"hull ", number(index + 1)}); }
 
+std::optional<BBox> box_around(const std::vector<Vector>& corners) {
+  if (corners.empty()) return std::nullopt;
+  BBox box = box_of_point(corners[0]);
+  for (const Vector& corner : corners) extend_box(box, corner);
+  return box;
+}
+
 void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<Finding>& findings) {
   size_t planes_used = 0;
   for (size_t h = 0; h < data.volumes.size(); ++h) {
@@ -27,6 +34,7 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     if (planes_used > kSolidPlaneLimit) {
       check.solids.resize(data.volumes.size());
       check.volumes.resize(data.volumes.size());
+      check.solid_boxes.resize(data.volumes.size());
       check.notes.push_back(joined({"whether the planes close around a region was not checked from ", hull_name(h),
                                     " on: more than ", number(kSolidPlaneLimit), " planes"}));
       return;
@@ -35,6 +43,7 @@ void check_solids(const CollisionData& data, GeometryCheck& check, std::vector<F
     const SolidResult result = solid_of_planes(planes, solid);
     check.solids.push_back(result);
     check.volumes.push_back(result == SolidResult::kClosed ? std::optional(solid_volume(solid)) : std::nullopt);
+    check.solid_boxes.push_back(result == SolidResult::kClosed ? box_around(solid.corners) : std::nullopt);
     const std::string hull = hull_name(h);
     if (result == SolidResult::kUnbounded) {
       findings.push_back(

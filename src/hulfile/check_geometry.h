@@ -23,6 +23,7 @@ struct SphereFit {
 struct GeometryCheck {
   std::vector<std::optional<SolidResult>> solids;  // per hull; nothing when not checked
   std::vector<std::optional<double>> volumes;      // per hull: what its solid holds, when closed
+  std::vector<std::optional<BBox>> solid_boxes;    // per hull: the box around its solid's corners, when closed
   std::vector<SphereFit> spheres;                  // per sphere
   std::vector<std::string> notes;                  // checks left out, and why
 };

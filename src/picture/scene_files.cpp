@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "hulfile/hul_file_reader.h"
+#include "hulfile/model_instead_of_hull.h"
 #include "picture/hull_shapes.h"
 #include "picture/run_scene.h"
 
@@ -22,6 +23,10 @@ bool add_model_file(PictureScene& scene, const std::string& path, std::vector<st
 
 bool add_hull_file(PictureScene& scene, const std::string& path, std::vector<std::string>& faults) {
   const HulReading reading = read_hul_file(path);
+  if (const auto model = model_instead_of_hull(path, reading)) {
+    faults.push_back(*model);
+    return false;
+  }
   scene.hull_file = std::filesystem::path(path).filename().string();
   add_hulls(scene, reading.data);
   const std::vector<SceneSphere> spheres = numbered_spheres(reading.data.spheres, {});

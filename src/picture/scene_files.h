@@ -16,7 +16,8 @@ bool add_model_file(PictureScene& scene, const std::string& path, std::vector<st
 // Adds the hulls and spheres of the hull file at `path` to `scene` (the spheres numbered 1, 2,
 // 3... in file order) and names the scene's hull file after it. A file that breaks off adds what
 // was read whole before the break, and "Can't read <path>: <where it breaks>" is appended to
-// `faults`. Returns whether the whole file was read.
+// `faults`; a model file (model_instead_of_hull) adds nothing and says so. Returns whether the
+// whole file was read.
 bool add_hull_file(PictureScene& scene, const std::string& path, std::vector<std::string>& faults);
 
 }  // namespace ombrix

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -232,5 +233,13 @@ bool close_file(FileHandle handle, bool flush) {
 }
 
 #endif
+
+bool standard_error_is_terminal() {
+#if defined(_WIN32)
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) != 0;
+#endif
+}
 
 }  // namespace ombrix::platform

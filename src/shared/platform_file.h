@@ -44,4 +44,7 @@ bool write_all(FileHandle handle, std::string_view bytes, std::string& fault);
 // show only now. False when either step fails.
 bool close_file(FileHandle handle, bool flush = false);
 
+// Whether the standard error stream is a terminal someone watches (not a file or a pipe).
+bool standard_error_is_terminal();
+
 }  // namespace ombrix::platform

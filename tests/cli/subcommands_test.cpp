@@ -34,8 +34,11 @@ class HulSubcommands : public ::testing::Test {
   testing::TempDir dir;
 };
 
-TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFoundAndUnreadable) {
+TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNoErrorsErrorsAndUnreadable) {
   write_hul("sound.hul", generated_prisms(3));
+  CollisionData reaching = generated_prisms(3);
+  reaching.spheres[0].radius = 40.0f;
+  write_hul("reach.hul", reaching);
   CollisionData bad_edge = generated_prisms(3);
   bad_edge.volumes[2].edges[0].to = 300;
   write_hul("edge.hul", bad_edge);
@@ -50,9 +53,12 @@ TEST_F(HulSubcommands, InspectExitsWithZeroOneOrTwoForNothingFoundSomethingFound
   } rows[] = {
       {"inspect sound.hul", 0, "no findings\n"},
       {"inspect sound.hul --model body.prm", 0, "model body.prm: 8 vertices; every vertex lies inside the hulls"},
-      {"inspect edge.hul", 1, "\nedge-index: hull 3: 1 of its 15 edges refers to points it does not have"},
-      {"inspect cut.hul", 2, "\nunreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
-      {"inspect missing.hul", 2, "\nunreadable: there is no such file\n"},
+      {"inspect edge.hul", 1, "\nerror edge-index: hull 3: 1 of its 15 edges refers to points it does not have"},
+      {"inspect reach.hul", 0, "1 finding (0 errors, 1 warning):\nwarning sphere-reach: sphere 1 reaches"},
+      {"inspect reach.hul --strict", 1, "\nwarning sphere-reach: "},
+      {"inspect sound.hul --strict", 0, "no findings\n"},
+      {"inspect cut.hul", 2, "\nerror unreadable: hull 2 of 3 is cut off after its 2nd point (8 announced)\n"},
+      {"inspect missing.hul", 2, "\nerror unreadable: there is no such file\n"},
       {"inspect sound.hul --model junk.prm", 2, "can't use the model: File 'junk.prm' is truncated."},
       {"inspect", 2, "FILE is required"},
   };
@@ -90,9 +96,12 @@ TEST_F(HulSubcommands, InspectJsonHoldsTheFixedKeysWithValuesThatAreNotFiniteAsS
   EXPECT_EQ(hulls[2].toObject()["offset"].toArray()[0].toDouble(), 80.0);
   EXPECT_EQ(report["spheres"].toInt(), 6);
   std::vector<std::string> kinds;
-  for (const QJsonValue finding : report["findings"].toArray())
-    kinds.push_back(finding.toObject()["kind"].toString().toStdString());
-  EXPECT_EQ(kinds, (std::vector<std::string>{"not-finite", "edge-index", "not-finite", "trailing-bytes"}));
+  for (const QJsonValue finding : report["findings"].toArray()) {
+    kinds.push_back(finding.toObject()["kind"].toString().toStdString() + " " +
+                    finding.toObject()["severity"].toString().toStdString());
+  }
+  EXPECT_EQ(kinds, (std::vector<std::string>{"not-finite error", "edge-index error", "not-finite error",
+                                             "trailing-bytes warning"}));
 
   write_file(dir.file("cut.hul"), read_file(dir.file("odd.hul")).substr(0, 400));
   const testing::ProgramRun cut = run("inspect cut.hul --json");

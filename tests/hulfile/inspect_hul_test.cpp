@@ -90,6 +90,47 @@ TEST(HulFindings, EachDamageIsFoundAndNothingElse) {
   }
 }
 
+TEST(HulFindings, EachDistanceFindingStartsJustBeyondHalfAUnitOut) {
+  // The triangle prism, hull 1, has its lid at z = 2.5 and its sides 10 from its axis x = -40, y = 3.25.
+  const float lid = 2.5f;
+  const struct {
+    const char* name;
+    std::function<void(CollisionData&, VertexList&, float)> push_out;
+    const char* kind;
+  } rows[] = {
+      {"a corner", [&](CollisionData& d, VertexList&, float out) { d.volumes[0].points[3].z = lid + out; },
+       "point-outside"},
+      {"a sphere's surface",
+       [&](CollisionData& d, VertexList&, float out) {
+         d.spheres[0] = {-40.0f, 3.25f, lid - 5.0f, 5.0f + out};
+       },
+       "sphere-reach"},
+      {"a sphere's centre",
+       [&](CollisionData& d, VertexList&, float out) {
+         d.spheres[0] = {-40.0f, 3.25f, lid + out, 0.0f};
+       },
+       "sphere-outside"},
+      {"a vertex of the model",
+       [&](CollisionData&, VertexList& model, float out) {
+         model[0].position = {-40.0f, 3.25f, lid + out};
+       },
+       "model-outside"},
+  };
+  for (const auto& row : rows) {
+    for (const float out : {0.45f, 0.55f}) {
+      SCOPED_TRACE(std::string(row.name) + " " + std::to_string(out) + " out");
+      CollisionData data = generated_prisms(2);
+      VertexList model = {{{-40.0f, 3.25f, -12.5f}, {}}};
+      row.push_out(data, model, out);
+      const HulInspection inspection = inspect_hul(HulReading{data, "", 0}, std::span<const MeshVertex>(model));
+      const std::vector<std::string> expected =
+          out > 0.5f ? std::vector<std::string>{row.kind} : std::vector<std::string>{};
+      EXPECT_EQ(kinds_of(inspection.findings), expected) << messages_of(inspection.findings);
+      EXPECT_EQ(count_findings(inspection.findings).errors, 0u);
+    }
+  }
+}
+
 TEST(HulFindings, AFileCutOffIsUnreadableFirstAndWhatWasReadIsStillChecked) {
   CollisionData data = generated_prisms(2);
   data.volumes[0].edges[0].to = 99;
