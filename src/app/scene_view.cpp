@@ -79,7 +79,9 @@ int SceneView::sphere_at(const QPointF& point) const {
     const double dx = point.x() - at.x;
     const double dy = point.y() - at.y;
     if (!(dx * dx + dy * dy <= radius * radius)) continue;
-    if (nearest < 0 || at.depth > nearest_depth) {
+    // The one painted on top: the selected sphere, else the nearest, the later at one depth.
+    if (static_cast<int>(i) == selected_) return selected_;
+    if (nearest < 0 || at.depth >= nearest_depth) {
       nearest = static_cast<int>(i);
       nearest_depth = at.depth;
     }

@@ -177,7 +177,8 @@ void add_hull(Pieces& pieces, const HullShape& hull, const ViewProjection& proje
 
 void add_spheres(Pieces& pieces, const std::vector<SceneSphere>& spheres, const ViewProjection& projection,
                  double scale) {
-  for (const SceneSphere& ball : spheres) {
+  for (size_t i = 0; i < spheres.size(); ++i) {
+    const SceneSphere& ball = spheres[i];
     const Sphere& s = ball.sphere;
     const ViewPoint centre = projection.project({s.x, s.y, s.z});
     const double radius = std::abs(static_cast<double>(s.radius)) * scale;
@@ -186,6 +187,7 @@ void add_spheres(Pieces& pieces, const std::vector<SceneSphere>& spheres, const 
     piece.kind = PieceKind::kSphere;
     // The selected sphere is painted over everything: it is the one being worked on.
     piece.order = ball.selected ? std::numeric_limits<double>::max() : centre.depth;
+    piece.tie = static_cast<double>(i);  // at one depth the later sphere lies on top, as the viewer picks
     piece.first = static_cast<std::uint32_t>(pieces.discs.size());
     pieces.discs.push_back({QPointF(centre.x, centre.y), radius, ball.number, ball.selected});
     pieces.list.push_back(piece);

@@ -89,6 +89,13 @@ void SphereEditingTest::click_selects_and_empty_click_or_escape_clears() {
   QCOMPARE(viewer_->selected(), 1);
   QTest::keyClick(viewer_, Qt::Key_Escape);
   QCOMPARE(viewer_->selected(), -1);
+
+  // Two spheres in one place: a click takes the one painted on top, the later one.
+  click_sphere(0);
+  QTest::mouseClick(viewer_->panel()->duplicate_button(), Qt::LeftButton);
+  QTest::keyClick(viewer_, Qt::Key_Escape);
+  click_sphere(0);
+  QCOMPARE(viewer_->selected(), 1);
 }
 
 void SphereEditingTest::drag_moves_in_the_view_plane_and_undo_redo_take_it_back_and_forth() {
