@@ -21,19 +21,6 @@ namespace {
 constexpr int kRuns = 3;
 constexpr double kFineness = 3.0;  // fine grid points per sample spacing
 
-double median_of(const std::function<void()>& work, const std::function<double(const std::function<void()>&)>& clock) {
-  std::vector<double> times;
-  for (int run = 0; run < kRuns; ++run) times.push_back(clock(work));
-  std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-  return times[kRuns / 2];
-}
-
-double processor_seconds_of(const std::function<void()>& work) {
-  const double start = processor_seconds();
-  work();
-  return processor_seconds() - start;
-}
-
 FieldValues fields_for(size_t spheres, const char* placement) {
   return FieldValues({{Field::kGridResolution, "7.0"},
                       {Field::kSampleResolution, "21.0"},
@@ -88,25 +75,6 @@ std::vector<Vector> fine_points(const Volume& volume) {
   return points;
 }
 
-void time_whole_run(const std::string& path, RefineTiming& timing) {
-  const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "ombrix-bench-refine";
-  std::filesystem::create_directories(scratch);
-  const std::filesystem::path model = std::filesystem::absolute(path);
-  FieldValues fields = fields_for(11, "refined");
-  fields.set(Field::kWorkingDir, model.parent_path().string());
-  fields.set(Field::kInputFiles, model.filename().string());
-  fields.set(Field::kOutputFile, std::filesystem::relative(scratch / "refined.hul", model.parent_path()).string());
-  const HullMaker own{hull_builder(HullProcedure::kOwn), hull_tolerance(HullProcedure::kOwn)};
-  const auto run = [&] {
-    RecordingLog log;
-    ResultList results;
-    run_pipeline(fields, log, own, results);
-  };
-  timing.run_seconds = median_of(run, processor_seconds_of);
-  timing.run_wall_seconds = median_of(run, seconds_of);
-  std::filesystem::remove_all(scratch);
-}
-
 }  // namespace
 
 RefineTiming time_refine(const std::string& path, const VertexList& vertices) {
@@ -126,8 +94,8 @@ RefineTiming time_refine(const std::string& path, const VertexList& vertices) {
     point.refined_percent = covered_percent(samples, refined);
     point.fine_greedy_percent = covered_percent(fine, greedy);
     point.fine_refined_percent = covered_percent(fine, refined);
-    point.greedy_seconds = median_of([&] { fill(volume, count, "greedy"); }, seconds_of);
-    point.refined_seconds = median_of([&] { fill(volume, count, "refined"); }, seconds_of);
+    point.greedy_seconds = median_seconds_of([&] { fill(volume, count, "greedy"); }, kRuns);
+    point.refined_seconds = median_seconds_of([&] { fill(volume, count, "refined"); }, kRuns);
     timing.never_worse = timing.never_worse && point.refined_percent >= point.greedy_percent &&
                          point.fine_refined_percent >= point.fine_greedy_percent;
     timing.points.push_back(point);
@@ -136,7 +104,9 @@ RefineTiming time_refine(const std::string& path, const VertexList& vertices) {
   for (size_t count = 1; count <= 11 && timing.spheres_to_match == 0; ++count) {
     if (covered_percent(samples, fill(volume, count, "refined")) >= greedy_11) timing.spheres_to_match = count;
   }
-  time_whole_run(path, timing);
+  const RunSeconds run = time_whole_run(fields_for(11, "refined"), path, "ombrix-bench-refine", kRuns);
+  timing.run_seconds = run.processor;
+  timing.run_wall_seconds = run.clock;
   return timing;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/mesh_vertex.h"
+#include "shared/fields.h"
 
 namespace ombrix::bench {
 
@@ -37,5 +38,18 @@ double seconds_of(const std::function<void()>& work);
 
 // The fast form's time: the median of several runs, so one descheduling does not count.
 double median_seconds_of(const std::function<void()>& work, int runs);
+
+// The processor seconds `work` takes, the median of several runs.
+double median_processor_seconds_of(const std::function<void()>& work, int runs);
+
+struct RunSeconds {
+  double processor = 0.0;
+  double clock = 0.0;
+};
+
+// A whole run of the model at `path` with `fields` (the folder, input and output set here) and the
+// tool's own hull procedure, writing into the scratch folder `scratch_name` under the temporary
+// folder: the median processor and clock seconds of `runs` runs.
+RunSeconds time_whole_run(FieldValues fields, const std::string& path, const std::string& scratch_name, int runs);
 
 }  // namespace ombrix::bench

@@ -51,16 +51,8 @@ bool usable_box(const BBox& box, const Vector& inside) {
 }
 
 BBox box_of_corners(const std::vector<Vector>& corners) {
-  BBox box{corners.front().x, corners.front().x, corners.front().y,
-           corners.front().y, corners.front().z, corners.front().z};
-  for (const Vector& c : corners) {
-    box.min_x = std::min(box.min_x, c.x);
-    box.max_x = std::max(box.max_x, c.x);
-    box.min_y = std::min(box.min_y, c.y);
-    box.max_y = std::max(box.max_y, c.y);
-    box.min_z = std::min(box.min_z, c.z);
-    box.max_z = std::max(box.max_z, c.z);
-  }
+  BBox box = box_of_point(corners.front());
+  for (const Vector& c : corners) extend_box(box, c);
   return box;
 }
 
