@@ -21,6 +21,7 @@ struct ScaleOptions {
   std::string path;
   std::string factor;
   OutputChoice output;
+  std::vector<std::string> strays;  // what CLI11 left over, such as a factor that reads as an option: "-inf"
 };
 
 // The whole text as a decimal number that is finite and above 0.
@@ -46,8 +47,8 @@ std::optional<std::string> factor_text(const ScaleOptions& options, const std::v
   return std::nullopt;
 }
 
-int run_scale(ScaleOptions options, const std::vector<std::string>& strays) {
-  const std::optional<std::string> text = factor_text(options, strays);
+int run_scale(ScaleOptions options) {
+  const std::optional<std::string> text = factor_text(options, options.strays);
   if (!text) return 2;
   options.factor = *text;
   const std::optional<double> factor = scale_factor(options.factor);
@@ -88,7 +89,9 @@ CliCommand add_scale_command(CLI::App& app) {
   command->add_option("FACTOR", options->factor, "A finite number above 0, e.g. 1.25 or 0.8.")->type_name("FACTOR");
   command->allow_extras();
   add_output_options(*command, options->output);
-  return {command, [command, options] { return run_scale(*options, command->remaining()); }};
+  // The parser is gone when the command runs: what it left over is kept while it parses.
+  command->callback([command, options] { options->strays = command->remaining(); });
+  return {command, [options] { return run_scale(*options); }};
 }
 
 }  // namespace ombrix

@@ -107,7 +107,11 @@ TEST_F(PackCars, BadParametersAndBadFilesAreFindingsOfTheirCar) {
     std::vector<std::string> kinds;
   } rows[] = {
       {"empty", "", {"no-hull", "no-body"}},
-      {"binary", std::string("\0\x01\x02COLL", 8), {"parameters", "no-hull", "no-body"}},
+      {"binary",
+       std::string("\0\x01\x02"
+                   "COLL",
+                   7),
+       {"parameters", "no-hull", "no-body"}},
       {"escape", "MODEL 0 \"cars/escape/body.prm\"\nCOLL \"..\\secret.hul\"\n", {"path-refused"}},
       {"absolute",
        "MODEL 0 \"cars/absolute/body.prm\"\nCOLL \"" + (dir.path() / "secret.hul").string() + "\"\n",
