@@ -91,6 +91,10 @@ TEST_F(PackCars, WithoutParametersABodyAndHullMakeACarAndNeitherMakesNone) {
   write_file((game / "cars" / "textures" / "car.bmp").string(), "BM");
   car("body alone", std::nullopt, prism);
   fs::remove(game / "cars" / "body alone" / "hull.hul");
+  // A `\` in a folder's own name is a letter of it, not a separator.
+  car("back\\slash", std::nullopt, prism);
+  EXPECT_EQ(check("back\\slash").hull, "cars/back\\slash/hull.hul");
+  EXPECT_TRUE(check("back\\slash").findings.empty());
   for (const char* folder : {"textures", "body alone"}) {
     SCOPED_TRACE(folder);
     const CarCheck parts = check(folder);
