@@ -153,5 +153,29 @@ TEST_F(CheckCommand, ReportAndRebuildWriteBesideThePackNeverInIt) {
             std::string::npos);
 }
 
+TEST_F(CheckCommand, LinksInTheReportFolderDoNotLeadItsWritesIntoThePack) {
+  car("akii", testing::generated_prisms(1));
+  const fs::path akii = dir.path() / "game/cars/akii";
+  const std::string parameters = testing::read_file((akii / "parameters.txt").string());
+  const std::string body = testing::read_file((akii / "body.prm").string());
+  fs::create_directories(dir.path() / "linked");
+  fs::create_directory_symlink(akii, dir.path() / "linked/pictures");
+  const testing::ProgramRun folder = run("check game --report linked");
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.out.find("lies inside the game folder"), std::string::npos) << folder.out;
+
+  fs::create_directories(dir.path() / "page/pictures");
+  fs::create_symlink(akii / "parameters.txt", dir.path() / "page/index.html");
+  fs::create_symlink(akii / "body.prm", dir.path() / "page/pictures/car-001.png");
+  const testing::ProgramRun page = run("check game --report page");
+  EXPECT_EQ(page.status, 2);
+  EXPECT_NE(page.out.find("can't write the report page page/index.html: it is a link into the game folder"),
+            std::string::npos)
+      << page.out;
+  EXPECT_EQ(testing::read_file((akii / "parameters.txt").string()), parameters);
+  EXPECT_EQ(testing::read_file((akii / "body.prm").string()), body);
+  EXPECT_EQ(std::distance(fs::directory_iterator(akii), fs::directory_iterator()), 3);
+}
+
 }  // namespace
 }  // namespace ombrix
