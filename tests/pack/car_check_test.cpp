@@ -154,6 +154,7 @@ TEST_F(PackCars, AFolderThatIsALinkOutOrALoopIsACarWithAnErrorAndIsListedOnce) {
     EXPECT_EQ(kinds_of(check(folder)), std::vector<std::string>{"path-refused"});
   }
   EXPECT_NE(find_pack_layout(dir.path() / "nowhere").fault, "");
+  EXPECT_EQ(find_pack_layout("/").fault, "can't read /: it holds no cars folder and is not a car's folder");
 }
 
 }  // namespace
