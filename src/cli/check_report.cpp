@@ -1,5 +1,9 @@
 #include "cli/check_report.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 #include "cli/json_text.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
@@ -24,7 +28,11 @@ std::string figures_text(const HullFigures& figures) {
 std::string json_count(const std::optional<size_t>& value) { return value ? std::to_string(*value) : "null"; }
 
 std::string json_real(const std::optional<double>& value) {
-  return value ? json_number(static_cast<float>(*value)) : "null";
+  if (!value || !std::isfinite(*value)) return "null";
+  if (std::abs(*value) <= std::numeric_limits<float>::max()) return json_number(static_cast<float>(*value));
+  // The volume of an enormous hull, beyond single precision: still a number, never "inf".
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
 }
 
 std::string json_text_or_null(const std::optional<std::string>& text) { return text ? json_string(*text) : "null"; }

@@ -96,6 +96,18 @@ TEST_F(CheckCommand, JsonHasAnEntryPerFolderWithPathsRelativeToTheFolderGiven) {
   EXPECT_TRUE(misc["coverage"].isNull());
 }
 
+TEST_F(CheckCommand, AVolumeBeyondSinglePrecisionIsStillANumberInJson) {
+  car("huge", testing::generated_prisms(1));
+  ASSERT_EQ(run("scale game/cars/huge/hull.hul 1e36 --output game/cars/huge/hull.hul --overwrite").status, 0);
+  const testing::ProgramRun result = run("check game --json", false);
+  QJsonParseError error;
+  const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error).object();
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out;
+  const QJsonValue volume = report["cars"].toArray()[0].toObject()["volume"];
+  EXPECT_TRUE(volume.isDouble()) << result.out;
+  EXPECT_NEAR(volume.toDouble() / 15588.457e108, 1.0, 1e-4);
+}
+
 TEST_F(CheckCommand, HullCommandsGivenAModelFileSaySoPlainly) {
   write_file(dir.file("body.prm"), testing::model_file_bytes(testing::generated_prisms(1).volumes[0].points));
   fs::copy_file(dir.file("body.prm"), dir.file("body.bin"));
