@@ -82,9 +82,16 @@ std::string car_json(const CarCheck& car) {
                  "}"});
 }
 
-}  // namespace
+// `line` with its control characters (from folder names and parameters.txt) shown as `?`: one line
+// a car, and nothing a terminal would obey.
+std::string printable(std::string line) {
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  }
+  return line;
+}
 
-std::string check_line(const CarCheck& car) {
+std::string raw_line(const CarCheck& car) {
   const std::string who = car.name ? joined({car.folder, " (", *car.name, ")"}) : car.folder;
   if (!car.is_car) return joined({who, ": not a car"});
   std::string line =
@@ -103,6 +110,10 @@ std::string check_line(const CarCheck& car) {
   }
   return line;
 }
+
+}  // namespace
+
+std::string check_line(const CarCheck& car) { return printable(raw_line(car)); }
 
 std::string check_total(const PackTally& tally) {
   return joined({counted(tally.folders, "folder"), ": ", counted(tally.cars, "car"), ", ",

@@ -66,6 +66,16 @@ TEST_F(CheckCommand, OneLineACarInNameOrderThenTheTotalAndAnExitStatusForErrorsO
   EXPECT_EQ(run("check nowhere").status, 2);
 }
 
+TEST_F(CheckCommand, ControlCharactersInNamesKeepOneLineACarAndReachNoTerminal) {
+  car("new\nline", testing::generated_prisms(1));
+  write_file(dir.file("game/cars/new\nline/parameters.txt"), "Name \"\x1b[2J\"\nCOLL \"cars/none.hul\"\n");
+  const testing::ProgramRun result = run("check game", false);
+  EXPECT_EQ(result.out,
+            "new?line (?[2J): 1 error, 1 warning; first error: missing-file: COLL \"cars/none.hul\": there is no "
+            "such file\n"
+            "1 folder: 1 car, 1 with errors, 0 with warnings only, 0 not cars\n");
+}
+
 TEST_F(CheckCommand, JsonHasAnEntryPerFolderWithPathsRelativeToTheFolderGiven) {
   car("akii", testing::generated_prisms(1));
   fs::create_directories(dir.path() / "game" / "cars" / "misc");
