@@ -63,7 +63,8 @@ class Progress {
 // cannot be.
 bool ready_output_folder(const std::string& folder, const char* option, const PackLayout& layout,
                          const fs::path& inside = {}) {
-  if (would_lie_within(layout.game, folder)) {
+  // The folder inside is looked at too: a link there would lead the writes into the pack.
+  if (would_lie_within(layout.game, fs::path(folder) / inside)) {
     std::cerr << "ombrix-cli: " << option << ' ' << folder << " lies inside the game folder " << layout.game.string()
               << "; choose a folder outside the pack\n";
     return false;
@@ -77,8 +78,19 @@ bool ready_output_folder(const std::string& folder, const char* option, const Pa
   return true;
 }
 
-bool write_page(const std::string& folder, const std::string& page) {
+// Whether both pictures of a car would be written outside the game folder once links are followed.
+bool pictures_outside_pack(const PackLayout& layout, const fs::path& report, size_t car, bool fresh) {
+  return !would_lie_within(layout.game, report / thumbnail_name(car, fresh)) &&
+         !would_lie_within(layout.game, report / views_name(car, fresh));
+}
+
+bool write_page(const std::string& folder, const std::string& page, const PackLayout& layout) {
   const fs::path target = fs::path(folder) / "index.html";
+  if (would_lie_within(layout.game, target)) {
+    std::cerr << "ombrix-cli: can't write the report page " << target.string()
+              << ": it is a link into the game folder\n";
+    return false;
+  }
   const FileWrite write = write_whole_file(target.string(), page);
   if (write.outcome != WriteOutcome::kWritten) {
     std::cerr << "ombrix-cli: can't write the report page " << target.string()
@@ -120,9 +132,11 @@ int run_check(const CheckOptions& options) {
     if (!car.is_car) return;
     if (rebuild) car.fresh = rebuild_car(car, fields, hull, options.rebuild, options.rebuild, layout.game);
     if (!report || (car.body_file.empty() && car.hull_file.empty())) return;
-    bool drawn = draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
+    bool drawn = pictures_outside_pack(layout, options.report, i, false) &&
+                 draw_car_pictures(car.body_file, car.hull_file, options.report, i, false);
     if (car.fresh && car.fresh->fault.empty())
-      drawn = draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;
+      drawn = pictures_outside_pack(layout, options.report, i, true) &&
+              draw_car_pictures(car.body_file, car.fresh->path, options.report, i, true) && drawn;
     pictured[i] = drawn;
   };
   {
@@ -152,7 +166,8 @@ int run_check(const CheckOptions& options) {
     std::cout << check_total(tally_cars(cars)) << '\n' << std::flush;
   }
   if (report &&
-      !write_page(options.report, report_page(options.path, cars, std::vector<bool>(pictured.begin(), pictured.end()))))
+      !write_page(options.report, report_page(options.path, cars, std::vector<bool>(pictured.begin(), pictured.end())),
+                  layout))
     return 2;
   for (const CarCheck& car : cars) {
     if (fails(car, options.strict)) return 1;

@@ -1,5 +1,9 @@
 #include "cli/check_report.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 #include "cli/json_text.h"
 #include "shared/joined.h"
 #include "shared/number_text.h"
@@ -24,7 +28,11 @@ std::string figures_text(const HullFigures& figures) {
 std::string json_count(const std::optional<size_t>& value) { return value ? std::to_string(*value) : "null"; }
 
 std::string json_real(const std::optional<double>& value) {
-  return value ? json_number(static_cast<float>(*value)) : "null";
+  if (!value || !std::isfinite(*value)) return "null";
+  if (std::abs(*value) <= std::numeric_limits<float>::max()) return json_number(static_cast<float>(*value));
+  // The volume of an enormous hull, beyond single precision: still a number, never "inf".
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
 }
 
 std::string json_text_or_null(const std::optional<std::string>& text) { return text ? json_string(*text) : "null"; }
@@ -74,9 +82,16 @@ std::string car_json(const CarCheck& car) {
                  "}"});
 }
 
-}  // namespace
+// `line` with its control characters (from folder names and parameters.txt) shown as `?`: one line
+// a car, and nothing a terminal would obey.
+std::string printable(std::string line) {
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  }
+  return line;
+}
 
-std::string check_line(const CarCheck& car) {
+std::string raw_line(const CarCheck& car) {
   const std::string who = car.name ? joined({car.folder, " (", *car.name, ")"}) : car.folder;
   if (!car.is_car) return joined({who, ": not a car"});
   std::string line =
@@ -95,6 +110,10 @@ std::string check_line(const CarCheck& car) {
   }
   return line;
 }
+
+}  // namespace
+
+std::string check_line(const CarCheck& car) { return printable(raw_line(car)); }
 
 std::string check_total(const PackTally& tally) {
   return joined({counted(tally.folders, "folder"), ": ", counted(tally.cars, "car"), ", ",

@@ -11,7 +11,7 @@ namespace ombrix {
 
 // "akii (Akii): 0 errors, 2 warnings; 40 planes, 11 spheres, volume 512345.6, body 1.2% out,
 // spheres fill 80.5% of the hull", the fresh hull file's counts and figures after a rebuild ("; fresh:
-// ..."), then the first error when there is one; "shared: not a car".
+// ..."), then the first error when there is one; "shared: not a car". Control characters show as `?`.
 std::string check_line(const CarCheck& car);
 
 // "163 folders: 149 cars, 3 with errors, 120 with warnings only, 14 not cars".

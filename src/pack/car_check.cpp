@@ -1,5 +1,6 @@
 #include "pack/car_check.h"
 
+#include <algorithm>
 #include <span>
 #include <system_error>
 
@@ -26,27 +27,51 @@ std::string relative_to_given(const PackLayout& layout, const std::string& shown
   return fs::path(shown).lexically_relative(layout.given_in_game).generic_string();
 }
 
-// The file `name` (from parameters.txt's `entry`) in the game folder, or a finding saying why not.
+// A file of the car: the name parameters.txt gives it, or the file already found in the car's folder.
+struct NamedFile {
+  std::string name;
+  std::optional<GamePath> found;
+};
+
+struct NamedFiles {
+  std::optional<NamedFile> body;
+  std::optional<NamedFile> hull;
+};
+
+// The file `named` (from parameters.txt's `entry`) in the game folder, or a finding saying why not.
 std::optional<GamePath> find_named(const PackLayout& layout, CarCheck& car, const std::string& entry,
-                                   const std::string& name) {
-  GamePath found = find_game_path(layout.game, name);
+                                   const NamedFile& named) {
+  if (named.found) return named.found;
+  GamePath found = find_game_path(layout.game, named.name);
   if (!found.fault.empty()) {
     add(car, found.refused ? "path-refused" : "missing-file", Severity::kError,
-        entry + " \"" + name + "\": " + found.fault);
+        entry + " \"" + named.name + "\": " + found.fault);
     return std::nullopt;
   }
   return found;
 }
 
-struct NamedFiles {
-  std::optional<std::string> body;
-  std::optional<std::string> hull;
-};
+// The parts of a car folder's name (entries joined with `/`, each of which may hold a `\`).
+std::vector<std::string> folder_parts(const std::string& folder) {
+  std::vector<std::string> parts;
+  for (size_t at = 0; at <= folder.size();) {
+    const size_t end = std::min(folder.find('/', at), folder.size());
+    parts.push_back(folder.substr(at, end - at));
+    at = end + 1;
+  }
+  return parts;
+}
+
+// The entry `name` of the car folder `folder` (in parts), as the game would find it.
+GamePath find_in_folder(const PackLayout& layout, std::vector<std::string> folder, const char* name) {
+  folder.emplace_back(name);
+  return find_game_parts(layout.game, folder);
+}
 
 // What the car names, from parameters.txt or, without one, body.prm and hull.hul when both are
 // there; nothing when the folder holds no car.
-std::optional<NamedFiles> named_files(const PackLayout& layout, const std::string& folder, CarCheck& car) {
-  const GamePath parameters = find_game_path(layout.game, folder + "/parameters.txt");
+std::optional<NamedFiles> named_files(const PackLayout& layout, const std::vector<std::string>& folder, CarCheck& car) {
+  const GamePath parameters = find_in_folder(layout, folder, "parameters.txt");
   if (parameters.fault.empty()) {
     InputFile file(parameters.path.string());
     std::string text;
@@ -65,19 +90,22 @@ std::optional<NamedFiles> named_files(const PackLayout& layout, const std::strin
     car.name = read.name;
     if (!read.hull) add(car, "no-hull", Severity::kError, "parameters.txt names no hull file (COLL)");
     if (!read.body) add(car, "no-body", Severity::kWarning, "parameters.txt names no body (MODEL 0)");
-    return NamedFiles{read.body, read.hull};
+    NamedFiles files;
+    if (read.body) files.body = NamedFile{*read.body, std::nullopt};
+    if (read.hull) files.hull = NamedFile{*read.hull, std::nullopt};
+    return files;
   }
   if (parameters.refused) {
     add(car, "path-refused", Severity::kError, "parameters.txt: " + parameters.fault);
     return NamedFiles{};
   }
-  const bool has_body = find_game_path(layout.game, folder + "/body.prm").fault.empty();
-  const bool has_hull = find_game_path(layout.game, folder + "/hull.hul").fault.empty();
-  if (!has_body || !has_hull) return std::nullopt;
-  return NamedFiles{folder + "/body.prm", folder + "/hull.hul"};
+  const GamePath body = find_in_folder(layout, folder, "body.prm");
+  const GamePath hull = find_in_folder(layout, folder, "hull.hul");
+  if (!body.fault.empty() || !hull.fault.empty()) return std::nullopt;
+  return NamedFiles{NamedFile{body.shown, body}, NamedFile{hull.shown, hull}};
 }
 
-std::optional<VertexList> read_body(const PackLayout& layout, const std::string& name, CarCheck& car) {
+std::optional<VertexList> read_body(const PackLayout& layout, const NamedFile& name, CarCheck& car) {
   const std::optional<GamePath> found = find_named(layout, car, "MODEL 0", name);
   if (!found) return std::nullopt;
   car.body = relative_to_given(layout, found->shown);
@@ -95,7 +123,7 @@ std::optional<VertexList> read_body(const PackLayout& layout, const std::string&
   return std::move(reading.mesh.vertices);
 }
 
-void inspect_hull(const PackLayout& layout, const std::string& name, const std::optional<VertexList>& body,
+void inspect_hull(const PackLayout& layout, const NamedFile& name, const std::optional<VertexList>& body,
                   CarCheck& car) {
   const std::optional<GamePath> found = find_named(layout, car, "COLL", name);
   if (!found) return;
@@ -143,14 +171,15 @@ CarCheck check_car(const PackLayout& layout, const std::string& folder) {
   CarCheck car;
   car.folder = fs::path(folder).filename().string();
   car.is_car = true;
-  const GamePath place = find_game_path(layout.game, folder);
+  const std::vector<std::string> parts = folder_parts(folder);
+  const GamePath place = find_game_parts(layout.game, parts);
   std::error_code error;
   if (!place.fault.empty() || !fs::is_directory(place.path, error)) {
     add(car, "path-refused", Severity::kError,
         "the folder: " + (place.fault.empty() ? std::string("it cannot be read") : place.fault));
   } else if (fs::directory_iterator(place.path, error); error) {
     add(car, "folder-unreadable", Severity::kError, "the folder cannot be listed: " + error.message());
-  } else if (const std::optional<NamedFiles> files = named_files(layout, place.shown, car)) {
+  } else if (const std::optional<NamedFiles> files = named_files(layout, parts, car)) {
     std::optional<VertexList> body;
     if (files->body) body = read_body(layout, *files->body, car);
     if (files->hull) inspect_hull(layout, *files->hull, body, car);

@@ -82,9 +82,13 @@ GamePath find_game_path(const fs::path& game, std::string_view name) {
   const std::optional<std::vector<std::string>> parts = parts_of(name);
   if (!parts) return refused("a path that leads out of the game folder: it is not opened");
   if (parts->empty()) return missing("the name is empty");
+  return find_game_parts(game, *parts);
+}
+
+GamePath find_game_parts(const fs::path& game, const std::vector<std::string>& parts) {
   GamePath found;
   found.path = game;
-  for (const std::string& part : *parts) {
+  for (const std::string& part : parts) {
     const std::string entry = entry_named(found.path, part);
     if (entry.empty()) return missing("there is no such file");
     found.path /= entry;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ombrix {
 
@@ -20,6 +21,10 @@ struct GamePath {
 // climb out of the game folder, and a link (of any part) that leads out of it, loops or leads
 // nowhere. A part that is not there is "there is no such file".
 GamePath find_game_path(const std::filesystem::path& game, std::string_view name);
+
+// As find_game_path for a name already in its parts, such as the real entries of a listed folder,
+// whose names may hold a `\` that is not a separator there.
+GamePath find_game_parts(const std::filesystem::path& game, const std::vector<std::string>& parts);
 
 // Whether `path` lies inside `folder` once links are followed (both must exist).
 bool lies_within(const std::filesystem::path& folder, const std::filesystem::path& path);

@@ -67,6 +67,8 @@ PackLayout find_pack_layout(const fs::path& path) {
     layout.game = folder.parent_path();
     layout.given_in_game = folder.filename().string();
     list_car_folders(folder, layout);
+  } else if (!folder.has_filename()) {  // the root: no car's folder, and nothing above it
+    layout.fault = "can't read " + path.string() + ": it holds no cars folder and is not a car's folder";
   } else {
     layout.game = folder.parent_path().parent_path();
     layout.given_in_game = folder.parent_path().filename().string() + "/" + folder.filename().string();

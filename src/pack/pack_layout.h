@@ -16,9 +16,9 @@ struct PackLayout {
 
 // The layout under `path`: with a `cars` folder in it (any letter case), every folder in that;
 // a folder named `cars` (any case), every folder in it, its parent the game folder; else `path`
-// is one car's folder and its folder's parent the game folder. Folders are listed, links
-// included (a link that loops or leads nowhere too: checking the car says so), in byte order of
-// their names.
+// is one car's folder and its folder's parent the game folder (the root cannot be: a fault).
+// Folders are listed, links included (a link that loops or leads nowhere too: checking the car
+// says so), in byte order of their names.
 PackLayout find_pack_layout(const std::filesystem::path& path);
 
 }  // namespace ombrix

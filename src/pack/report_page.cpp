@@ -24,10 +24,10 @@ tr.error td:first-child { border-left: 4px solid #c0392b; }
 tr.warning td:first-child { border-left: 4px solid #e0a800; }
 tr.clean td:first-child { border-left: 4px solid #2e8b57; }
 tr.none { color: #888; }
-.pair { display: flex; gap: 12px; } .pair > div { min-width: 10em; max-width: 14em; }
+.pair { display: flex; gap: 12px; } .pair > div { min-width: 9em; max-width: 13em; }
 figure { margin: 0; } figcaption { font-size: 12px; color: #666; }
 td.pictures img { display: block; border: 1px solid #ccc; }
-td.figures { font-variant-numeric: tabular-nums; } td.findings { min-width: 24em; }
+td.figures { font-variant-numeric: tabular-nums; } td.findings { min-width: 16em; }
 .folder { color: #666; font-size: 12px; }
 ul { margin: 0; padding-left: 18px; } li.error { color: #c0392b; } li.warning { color: #8a6d00; }
 .kind { font-family: monospace; }
@@ -78,12 +78,13 @@ std::string car_row(const CarCheck& car, size_t index, bool pictured) {
   }
   std::string figures;
   if (car.is_car) {
-    figures = figures_cell(car.figures, "shipped");
+    // Each set in a block of its own: the pair lays out blocks, not the words of one set.
+    figures = joined({"<div>", figures_cell(car.figures, "shipped"), "</div>"});
     if (car.fresh) {
-      figures = joined({"<div>", figures, "</div><div>",
-                        car.fresh->fault.empty() ? figures_cell(car.fresh->figures, "fresh")
-                                                 : joined({"<b>fresh</b><br>", html_escaped(car.fresh->fault)}),
-                        "</div>"});
+      figures += joined({"<div>",
+                         car.fresh->fault.empty() ? figures_cell(car.fresh->figures, "fresh")
+                                                  : joined({"<b>fresh</b><br>", html_escaped(car.fresh->fault)}),
+                         "</div>"});
     }
   }
   std::string findings;

@@ -67,7 +67,7 @@ long long read_some(FileHandle handle, char* buffer, std::size_t size) {
   return _read(handle, buffer, piece);
 }
 
-FileHandle create_unique_file(const std::string& folder, std::string& path) {
+FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::string candidate = in_folder(folder, unique_name());
     const FileHandle handle =
@@ -76,8 +76,12 @@ FileHandle create_unique_file(const std::string& folder, std::string& path) {
       path = candidate;
       return handle;
     }
-    if (errno != EEXIST) break;
+    if (errno != EEXIST) {
+      fault = system_reason(errno);
+      return kNoHandle;
+    }
   }
+  fault = "no name of its own could be found for the new file";
   return kNoHandle;
 }
 
@@ -135,7 +139,7 @@ long long read_some(FileHandle handle, char* buffer, std::size_t size) {
   }
 }
 
-FileHandle create_unique_file(const std::string& folder, std::string& path) {
+FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::string candidate = in_folder(folder, unique_name());
     // The mode is narrowed by the umask, as any new file's is.
@@ -144,8 +148,12 @@ FileHandle create_unique_file(const std::string& folder, std::string& path) {
       path = candidate;
       return handle;
     }
-    if (errno != EEXIST) break;
+    if (errno != EEXIST) {
+      fault = system_reason(errno);
+      return kNoHandle;
+    }
   }
+  fault = "no name of its own could be found for the new file";
   return kNoHandle;
 }
 

@@ -26,8 +26,8 @@ long long read_some(FileHandle handle, char* buffer, std::size_t size);
 
 // Creates a new empty file in `folder` (empty: the current folder) under a short name of its own
 // that no file had, with the permissions a new file gets. kNoHandle when it cannot; `path` then
-// stays empty.
-FileHandle create_unique_file(const std::string& folder, std::string& path);
+// stays empty and `fault` says why.
+FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault);
 
 // Opens the pipe or character device at `path` for writing, waiting a few seconds at most for a
 // pipe's reader. kNoHandle when it cannot, with `fault` saying why.

@@ -41,9 +41,9 @@ FileWrite write_through(const fs::path& target, std::string_view bytes) {
 
 FileWrite replace_file(const fs::path& target, bool exists, std::string_view bytes) {
   std::string temporary;
-  const platform::FileHandle handle = platform::create_unique_file(target.parent_path().string(), temporary);
-  if (handle == platform::kNoHandle) return cannot_write();
   std::string reason;
+  const platform::FileHandle handle = platform::create_unique_file(target.parent_path().string(), temporary, reason);
+  if (handle == platform::kNoHandle) return cannot_write(reason);
   bool written =
       (!exists || platform::copy_permissions(handle, target.string())) && platform::write_all(handle, bytes, reason);
   written = platform::close_file(handle, true) && written;

@@ -66,6 +66,16 @@ TEST_F(CheckCommand, OneLineACarInNameOrderThenTheTotalAndAnExitStatusForErrorsO
   EXPECT_EQ(run("check nowhere").status, 2);
 }
 
+TEST_F(CheckCommand, ControlCharactersInNamesKeepOneLineACarAndReachNoTerminal) {
+  car("new\nline", testing::generated_prisms(1));
+  write_file(dir.file("game/cars/new\nline/parameters.txt"), "Name \"\x1b[2J\"\nCOLL \"cars/none.hul\"\n");
+  const testing::ProgramRun result = run("check game", false);
+  EXPECT_EQ(result.out,
+            "new?line (?[2J): 1 error, 1 warning; first error: missing-file: COLL \"cars/none.hul\": there is no "
+            "such file\n"
+            "1 folder: 1 car, 1 with errors, 0 with warnings only, 0 not cars\n");
+}
+
 TEST_F(CheckCommand, JsonHasAnEntryPerFolderWithPathsRelativeToTheFolderGiven) {
   car("akii", testing::generated_prisms(1));
   fs::create_directories(dir.path() / "game" / "cars" / "misc");
@@ -94,6 +104,18 @@ TEST_F(CheckCommand, JsonHasAnEntryPerFolderWithPathsRelativeToTheFolderGiven) {
   EXPECT_TRUE(misc["name"].isNull());
   EXPECT_TRUE(misc["planes"].isNull());
   EXPECT_TRUE(misc["coverage"].isNull());
+}
+
+TEST_F(CheckCommand, AVolumeBeyondSinglePrecisionIsStillANumberInJson) {
+  car("huge", testing::generated_prisms(1));
+  ASSERT_EQ(run("scale game/cars/huge/hull.hul 1e36 --output game/cars/huge/hull.hul --overwrite").status, 0);
+  const testing::ProgramRun result = run("check game --json", false);
+  QJsonParseError error;
+  const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error).object();
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out;
+  const QJsonValue volume = report["cars"].toArray()[0].toObject()["volume"];
+  EXPECT_TRUE(volume.isDouble()) << result.out;
+  EXPECT_NEAR(volume.toDouble() / 15588.457e108, 1.0, 1e-4);
 }
 
 TEST_F(CheckCommand, HullCommandsGivenAModelFileSaySoPlainly) {
@@ -151,6 +173,30 @@ TEST_F(CheckCommand, ReportAndRebuildWriteBesideThePackNeverInIt) {
   EXPECT_EQ(no_budget.status, 2);
   EXPECT_NE(no_budget.out.find("Max planes must be empty, 0 or a whole number from 4 to 32767, not '3'"),
             std::string::npos);
+}
+
+TEST_F(CheckCommand, LinksInTheReportFolderDoNotLeadItsWritesIntoThePack) {
+  car("akii", testing::generated_prisms(1));
+  const fs::path akii = dir.path() / "game/cars/akii";
+  const std::string parameters = testing::read_file((akii / "parameters.txt").string());
+  const std::string body = testing::read_file((akii / "body.prm").string());
+  fs::create_directories(dir.path() / "linked");
+  fs::create_directory_symlink(akii, dir.path() / "linked/pictures");
+  const testing::ProgramRun folder = run("check game --report linked");
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.out.find("lies inside the game folder"), std::string::npos) << folder.out;
+
+  fs::create_directories(dir.path() / "page/pictures");
+  fs::create_symlink(akii / "parameters.txt", dir.path() / "page/index.html");
+  fs::create_symlink(akii / "body.prm", dir.path() / "page/pictures/car-001.png");
+  const testing::ProgramRun page = run("check game --report page");
+  EXPECT_EQ(page.status, 2);
+  EXPECT_NE(page.out.find("can't write the report page page/index.html: it is a link into the game folder"),
+            std::string::npos)
+      << page.out;
+  EXPECT_EQ(testing::read_file((akii / "parameters.txt").string()), parameters);
+  EXPECT_EQ(testing::read_file((akii / "body.prm").string()), body);
+  EXPECT_EQ(std::distance(fs::directory_iterator(akii), fs::directory_iterator()), 3);
 }
 
 }  // namespace

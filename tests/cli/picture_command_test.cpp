@@ -53,7 +53,8 @@ TEST(PictureCommand, WritesThePictureAskedForOrNothingWithTheReason) {
   const testing::ProgramRun unwritable =
       testing::run_program(OMBRIX_CLI_PATH, dir.path(), "picture --hul prisms.hul --output no/such/folder/v.png");
   EXPECT_EQ(unwritable.status, 1);
-  EXPECT_EQ(unwritable.out, "ombrix-cli: can't write the picture to no/such/folder/v.png\n");
+  EXPECT_EQ(unwritable.out,
+            "ombrix-cli: can't write the picture to no/such/folder/v.png (No such file or directory)\n");
 }
 
 }  // namespace

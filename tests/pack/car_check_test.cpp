@@ -91,6 +91,10 @@ TEST_F(PackCars, WithoutParametersABodyAndHullMakeACarAndNeitherMakesNone) {
   write_file((game / "cars" / "textures" / "car.bmp").string(), "BM");
   car("body alone", std::nullopt, prism);
   fs::remove(game / "cars" / "body alone" / "hull.hul");
+  // A `\` in a folder's own name is a letter of it, not a separator.
+  car("back\\slash", std::nullopt, prism);
+  EXPECT_EQ(check("back\\slash").hull, "cars/back\\slash/hull.hul");
+  EXPECT_TRUE(check("back\\slash").findings.empty());
   for (const char* folder : {"textures", "body alone"}) {
     SCOPED_TRACE(folder);
     const CarCheck parts = check(folder);
@@ -154,6 +158,7 @@ TEST_F(PackCars, AFolderThatIsALinkOutOrALoopIsACarWithAnErrorAndIsListedOnce) {
     EXPECT_EQ(kinds_of(check(folder)), std::vector<std::string>{"path-refused"});
   }
   EXPECT_NE(find_pack_layout(dir.path() / "nowhere").fault, "");
+  EXPECT_EQ(find_pack_layout("/").fault, "can't read /: it holds no cars folder and is not a car's folder");
 }
 
 }  // namespace

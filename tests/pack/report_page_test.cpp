@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "shared/joined.h"
+
 namespace ombrix {
 namespace {
 
@@ -45,10 +47,20 @@ TEST(ReportPage, CarsWithErrorsComeFirstThenWarningsThenTheRestInNameOrder) {
   EXPECT_EQ(page.find("car-002"), std::string::npos);  // not a car: no pictures
   for (const char* element : {"figure", "div", "td", "tr", "a"}) {
     SCOPED_TRACE(element);
-    EXPECT_EQ(occurrences(page, "<" + std::string(element) + ">") + occurrences(page, "<" + std::string(element) + " "),
-              occurrences(page, "</" + std::string(element) + ">"));
+    EXPECT_EQ(occurrences(page, joined({"<", element, ">"})) + occurrences(page, joined({"<", element, " "})),
+              occurrences(page, joined({"</", element, ">"})));
   }
   EXPECT_EQ(page.find("http"), std::string::npos);  // nothing fetched
+}
+
+TEST(ReportPage, EachSetOfFiguresIsOneBlockOfThePairWithOrWithoutAFreshHull) {
+  CarCheck shipped_only = car("a_shipped", 0, 0);
+  CarCheck rebuilt = car("b_rebuilt", 0, 0);
+  rebuilt.fresh = FreshHull{"fresh/b_rebuilt/hull.hul", {}, {}, "the body cannot be read"};
+  const std::string page = report_page("game", {shipped_only, rebuilt}, {false, false});
+  const char* shipped = "<td class=\"figures\"><div class=\"pair\"><div><b>shipped</b><br>nothing to measure</div>";
+  EXPECT_EQ(occurrences(page, joined({shipped, "</div></td>"})), 1u);
+  EXPECT_EQ(occurrences(page, joined({shipped, "<div><b>fresh</b><br>the body cannot be read</div></div></td>"})), 1u);
 }
 
 TEST(ReportPage, NamesAndMessagesAreTextNotMarkup) {

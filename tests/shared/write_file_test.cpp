@@ -80,7 +80,9 @@ TEST(WriteWholeFile, PipesAndDevicesAreWrittenThroughAndAFolderRefused) {
   EXPECT_EQ(reader.get(), "through the pipe");
   fs::create_directory(dir.path() / "folder");
   EXPECT_EQ(write_whole_file(dir.file("folder"), "x").reason, "it is a folder");
-  EXPECT_EQ(write_whole_file(dir.file("no/such/folder.hul"), "x").outcome, WriteOutcome::kCannotWrite);
+  const FileWrite nowhere = write_whole_file(dir.file("no/such/folder.hul"), "x");
+  EXPECT_EQ(nowhere.outcome, WriteOutcome::kCannotWrite);
+  EXPECT_EQ(nowhere.reason, "No such file or directory");
   if (::geteuid() == 0) {
     ASSERT_EQ(::mknod(dir.file("null").c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);
     ASSERT_EQ(::mknod(dir.file("full").c_str(), S_IFCHR | 0600, makedev(1, 7)), 0);
