@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <span>
 
 #include "geometry/bbox.h"
+#include "geometry/plane.h"
+#include "geometry/vector.h"
 #include "hull/solid/hull_solid.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
@@ -56,6 +59,20 @@ BBox box_of_corners(const std::vector<Vector>& corners) {
   return box;
 }
 
+// The sphere stage reads a plane's value as a distance. Some tools write normals that are not of
+// unit length; those planes are scaled to it. Planes within single-precision rounding of unit
+// length, as ombrix writes them, are kept bit for bit so that such a file gets its spheres again.
+std::vector<Plane> unit_length(const std::vector<Plane>& planes) {
+  std::vector<Plane> scaled = planes;
+  for (Plane& plane : scaled) {
+    const double length = vector_length(plane_normal(plane));
+    if (!(std::abs(length - 1.0) > 1e-5) || !(length > 0.0)) continue;
+    plane = {static_cast<float>(plane.a / length), static_cast<float>(plane.b / length),
+             static_cast<float>(plane.c / length), static_cast<float>(plane.d / length)};
+  }
+  return scaled;
+}
+
 // A run's field texts with one hull's share as the target.
 class SharedTarget : public Fields {
  public:
@@ -69,25 +86,65 @@ class SharedTarget : public Fields {
   std::string share_;
 };
 
-// Shares `target` among `volumes` by their box volumes so that the shares add up to it: each its
-// whole part, the rest one by one to the largest fractions. Every volume gets at least 1, as in a
-// run, so the sum passes the target only when the target is below the number of volumes.
-std::vector<std::int64_t> shares_of(const std::vector<Volume>& volumes, std::int32_t target) {
+std::vector<double> box_volumes(const std::vector<Volume>& volumes) {
   std::vector<double> weights;
-  double sum = 0.0;
   for (const Volume& volume : volumes) {
     const Vector e = box_extents(volume.box);
     weights.push_back(static_cast<double>(e.x) * e.y * e.z);
-    sum += weights.back();
   }
-  std::vector<std::int64_t> shares(volumes.size(), 1);
-  if (target <= 0 || !(sum > 0.0) || !std::isfinite(sum)) return shares;
-  std::vector<double> fractions(volumes.size());
+  // A box too large to weigh would make every quota meaningless: then the hulls share alike.
+  const bool weighable =
+      std::all_of(weights.begin(), weights.end(), [](double w) { return std::isfinite(w) && w > 0.0; });
+  if (!weighable || !std::isfinite(std::accumulate(weights.begin(), weights.end(), 0.0))) {
+    std::fill(weights.begin(), weights.end(), 1.0);
+  }
+  return weights;
+}
+
+// The file's sphere list belongs to no hull, so the count asked for is what the file gets. With
+// fewer spheres than hulls the largest boxes get one each (0 for the rest); otherwise every hull
+// gets at least 1 and the rest goes by box volume, whole parts first and then one by one to the
+// largest fractions. A target of 0 or below gives every hull 1, as in a run.
+std::vector<std::int64_t> shares_of(const std::vector<Volume>& volumes, std::int32_t target) {
+  const std::vector<double> weights = box_volumes(volumes);
+  const size_t count = volumes.size();
+  if (target <= 0) return std::vector<std::int64_t>(count, 1);
+  std::vector<std::int64_t> shares(count, 0);
+  if (static_cast<size_t>(target) < count) {
+    std::vector<size_t> order(count);
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return weights[a] > weights[b]; });
+    for (size_t i = 0; i < static_cast<size_t>(target); ++i) shares[order[i]] = 1;
+    return shares;
+  }
+  // A hull whose quota falls below 1 is held at 1 and the others share what is left, until none falls below.
+  std::vector<double> quotas(count);
+  for (bool held_one = true; held_one;) {
+    held_one = false;
+    double free_weight = 0.0;
+    std::int64_t free_target = target;
+    for (size_t v = 0; v < count; ++v) {
+      if (shares[v] == 1)
+        --free_target;
+      else
+        free_weight += weights[v];
+    }
+    for (size_t v = 0; v < count; ++v) {
+      if (shares[v] == 1) continue;
+      quotas[v] = weights[v] / free_weight * static_cast<double>(free_target);
+      if (quotas[v] < 1.0) {
+        shares[v] = 1;
+        held_one = true;
+      }
+    }
+  }
+  std::vector<double> fractions(count, -1.0);
   std::int64_t given = 0;
-  for (size_t v = 0; v < volumes.size(); ++v) {
-    const double quota = weights[v] / sum * target;
-    shares[v] = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::floor(quota)));
-    fractions[v] = quota - static_cast<double>(shares[v]);
+  for (size_t v = 0; v < count; ++v) {
+    if (shares[v] == 0) {
+      shares[v] = static_cast<std::int64_t>(std::floor(quotas[v]));
+      fractions[v] = quotas[v] - static_cast<double>(shares[v]);
+    }
     given += shares[v];
   }
   for (; given < target; ++given) {
@@ -117,7 +174,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     }
     // The sphere stage reads only the box and the planes; points and edges stay in the file.
     Volume& volume = volumes.emplace_back();
-    volume.planes = data.volumes[h].planes;
+    volume.planes = unit_length(data.volumes[h].planes);
     volume.box = data.volumes[h].box;
     if (!usable_box(volume.box, solid.inside)) {
       volume.box = box_of_corners(solid.corners);
@@ -137,6 +194,11 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   }
   const std::vector<std::int64_t> shares = shares_of(volumes, read_fill_parameters(fields).target_spheres);
   for (size_t v = 0; v < volumes.size(); ++v) {
+    if (shares[v] == 0) {
+      filling.skipped.push_back(hull_name(hull_of_volume[v]) +
+                                " gets no sphere: fewer spheres are asked for than there are hulls");
+      continue;
+    }
     const size_t rows_before = results.size();
     fill_spheres(filling.spheres, std::span(&volumes[v], 1), SharedTarget(fields, shares[v]), log, results);
     if (results.size() == rows_before) filling.refused.push_back(hull_name(hull_of_volume[v]));

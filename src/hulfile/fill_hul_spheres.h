@@ -28,11 +28,14 @@ struct HulFilling {
 // changed: a caller puts `spheres` in place of the file's when `usable()`.
 //
 // A hull whose planes do not close around a region, or with a value that is not finite (in its
-// planes, box, offset or corners), is left out. One hull left is filled as a run fills one main volume; several are
-// filled one by one, each with its share of the target by box volume, the shares adding up to the target (each at least
-// 1), and "Creating spheres." is logged for each. A hull's box is used as the file holds it, so a file the run wrote
-// from one model gets the run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
-// box of the hull's corners.
+// planes, box, offset or corners), is left out. One hull left is filled as a run fills one main
+// volume; several are filled one by one, each with its share of the target by box volume, the
+// shares adding up to the target (each at least 1, or, with fewer spheres than hulls, one each for
+// the largest boxes and the others named in `skipped`), and "Creating spheres." is logged for
+// each. A hull's box is used as the file holds it, so a file the run wrote from one model gets the
+// run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
+// box of the hull's corners. Planes whose normals are not of unit length are filled as if scaled
+// to it (the file keeps them as they are).
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

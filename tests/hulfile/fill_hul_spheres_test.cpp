@@ -93,15 +93,54 @@ TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) 
   }
 }
 
+// Cuts a hull down to a cube of side 4 around `centre`, with a box that gets replaced by its corners'.
+void cut_to_small_cube(Volume& volume, const Vector& centre) {
+  volume.planes.push_back({1, 0, 0, -(centre.x + 2)});
+  volume.planes.push_back({-1, 0, 0, centre.x - 2});
+  volume.planes.push_back({0, 1, 0, -(centre.y + 2)});
+  volume.planes.push_back({0, -1, 0, centre.y - 2});
+  volume.planes.push_back({0, 0, 1, -(centre.z + 2)});
+  volume.planes.push_back({0, 0, -1, centre.z - 2});
+  volume.box = {};
+}
+
 TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
+  RecordingLog log;
+  ResultList rows;
   // Two hulls of one size: rounding each half share on its own would give 12 and 12.
   CollisionData twins = testing::generated_prisms(1);
   twins.volumes.push_back(twins.volumes[0]);
+  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
+
+  // Two small hulls beside a large one: each held at 1, the large one gets the rest, not all its quota.
+  CollisionData one_large = testing::generated_prisms(3);
+  cut_to_small_cube(one_large.volumes[1], {20.0f, 3.25f, -12.5f});
+  cut_to_small_cube(one_large.volumes[2], {80.0f, 3.25f, -12.5f});
+  const HulFilling shared = fill_hul_spheres(one_large, sphere_fields("11"), log, rows);
+  EXPECT_EQ(shared.spheres.size(), 11u);
+  EXPECT_TRUE(shared.skipped.empty());
+
+  // Fewer spheres than hulls: the largest boxes get one each, the rest are named.
+  const HulFilling fewer = fill_hul_spheres(one_large, sphere_fields("2"), log, rows);
+  EXPECT_EQ(fewer.spheres.size(), 2u);
+  EXPECT_TRUE(fewer.usable());
+  EXPECT_EQ(fewer.skipped,
+            std::vector<std::string>{"hull 3 gets no sphere: fewer spheres are asked for than there are hulls"});
+  // None asked for: one each, as a run gives.
+  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("0"), log, rows).spheres.size(), 3u);
+}
+
+TEST(FillHulSpheres, PlanesNotOfUnitLengthAreMeasuredAsDistances) {
+  CollisionData data = testing::generated_prisms(1);
+  const std::vector<Plane> unit = data.volumes[0].planes;
+  for (Plane& p : data.volumes[0].planes) p = {p.a * 2.0f, p.b * 2.0f, p.c * 2.0f, p.d * 2.0f};
+  FieldValues fields = sphere_fields("6");
+  fields.set(Field::kOvershoot, "0");
   RecordingLog log;
   ResultList rows;
-  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
-  // Fewer than one each: every hull still gets one.
-  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("2"), log, rows).spheres.size(), 3u);
+  const HulFilling filling = fill_hul_spheres(data, fields, log, rows);
+  ASSERT_EQ(filling.spheres.size(), 6u);
+  for (const Sphere& s : filling.spheres) EXPECT_LE(s.radius, inside_depth({s.x, s.y, s.z}, unit, 0.0f) * 1.0001f);
 }
 
 TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
