@@ -7,8 +7,6 @@
 #include <span>
 
 #include "geometry/bbox.h"
-#include "geometry/plane.h"
-#include "geometry/vector.h"
 #include "hull/solid/hull_solid.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
@@ -57,20 +55,6 @@ BBox box_of_corners(const std::vector<Vector>& corners) {
   BBox box = box_of_point(corners.front());
   for (const Vector& c : corners) extend_box(box, c);
   return box;
-}
-
-// The sphere stage reads a plane's value as a distance. Some tools write normals that are not of
-// unit length; those planes are scaled to it. Planes within single-precision rounding of unit
-// length, as ombrix writes them, are kept bit for bit so that such a file gets its spheres again.
-std::vector<Plane> unit_length(const std::vector<Plane>& planes) {
-  std::vector<Plane> scaled = planes;
-  for (Plane& plane : scaled) {
-    const double length = vector_length(plane_normal(plane));
-    if (!(std::abs(length - 1.0) > 1e-5) || !(length > 0.0)) continue;
-    plane = {static_cast<float>(plane.a / length), static_cast<float>(plane.b / length),
-             static_cast<float>(plane.c / length), static_cast<float>(plane.d / length)};
-  }
-  return scaled;
 }
 
 // A run's field texts with one hull's share as the target.
@@ -174,7 +158,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     }
     // The sphere stage reads only the box and the planes; points and edges stay in the file.
     Volume& volume = volumes.emplace_back();
-    volume.planes = unit_length(data.volumes[h].planes);
+    volume.planes = data.volumes[h].planes;
     volume.box = data.volumes[h].box;
     if (!usable_box(volume.box, solid.inside)) {
       volume.box = box_of_corners(solid.corners);

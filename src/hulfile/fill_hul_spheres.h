@@ -34,8 +34,7 @@ struct HulFilling {
 // the largest boxes and the others named in `skipped`), and "Creating spheres." is logged for
 // each. A hull's box is used as the file holds it, so a file the run wrote from one model gets the
 // run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
-// box of the hull's corners. Planes whose normals are not of unit length are filled as if scaled
-// to it (the file keeps them as they are).
+// box of the hull's corners.
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

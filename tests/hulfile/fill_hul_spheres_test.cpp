@@ -130,19 +130,6 @@ TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
   EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("0"), log, rows).spheres.size(), 3u);
 }
 
-TEST(FillHulSpheres, PlanesNotOfUnitLengthAreMeasuredAsDistances) {
-  CollisionData data = testing::generated_prisms(1);
-  const std::vector<Plane> unit = data.volumes[0].planes;
-  for (Plane& p : data.volumes[0].planes) p = {p.a * 2.0f, p.b * 2.0f, p.c * 2.0f, p.d * 2.0f};
-  FieldValues fields = sphere_fields("6");
-  fields.set(Field::kOvershoot, "0");
-  RecordingLog log;
-  ResultList rows;
-  const HulFilling filling = fill_hul_spheres(data, fields, log, rows);
-  ASSERT_EQ(filling.spheres.size(), 6u);
-  for (const Sphere& s : filling.spheres) EXPECT_LE(s.radius, inside_depth({s.x, s.y, s.z}, unit, 0.0f) * 1.0001f);
-}
-
 TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
   CollisionData open = testing::generated_prisms(1);
   open.volumes[0].planes.resize(2);
