@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <numeric>
 #include <span>
+#include <string_view>
 
 #include "geometry/bbox.h"
 #include "hull/solid/hull_solid.h"
+#include "shared/recording_log.h"
 #include "spheres/fill_parameters.h"
 #include "spheres/fill_spheres.h"
 
@@ -139,6 +141,28 @@ std::vector<std::int64_t> shares_of(const std::vector<Volume>& volumes, std::int
   return shares;
 }
 
+// One hull filled with its share, its lines kept to be logged once the shares are settled.
+struct HullPass {
+  std::vector<Sphere> spheres;
+  ResultList rows;
+  RecordingLog log;
+
+  // Why the sphere stage refused this hull, from its one line, or empty when it did not.
+  std::string refusal() const {
+    static constexpr std::string_view kRefused = "    No spheres for this volume: ";
+    if (!rows.empty() || log.lines.empty() || !log.lines.back().text.starts_with(kRefused)) return {};
+    std::string reason = log.lines.back().text.substr(kRefused.size());
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    return reason;
+  }
+};
+
+HullPass fill_one(const Volume& volume, const Fields& fields, std::int64_t share) {
+  HullPass pass;
+  fill_spheres(pass.spheres, std::span(&volume, 1), SharedTarget(fields, share), pass.log, pass.rows);
+  return pass;
+}
+
 }  // namespace
 
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
@@ -176,16 +200,60 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     if (results.empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
     return filling;
   }
-  const std::vector<std::int64_t> shares = shares_of(volumes, read_fill_parameters(fields).target_spheres);
-  for (size_t v = 0; v < volumes.size(); ++v) {
-    if (shares[v] == 0) {
-      filling.skipped.push_back(hull_name(hull_of_volume[v]) +
-                                " gets no sphere: fewer spheres are asked for than there are hulls");
-      continue;
+  // A hull with room for fewer spheres than its share (too thin for a sample, filled before its
+  // share is placed, or too large a work for the sphere stage at these fields) keeps what it holds
+  // and the others share the rest, so the file still gets the count asked for. Each round settles
+  // at least one more hull.
+  const std::int32_t target = read_fill_parameters(fields).target_spheres;
+  std::vector<std::int64_t> room(volumes.size(), -1);  // -1: not known to be short
+  std::vector<std::int64_t> shares(volumes.size(), 0);
+  std::vector<HullPass> passes(volumes.size());
+  for (bool short_of_room = true; short_of_room;) {
+    short_of_room = false;
+    std::vector<Volume> open;
+    std::int64_t open_target = target;
+    for (size_t v = 0; v < volumes.size(); ++v) {
+      if (room[v] < 0)
+        open.push_back(volumes[v]);
+      else
+        open_target -= room[v];
     }
-    const size_t rows_before = results.size();
-    fill_spheres(filling.spheres, std::span(&volumes[v], 1), SharedTarget(fields, shares[v]), log, results);
-    if (results.size() == rows_before) filling.refused.push_back(hull_name(hull_of_volume[v]));
+    if (open.empty()) break;
+    // Below 1 only when the target is: then every hull gets one, as in a run.
+    const std::vector<std::int64_t> open_shares =
+        shares_of(open, static_cast<std::int32_t>(std::max<std::int64_t>(open_target, 0)));
+    for (size_t v = 0, o = 0; v < volumes.size(); ++v) {
+      if (room[v] >= 0) continue;
+      shares[v] = open_shares[o++];
+      passes[v] = shares[v] == 0 ? HullPass{} : fill_one(volumes[v], fields, shares[v]);
+      const auto placed = static_cast<std::int64_t>(passes[v].spheres.size());
+      if (placed < shares[v]) {
+        room[v] = placed;
+        short_of_room = true;
+      }
+    }
+  }
+  for (size_t v = 0; v < volumes.size(); ++v) {
+    const std::string name = hull_name(hull_of_volume[v]);
+    if (room[v] >= 0 && passes[v].refusal().empty()) {  // a refused hull is named below
+      filling.short_of_room.push_back(name + " holds " + std::to_string(room[v]) +
+                                      (room[v] == 1 ? " sphere" : " spheres") + "; the other hulls take the rest");
+    } else if (shares[v] == 0) {
+      filling.skipped.push_back(name + " gets no sphere: fewer spheres are asked for than there are hulls");
+    }
+    for (const LoggedLine& line : passes[v].log.lines) log.log_message(line.text, line.stamp);
+    filling.spheres.insert(filling.spheres.end(), passes[v].spheres.begin(), passes[v].spheres.end());
+    results.insert(results.end(), passes[v].rows.begin(), passes[v].rows.end());
+  }
+  // Refused everywhere, the fields rather than a hull's shape are what the stage cannot work with.
+  for (size_t v = 0; v < volumes.size(); ++v) {
+    const std::string refusal = passes[v].refusal();
+    if (refusal.empty()) continue;
+    const std::string name = hull_name(hull_of_volume[v]);
+    if (filling.spheres.empty())
+      filling.refused.push_back(name);
+    else
+      filling.skipped.push_back(name + " skipped: the sphere stage refuses it (" + refusal + ")");
   }
   return filling;
 }

@@ -130,6 +130,43 @@ TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
   EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("0"), log, rows).spheres.size(), 3u);
 }
 
+// Flattens a prism to a slab of `thickness` about its middle, with a box that gets replaced by its corners'.
+void flatten(Volume& volume, float thickness) {
+  const float middle = (volume.box.min_z + volume.box.max_z) / 2.0f;
+  volume.planes.push_back({0, 0, 1, -(middle + thickness / 2.0f)});
+  volume.planes.push_back({0, 0, -1, middle - thickness / 2.0f});
+  volume.box = {};
+}
+
+TEST(FillHulSpheres, AHullWithNoRoomLeavesItsShareToTheOthers) {
+  RecordingLog log;
+  ResultList rows;
+  // Too thin for a sample point deep enough to keep; too thin for the stage to sample at all.
+  for (const float thickness : {0.8f, 0.3f}) {
+    CollisionData data = testing::generated_prisms(2);
+    flatten(data.volumes[1], thickness);
+    const HulFilling filling = fill_hul_spheres(data, sphere_fields("11"), log, rows);
+    EXPECT_TRUE(filling.usable());
+    EXPECT_EQ(filling.spheres.size(), 11u);
+    EXPECT_EQ(rows.size(), 11u);
+    if (thickness > 0.5f) {
+      EXPECT_EQ(filling.short_of_room,
+                std::vector<std::string>{"hull 2 holds 0 spheres; the other hulls take the rest"});
+    } else {
+      ASSERT_EQ(filling.skipped.size(), 1u);
+      EXPECT_TRUE(filling.skipped[0].starts_with("hull 2 skipped: the sphere stage refuses it ("))
+          << filling.skipped[0];
+    }
+  }
+  // No hull with room: nothing to write, though the fields were not refused.
+  CollisionData slabs = testing::generated_prisms(2);
+  flatten(slabs.volumes[0], 0.8f);
+  flatten(slabs.volumes[1], 0.8f);
+  const HulFilling none = fill_hul_spheres(slabs, sphere_fields("11"), log, rows);
+  EXPECT_FALSE(none.usable());
+  EXPECT_TRUE(none.refused.empty());
+}
+
 TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
   CollisionData open = testing::generated_prisms(1);
   open.volumes[0].planes.resize(2);
