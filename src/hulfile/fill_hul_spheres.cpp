@@ -6,6 +6,7 @@
 #include <numeric>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "geometry/bbox.h"
 #include "hull/solid/hull_solid.h"
@@ -51,6 +52,21 @@ bool usable_box(const BBox& box, const Vector& inside) {
   if (!(box.min_x < box.max_x && box.min_y < box.max_y && box.min_z < box.max_z)) return false;
   return box.min_x <= inside.x && inside.x <= box.max_x && box.min_y <= inside.y && inside.y <= box.max_y &&
          box.min_z <= inside.z && inside.z <= box.max_z;
+}
+
+// The sphere stage spaces its points by the box, so a box far larger than the hull leaves it no
+// room. A run's box is its model's: the model's vertices lie in the hull or, under a plane budget,
+// a little out of it (half a unit out of a plane, a few per cent of the hull's extent along an
+// axis near a sharp edge); a quarter of the extent and a unit more is well clear of that.
+bool reaches_beyond(const BBox& box, const BBox& corners) {
+  const Vector e = box_extents(corners);
+  const auto beyond = [](float low, float high, float box_low, float box_high, float extent) {
+    const double spare = 0.25 * extent + 1.0;
+    return low - box_low > spare || box_high - high > spare;
+  };
+  return beyond(corners.min_x, corners.max_x, box.min_x, box.max_x, e.x) ||
+         beyond(corners.min_y, corners.max_y, box.min_y, box.max_y, e.y) ||
+         beyond(corners.min_z, corners.max_z, box.min_z, box.max_z, e.z);
 }
 
 BBox box_of_corners(const std::vector<Vector>& corners) {
@@ -157,9 +173,9 @@ struct HullPass {
   }
 };
 
-HullPass fill_one(const Volume& volume, const Fields& fields, std::int64_t share) {
+HullPass fill_one(const Volume& volume, const Fields& fields) {
   HullPass pass;
-  fill_spheres(pass.spheres, std::span(&volume, 1), SharedTarget(fields, share), pass.log, pass.rows);
+  fill_spheres(pass.spheres, std::span(&volume, 1), fields, pass.log, pass.rows);
   return pass;
 }
 
@@ -184,9 +200,14 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     Volume& volume = volumes.emplace_back();
     volume.planes = data.volumes[h].planes;
     volume.box = data.volumes[h].box;
+    const BBox corners = box_of_corners(solid.corners);
     if (!usable_box(volume.box, solid.inside)) {
-      volume.box = box_of_corners(solid.corners);
+      volume.box = corners;
       filling.replaced.push_back(hull_name(h) + ": its box does not hold the hull; the box of its corners is used");
+    } else if (reaches_beyond(volume.box, corners)) {
+      volume.box = corners;
+      filling.replaced.push_back(hull_name(h) +
+                                 ": its box reaches well beyond the hull; the box of its corners is used");
     }
     hull_of_volume.push_back(h);
   }
@@ -196,8 +217,11 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   // One hull is filled as a run fills its one main volume, bit for bit. Several get shares that
   // add up to the target, where a run rounds each share on its own.
   if (volumes.size() == 1) {
-    fill_spheres(filling.spheres, volumes, fields, log, results);
-    if (results.empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
+    HullPass pass = fill_one(volumes[0], fields);
+    for (const LoggedLine& line : pass.log.lines) log.log_message(line.text, line.stamp);
+    filling.spheres = std::move(pass.spheres);
+    results = std::move(pass.rows);
+    if (!pass.refusal().empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
     return filling;
   }
   // A hull with room for fewer spheres than its share (too thin for a sample, filled before its
@@ -225,7 +249,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     for (size_t v = 0, o = 0; v < volumes.size(); ++v) {
       if (room[v] >= 0) continue;
       shares[v] = open_shares[o++];
-      passes[v] = shares[v] == 0 ? HullPass{} : fill_one(volumes[v], fields, shares[v]);
+      passes[v] = shares[v] == 0 ? HullPass{} : fill_one(volumes[v], SharedTarget(fields, shares[v]));
       const auto placed = static_cast<std::int64_t>(passes[v].spheres.size());
       if (placed < shares[v]) {
         room[v] = placed;

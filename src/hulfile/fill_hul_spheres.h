@@ -36,8 +36,8 @@ struct HulFilling {
 // each. A hull with room for fewer spheres than its share keeps what it holds (named in
 // `short_of_room`) and the others share the rest, so the count is the one asked for while any
 // hull has room. A hull's box is used as the file holds it, so a file the run wrote from one model gets the
-// run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
-// box of the hull's corners.
+// run's spheres; a box that is flat, does not hold the hull's inmost point or reaches far beyond
+// the hull is replaced by the box of the hull's corners.
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

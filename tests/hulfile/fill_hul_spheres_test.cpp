@@ -93,6 +93,18 @@ TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) 
   }
 }
 
+TEST(FillHulSpheres, ABoxFarLargerThanItsHullIsReplacedByTheBoxOfItsCorners) {
+  // Spaced by such a box, no candidate would fit in the hull.
+  CollisionData data = testing::generated_prisms(1);
+  data.volumes[0].box = {-400, 400, -400, 400, -400, 400};
+  RecordingLog log;
+  ResultList rows;
+  const HulFilling filling = fill_hul_spheres(data, sphere_fields("11"), log, rows);
+  EXPECT_EQ(filling.replaced,
+            std::vector<std::string>{"hull 1: its box reaches well beyond the hull; the box of its corners is used"});
+  EXPECT_EQ(filling.spheres.size(), 11u);
+}
+
 // Cuts a hull down to a cube of side 4 around `centre`, with a box that gets replaced by its corners'.
 void cut_to_small_cube(Volume& volume, const Vector& centre) {
   volume.planes.push_back({1, 0, 0, -(centre.x + 2)});
