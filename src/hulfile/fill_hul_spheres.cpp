@@ -179,6 +179,52 @@ HullPass fill_one(const Volume& volume, const Fields& fields) {
   return pass;
 }
 
+struct SharedFilling {
+  std::vector<std::int64_t> room;    // per hull, the spheres it holds when fewer than its share; -1 otherwise
+  std::vector<std::int64_t> shares;  // per hull, its share when last filled
+  std::vector<HullPass> passes;      // per hull, its last filling (empty for a share of 0)
+};
+
+// A hull with room for fewer spheres than its share (too thin for a sample, filled before its
+// share is placed, or too large a work for the sphere stage at these fields) keeps what it holds
+// and the others share the rest, so the file still gets the count asked for. Each round settles
+// at least one more hull.
+SharedFilling fill_sharing_room(const std::vector<Volume>& volumes, const Fields& fields) {
+  const std::int32_t target = read_fill_parameters(fields).target_spheres;
+  SharedFilling shared{std::vector<std::int64_t>(volumes.size(), -1), std::vector<std::int64_t>(volumes.size(), 0),
+                       std::vector<HullPass>(volumes.size())};
+  std::vector<std::int64_t>& room = shared.room;
+  std::vector<std::int64_t>& shares = shared.shares;
+  std::vector<HullPass>& passes = shared.passes;
+  for (bool short_of_room = true; short_of_room;) {
+    short_of_room = false;
+    std::vector<Volume> open;
+    std::int64_t open_target = target;
+    for (size_t v = 0; v < volumes.size(); ++v) {
+      if (room[v] < 0) {
+        open.push_back(volumes[v]);
+      } else {
+        open_target -= room[v];
+      }
+    }
+    if (open.empty()) break;
+    // Below 1 only when the target is: then every hull gets one, as in a run.
+    const std::vector<std::int64_t> open_shares =
+        shares_of(open, static_cast<std::int32_t>(std::max<std::int64_t>(open_target, 0)));
+    for (size_t v = 0, o = 0; v < volumes.size(); ++v) {
+      if (room[v] >= 0) continue;
+      shares[v] = open_shares[o++];
+      passes[v] = shares[v] == 0 ? HullPass{} : fill_one(volumes[v], SharedTarget(fields, shares[v]));
+      const auto placed = static_cast<std::int64_t>(passes[v].spheres.size());
+      if (placed < shares[v]) {
+        room[v] = placed;
+        short_of_room = true;
+      }
+    }
+  }
+  return shared;
+}
+
 }  // namespace
 
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results) {
@@ -224,45 +270,15 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     if (!pass.refusal().empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
     return filling;
   }
-  // A hull with room for fewer spheres than its share (too thin for a sample, filled before its
-  // share is placed, or too large a work for the sphere stage at these fields) keeps what it holds
-  // and the others share the rest, so the file still gets the count asked for. Each round settles
-  // at least one more hull.
-  const std::int32_t target = read_fill_parameters(fields).target_spheres;
-  std::vector<std::int64_t> room(volumes.size(), -1);  // -1: not known to be short
-  std::vector<std::int64_t> shares(volumes.size(), 0);
-  std::vector<HullPass> passes(volumes.size());
-  for (bool short_of_room = true; short_of_room;) {
-    short_of_room = false;
-    std::vector<Volume> open;
-    std::int64_t open_target = target;
-    for (size_t v = 0; v < volumes.size(); ++v) {
-      if (room[v] < 0)
-        open.push_back(volumes[v]);
-      else
-        open_target -= room[v];
-    }
-    if (open.empty()) break;
-    // Below 1 only when the target is: then every hull gets one, as in a run.
-    const std::vector<std::int64_t> open_shares =
-        shares_of(open, static_cast<std::int32_t>(std::max<std::int64_t>(open_target, 0)));
-    for (size_t v = 0, o = 0; v < volumes.size(); ++v) {
-      if (room[v] >= 0) continue;
-      shares[v] = open_shares[o++];
-      passes[v] = shares[v] == 0 ? HullPass{} : fill_one(volumes[v], SharedTarget(fields, shares[v]));
-      const auto placed = static_cast<std::int64_t>(passes[v].spheres.size());
-      if (placed < shares[v]) {
-        room[v] = placed;
-        short_of_room = true;
-      }
-    }
-  }
+  const SharedFilling shared = fill_sharing_room(volumes, fields);
+  const std::vector<std::int64_t>& room = shared.room;
+  const std::vector<HullPass>& passes = shared.passes;
   for (size_t v = 0; v < volumes.size(); ++v) {
     const std::string name = hull_name(hull_of_volume[v]);
     if (room[v] >= 0 && passes[v].refusal().empty()) {  // a refused hull is named below
       filling.short_of_room.push_back(name + " holds " + std::to_string(room[v]) +
                                       (room[v] == 1 ? " sphere" : " spheres") + "; the other hulls take the rest");
-    } else if (shares[v] == 0) {
+    } else if (shared.shares[v] == 0) {
       filling.skipped.push_back(name + " gets no sphere: fewer spheres are asked for than there are hulls");
     }
     for (const LoggedLine& line : passes[v].log.lines) log.log_message(line.text, line.stamp);
@@ -274,10 +290,11 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     const std::string refusal = passes[v].refusal();
     if (refusal.empty()) continue;
     const std::string name = hull_name(hull_of_volume[v]);
-    if (filling.spheres.empty())
+    if (filling.spheres.empty()) {
       filling.refused.push_back(name);
-    else
+    } else {
       filling.skipped.push_back(name + " skipped: the sphere stage refuses it (" + refusal + ")");
+    }
   }
   return filling;
 }
