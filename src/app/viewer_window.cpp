@@ -354,11 +354,15 @@ void ViewerWindow::fill_again() {
   const HulFilling filling = fill_hul_spheres(document_.data(), fields_, log, rows);
   std::vector<std::string> lines = filling.skipped;
   lines.insert(lines.end(), filling.replaced.begin(), filling.replaced.end());
+  lines.insert(lines.end(), filling.short_of_room.begin(), filling.short_of_room.end());
   if (filling.filled == 0) lines.push_back("Not filled: no hull could be filled.");
   if (!filling.refused.empty()) {
     // The stage's own refusal, "No spheres for this volume: ...", without the log's indent.
     const std::string reason = log.last_text();
     lines.push_back("Not filled: " + reason.substr(std::min(reason.find_first_not_of(' '), reason.size())));
+  }
+  if (filling.filled > 0 && filling.refused.empty() && filling.spheres.empty()) {
+    lines.push_back("Not filled: no hull has room for a sphere.");
   }
   show_faults(lines);
   if (filling.usable()) document_.replace_spheres(filling.spheres, QStringLiteral("Fill again"));

@@ -56,12 +56,17 @@ int run_fill(const FillOptions& options) {
   const HulFilling filling = fill_hul_spheres(reading.data, fields, log, results);
   for (const std::string& line : filling.skipped) say(line);
   for (const std::string& line : filling.replaced) say(line);
+  for (const std::string& line : filling.short_of_room) say(line);
   if (filling.filled == 0) {
     say("can't fill " + options.path + ": no hull could be filled; nothing written");
     return 1;
   }
   if (!filling.refused.empty()) {
     say("no spheres for " + listed(filling.refused) + " (the line above says why); nothing written");
+    return 1;
+  }
+  if (filling.spheres.empty()) {
+    say("can't fill " + options.path + ": no hull has room for a sphere; nothing written");
     return 1;
   }
   reading.data.spheres = filling.spheres;

@@ -13,14 +13,15 @@
 namespace ombrix {
 
 struct HulFilling {
-  std::vector<Sphere> spheres;        // every filled hull's spheres, hull after hull
-  std::vector<std::string> skipped;   // one sentence per hull left out, naming it and saying why
-  std::vector<std::string> replaced;  // one sentence per hull whose box was not its own and was made anew
-  std::vector<std::string> refused;   // the hulls the sphere stage gave no spheres ("hull 2")
-  size_t filled = 0;                  // hulls handed to the sphere stage
+  std::vector<Sphere> spheres;             // every filled hull's spheres, hull after hull
+  std::vector<std::string> skipped;        // one sentence per hull left out, naming it and saying why
+  std::vector<std::string> replaced;       // one sentence per hull whose box was not its own and was made anew
+  std::vector<std::string> short_of_room;  // one sentence per hull that holds fewer than its share
+  std::vector<std::string> refused;        // the hulls whose fields the sphere stage refused ("hull 2")
+  size_t filled = 0;                       // hulls that could be handed to the sphere stage
 
-  // True when at least one hull was filled and every hull filled got spheres.
-  bool usable() const { return filled > 0 && refused.empty(); }
+  // True when some hull got spheres and the sphere stage refused none.
+  bool usable() const { return filled > 0 && refused.empty() && !spheres.empty(); }
 };
 
 // Fills the hulls of `data` with spheres through fill_spheres, reading the same fields as a run
@@ -28,11 +29,15 @@ struct HulFilling {
 // changed: a caller puts `spheres` in place of the file's when `usable()`.
 //
 // A hull whose planes do not close around a region, or with a value that is not finite (in its
-// planes, box, offset or corners), is left out. One hull left is filled as a run fills one main volume; several are
-// filled one by one, each with its share of the target by box volume, the shares adding up to the target (each at least
-// 1), and "Creating spheres." is logged for each. A hull's box is used as the file holds it, so a file the run wrote
-// from one model gets the run's spheres; a box that is flat or does not hold the hull's inmost point is replaced by the
-// box of the hull's corners.
+// planes, box, offset or corners), is left out. One hull left is filled as a run fills one main
+// volume; several are filled one by one, each with its share of the target by box volume, the
+// shares adding up to the target (each at least 1, or, with fewer spheres than hulls, one each for
+// the largest boxes and the others named in `skipped`), and "Creating spheres." is logged for
+// each. A hull with room for fewer spheres than its share keeps what it holds (named in
+// `short_of_room`) and the others share the rest, so the count is the one asked for while any
+// hull has room. A hull's box is used as the file holds it, so a file the run wrote from one model gets the
+// run's spheres; a box that is flat, does not hold the hull's inmost point or reaches far beyond
+// the hull is replaced by the box of the hull's corners.
 HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log& log, ResultList& results);
 
 }  // namespace ombrix

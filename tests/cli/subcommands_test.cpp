@@ -274,6 +274,12 @@ TEST_F(HulSubcommands, FillKeepsTheHullBytesReplacesTheSpheresAndRefusesWhatItCa
   CollisionData all_open = generated_prisms(1);
   all_open.volumes[0].planes.resize(3);
   write_hul("open.hul", all_open);
+  CollisionData slab = generated_prisms(1);  // too thin for a sample half a unit deep
+  const float middle = (slab.volumes[0].box.min_z + slab.volumes[0].box.max_z) / 2.0f;
+  slab.volumes[0].planes.push_back({0, 0, 1, -(middle + 0.4f)});
+  slab.volumes[0].planes.push_back({0, 0, -1, middle - 0.4f});
+  slab.volumes[0].box = {};
+  write_hul("slab.hul", slab);
   const struct {
     const char* arguments;
     int status;
@@ -284,6 +290,7 @@ TEST_F(HulSubcommands, FillKeepsTheHullBytesReplacesTheSpheresAndRefusesWhatItCa
       {"fill empty.hul --output out.hul", 1, "can't fill empty.hul: it holds no hull; nothing written"},
       {"fill open.hul --output out.hul", 1, "can't fill open.hul: no hull could be filled; nothing written"},
       {"fill prisms.hul --grid 0 --output out.hul", 1, "no spheres for hull 1, hull 3 (the line above says why)"},
+      {"fill slab.hul --output out.hul", 1, "can't fill slab.hul: no hull has room for a sphere; nothing written"},
   };
   for (const auto& row : refusals) {
     SCOPED_TRACE(row.arguments);

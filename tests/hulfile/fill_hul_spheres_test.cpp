@@ -93,15 +93,90 @@ TEST(FillHulSpheres, HullsThatCannotBeFilledAreNamedAndLeftOutAndTheRestFilled) 
   }
 }
 
+TEST(FillHulSpheres, ABoxFarLargerThanItsHullIsReplacedByTheBoxOfItsCorners) {
+  // Spaced by such a box, no candidate would fit in the hull.
+  CollisionData data = testing::generated_prisms(1);
+  data.volumes[0].box = {-400, 400, -400, 400, -400, 400};
+  RecordingLog log;
+  ResultList rows;
+  const HulFilling filling = fill_hul_spheres(data, sphere_fields("11"), log, rows);
+  EXPECT_EQ(filling.replaced,
+            std::vector<std::string>{"hull 1: its box reaches well beyond the hull; the box of its corners is used"});
+  EXPECT_EQ(filling.spheres.size(), 11u);
+}
+
+// Cuts a hull down to a cube of side 4 around `centre`, with a box that gets replaced by its corners'.
+void cut_to_small_cube(Volume& volume, const Vector& centre) {
+  volume.planes.push_back({1, 0, 0, -(centre.x + 2)});
+  volume.planes.push_back({-1, 0, 0, centre.x - 2});
+  volume.planes.push_back({0, 1, 0, -(centre.y + 2)});
+  volume.planes.push_back({0, -1, 0, centre.y - 2});
+  volume.planes.push_back({0, 0, 1, -(centre.z + 2)});
+  volume.planes.push_back({0, 0, -1, centre.z - 2});
+  volume.box = {};
+}
+
 TEST(FillHulSpheres, SeveralHullsShareTheTargetSoThatTheCountIsTheOneAskedFor) {
+  RecordingLog log;
+  ResultList rows;
   // Two hulls of one size: rounding each half share on its own would give 12 and 12.
   CollisionData twins = testing::generated_prisms(1);
   twins.volumes.push_back(twins.volumes[0]);
+  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
+
+  // Two small hulls beside a large one: each held at 1, the large one gets the rest, not all its quota.
+  CollisionData one_large = testing::generated_prisms(3);
+  cut_to_small_cube(one_large.volumes[1], {20.0f, 3.25f, -12.5f});
+  cut_to_small_cube(one_large.volumes[2], {80.0f, 3.25f, -12.5f});
+  const HulFilling shared = fill_hul_spheres(one_large, sphere_fields("11"), log, rows);
+  EXPECT_EQ(shared.spheres.size(), 11u);
+  EXPECT_TRUE(shared.skipped.empty());
+
+  // Fewer spheres than hulls: the largest boxes get one each, the rest are named.
+  const HulFilling fewer = fill_hul_spheres(one_large, sphere_fields("2"), log, rows);
+  EXPECT_EQ(fewer.spheres.size(), 2u);
+  EXPECT_TRUE(fewer.usable());
+  EXPECT_EQ(fewer.skipped,
+            std::vector<std::string>{"hull 3 gets no sphere: fewer spheres are asked for than there are hulls"});
+  // None asked for: one each, as a run gives.
+  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("0"), log, rows).spheres.size(), 3u);
+}
+
+// Flattens a prism to a slab of `thickness` about its middle, with a box that gets replaced by its corners'.
+void flatten(Volume& volume, float thickness) {
+  const float middle = (volume.box.min_z + volume.box.max_z) / 2.0f;
+  volume.planes.push_back({0, 0, 1, -(middle + thickness / 2.0f)});
+  volume.planes.push_back({0, 0, -1, middle - thickness / 2.0f});
+  volume.box = {};
+}
+
+TEST(FillHulSpheres, AHullWithNoRoomLeavesItsShareToTheOthers) {
   RecordingLog log;
   ResultList rows;
-  EXPECT_EQ(fill_hul_spheres(twins, sphere_fields("25"), log, rows).spheres.size(), 25u);
-  // Fewer than one each: every hull still gets one.
-  EXPECT_EQ(fill_hul_spheres(testing::generated_prisms(3), sphere_fields("2"), log, rows).spheres.size(), 3u);
+  // Too thin for a sample point deep enough to keep; too thin for the stage to sample at all.
+  for (const float thickness : {0.8f, 0.3f}) {
+    CollisionData data = testing::generated_prisms(2);
+    flatten(data.volumes[1], thickness);
+    const HulFilling filling = fill_hul_spheres(data, sphere_fields("11"), log, rows);
+    EXPECT_TRUE(filling.usable());
+    EXPECT_EQ(filling.spheres.size(), 11u);
+    EXPECT_EQ(rows.size(), 11u);
+    if (thickness > 0.5f) {
+      EXPECT_EQ(filling.short_of_room,
+                std::vector<std::string>{"hull 2 holds 0 spheres; the other hulls take the rest"});
+    } else {
+      ASSERT_EQ(filling.skipped.size(), 1u);
+      EXPECT_TRUE(filling.skipped[0].starts_with("hull 2 skipped: the sphere stage refuses it ("))
+          << filling.skipped[0];
+    }
+  }
+  // No hull with room: nothing to write, though the fields were not refused.
+  CollisionData slabs = testing::generated_prisms(2);
+  flatten(slabs.volumes[0], 0.8f);
+  flatten(slabs.volumes[1], 0.8f);
+  const HulFilling none = fill_hul_spheres(slabs, sphere_fields("11"), log, rows);
+  EXPECT_FALSE(none.usable());
+  EXPECT_TRUE(none.refused.empty());
 }
 
 TEST(FillHulSpheres, NoHullToFillOrARefusedStageIsNotUsable) {
