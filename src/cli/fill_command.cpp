@@ -50,6 +50,7 @@ int run_fill(const FillOptions& options) {
     say("can't fill " + options.path + ": it holds no hull; nothing written");
     return 1;
   }
+  if (output_is_refused_input(options.path, options.output)) return 1;  // before the log of a filling
 
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
   ResultList results;

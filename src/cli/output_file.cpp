@@ -28,6 +28,21 @@ void add_output_options(CLI::App& command, OutputChoice& output) {
                    "Allow --output to be the input file itself: without it, that is refused.");
 }
 
+namespace {
+
+void print_is_the_input(const OutputChoice& output) {
+  std::cerr << "ombrix-cli: " << output.path << " is the input file; give --overwrite to replace it\n";
+}
+
+}  // namespace
+
+bool output_is_refused_input(const std::string& input, const OutputChoice& output) {
+  const std::string inputs[] = {input};
+  if (output.overwrite || !input_at(output.path, inputs)) return false;
+  print_is_the_input(output);
+  return true;
+}
+
 int write_output_file(const CollisionData& data, const std::string& input, const OutputChoice& output) {
   const std::optional<std::string> bytes = hul_file_bytes(data);
   if (!bytes) {
@@ -41,7 +56,7 @@ int write_output_file(const CollisionData& data, const std::string& input, const
     case WriteOutcome::kWritten:
       return 0;
     case WriteOutcome::kIsAnInput:
-      std::cerr << "ombrix-cli: " << output.path << " is the input file; give --overwrite to replace it\n";
+      print_is_the_input(output);
       return 1;
     case WriteOutcome::kCannotWrite:
       break;

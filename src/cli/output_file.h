@@ -20,6 +20,11 @@ struct OutputChoice {
 // Adds the required "--output FILE" and the "--overwrite" flag to `command`.
 void add_output_options(CLI::App& command, OutputChoice& output);
 
+// Whether the chosen output is the file `input` names (by any path, links included) and
+// --overwrite was not given; then says so on the standard error stream, as write_output_file
+// does, so that a command can refuse before its work.
+bool output_is_refused_input(const std::string& input, const OutputChoice& output);
+
 // Writes `data` to the chosen output through write_whole_file. Refuses, writing nothing, when the
 // output is the file `input` names (the same file by any path, links included) and --overwrite
 // was not given. Prints why it wrote nothing on the standard error stream. Returns the exit

@@ -49,6 +49,7 @@ int run_simplify(const SimplifyOptions& options) {
     std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
     return 2;
   }
+  if (output_is_refused_input(options.path, options.output)) return 1;  // before the work, not after it
   const Simplification simplification = simplify_hulls(reading.data, *most_planes);
   if (!simplification.refusal.empty()) {
     std::cerr << "ombrix-cli: can't simplify " << options.path << ": " << simplification.refusal

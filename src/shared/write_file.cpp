@@ -58,12 +58,18 @@ FileWrite replace_file(const fs::path& target, bool exists, std::string_view byt
 
 }  // namespace
 
-FileWrite write_whole_file(const std::string& path, std::string_view bytes, std::span<const std::string> inputs) {
-  if (path.empty()) return cannot_write("no file name was given");
+std::optional<std::string> input_at(const std::string& path, std::span<const std::string> inputs) {
   std::error_code error;
   for (const std::string& input : inputs) {
-    if (fs::equivalent(fs::path(input), fs::path(path), error)) return {WriteOutcome::kIsAnInput, input, {}};
+    if (fs::equivalent(fs::path(input), fs::path(path), error)) return input;
   }
+  return std::nullopt;
+}
+
+FileWrite write_whole_file(const std::string& path, std::string_view bytes, std::span<const std::string> inputs) {
+  if (path.empty()) return cannot_write("no file name was given");
+  if (std::optional<std::string> input = input_at(path, inputs)) return {WriteOutcome::kIsAnInput, *input, {}};
+  std::error_code error;
   // The system follows the links to see what the path is: some, such as /dev/stdout, name a pipe
   // whose name cannot be followed by reading the links.
   const fs::file_status status = fs::status(fs::path(path), error);

@@ -2,6 +2,7 @@
 // command reads, never in place of a device, a pipe or a link.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ struct FileWrite {
   std::string input;   // kIsAnInput: the input, as the caller named it, that the target is
   std::string reason;  // kCannotWrite: why, when there is more to say than "can't write"
 };
+
+// The one of `inputs` that the file at `path` is, by identity and not by name (a link or a second
+// name counts), as `inputs` names it; nothing when it is none of them.
+std::optional<std::string> input_at(const std::string& path, std::span<const std::string> inputs);
 
 // Writes `bytes` as the whole content of the file at `path`.
 //

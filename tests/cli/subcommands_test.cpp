@@ -300,6 +300,8 @@ TEST_F(HulSubcommands, FillKeepsTheHullBytesReplacesTheSpheresAndRefusesWhatItCa
   }
   EXPECT_FALSE(exists("out.hul"));
   EXPECT_EQ(read_file(dir.file("prisms.hul")), before);
+  // Its own input is refused before any filling is done or logged.
+  EXPECT_EQ(run("fill prisms.hul --output ./prisms.hul").out.find("Creating spheres."), std::string::npos);
 }
 
 }  // namespace
