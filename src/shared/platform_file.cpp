@@ -67,23 +67,14 @@ long long read_some(FileHandle handle, char* buffer, std::size_t size) {
   return _read(handle, buffer, piece);
 }
 
-FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault) {
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string candidate = in_folder(folder, unique_name());
-    const FileHandle handle =
-        _open(candidate.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (handle != kNoHandle) {
-      path = candidate;
-      return handle;
-    }
-    if (errno != EEXIST) {
-      fault = system_reason(errno);
-      return kNoHandle;
-    }
-  }
-  fault = "no name of its own could be found for the new file";
-  return kNoHandle;
+namespace {
+
+// Creates the file at `path` only if no file has that name; kNoHandle with errno set otherwise.
+FileHandle create_new_file(const std::string& path) {
+  return _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
+
+}  // namespace
 
 FileHandle open_stream_for_writing(const std::string& path, std::string& fault) {
   const FileHandle handle = _open(path.c_str(), _O_WRONLY | _O_BINARY);
@@ -139,23 +130,15 @@ long long read_some(FileHandle handle, char* buffer, std::size_t size) {
   }
 }
 
-FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault) {
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string candidate = in_folder(folder, unique_name());
-    // The mode is narrowed by the umask, as any new file's is.
-    const FileHandle handle = ::open(candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOCTTY | O_CLOEXEC, 0666);
-    if (handle != kNoHandle) {
-      path = candidate;
-      return handle;
-    }
-    if (errno != EEXIST) {
-      fault = system_reason(errno);
-      return kNoHandle;
-    }
-  }
-  fault = "no name of its own could be found for the new file";
-  return kNoHandle;
+namespace {
+
+// Creates the file at `path` only if no file has that name; kNoHandle with errno set otherwise.
+// The mode is narrowed by the umask, as any new file's is.
+FileHandle create_new_file(const std::string& path) {
+  return ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOCTTY | O_CLOEXEC, 0666);
 }
+
+}  // namespace
 
 FileHandle open_stream_for_writing(const std::string& path, std::string& fault) {
   // A pipe with no reader refuses a non-blocking open: its reader may still be starting.
@@ -248,6 +231,23 @@ bool standard_error_is_terminal() {
 #else
   return isatty(STDERR_FILENO) != 0;
 #endif
+}
+
+FileHandle create_unique_file(const std::string& folder, std::string& path, std::string& fault) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    const std::string candidate = in_folder(folder, unique_name());
+    const FileHandle handle = create_new_file(candidate);
+    if (handle != kNoHandle) {
+      path = candidate;
+      return handle;
+    }
+    if (errno != EEXIST) {
+      fault = system_reason(errno);
+      return kNoHandle;
+    }
+  }
+  fault = "no name of its own could be found for the new file";
+  return kNoHandle;
 }
 
 }  // namespace ombrix::platform
