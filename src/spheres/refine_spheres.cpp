@@ -49,7 +49,9 @@ class SphereSearch {
 
   // Moves every sphere to a neighbour while that helps, from the candidate spacing down.
   void search_steps() {
-    const double finest = grid_.sample_spacing / 4.0;
+    // Far below the samples' spacing: each sample lies at its own distance from a sphere's surface, so tiny moves
+    // still change the count, and the centres they settle cover more of the volume between the samples too.
+    const double finest = grid_.sample_spacing / 64.0;
     // A sphere that found no gain at this step finds none again until a sphere moves near it.
     std::vector<char> settled(spheres_.size(), 0);
     for (double step = grid_.candidate_spacing; step >= finest && !out_of_work();) {

@@ -29,7 +29,7 @@ struct Refinement {
 // it, so the refined spheres never cover fewer than the greedy's.
 //
 // Moves each centre a step to one of the 26 neighbours of its cube while that helps, halving the step from the
-// candidate spacing down to a quarter of the sample spacing; then tries each sphere at every candidate of `candidates`
+// candidate spacing down to a 64th of the sample spacing; then tries each sphere at every candidate of `candidates`
 // (the greedy's list, laid out before placement) and, where one covers more, takes it there and searches again.
 // Deterministic: the order of spheres, steps and candidates fixes every choice.
 //
