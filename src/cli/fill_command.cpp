@@ -11,8 +11,6 @@
 #include "cli/output_file.h"
 #include "cli/table_output.h"
 #include "hulfile/fill_hul_spheres.h"
-#include "hulfile/hul_file_reader.h"
-#include "hulfile/model_instead_of_hull.h"
 #include "shared/log.h"
 #include "spheres/result_table.h"
 
@@ -37,16 +35,9 @@ std::string listed(const std::vector<std::string>& names) {
 
 int run_fill(const FillOptions& options) {
   const FieldValues fields(options.fields);
-  HulReading reading = read_hul_file(options.path);
-  if (const auto model_file = model_instead_of_hull(options.path, reading)) {
-    say(*model_file + "; nothing written");
-    return 2;
-  }
-  if (!reading.fault.empty()) {
-    say("can't read " + options.path + ": " + reading.fault + "; nothing written");
-    return 2;
-  }
-  if (reading.data.volumes.empty()) {
+  std::optional<CollisionData> data = read_hull_to_change(options.path);
+  if (!data) return 2;
+  if (data->volumes.empty()) {
     say("can't fill " + options.path + ": it holds no hull; nothing written");
     return 1;
   }
@@ -54,7 +45,7 @@ int run_fill(const FillOptions& options) {
 
   LineLog log([](const std::string& line) { std::cout << line << '\n' << std::flush; });
   ResultList results;
-  const HulFilling filling = fill_hul_spheres(reading.data, fields, log, results);
+  const HulFilling filling = fill_hul_spheres(*data, fields, log, results);
   for (const std::string& line : filling.skipped) say(line);
   for (const std::string& line : filling.replaced) say(line);
   for (const std::string& line : filling.short_of_room) say(line);
@@ -70,8 +61,8 @@ int run_fill(const FillOptions& options) {
     say("can't fill " + options.path + ": no hull has room for a sphere; nothing written");
     return 1;
   }
-  reading.data.spheres = filling.spheres;
-  const int status = write_output_file(reading.data, options.path, options.output);
+  data->spheres = filling.spheres;
+  const int status = write_output_file(*data, options.path, options.output);
   const bool table_written =
       !options.table || write_table(*options.table, result_table_text(results), std::span(&options.path, 1));
   return status == 0 && table_written ? 0 : 1;

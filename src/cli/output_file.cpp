@@ -2,9 +2,12 @@
 
 #include <iostream>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "hulfile/hul_file.h"
+#include "hulfile/hul_file_reader.h"
+#include "hulfile/model_instead_of_hull.h"
 
 namespace ombrix {
 
@@ -35,6 +38,19 @@ void print_is_the_input(const OutputChoice& output) {
 }
 
 }  // namespace
+
+std::optional<CollisionData> read_hull_to_change(const std::string& path) {
+  HulReading reading = read_hul_file(path);
+  if (const auto model_file = model_instead_of_hull(path, reading)) {
+    std::cerr << "ombrix-cli: " << *model_file << "; nothing written\n";
+    return std::nullopt;
+  }
+  if (!reading.fault.empty()) {
+    std::cerr << "ombrix-cli: can't read " << path << ": " << reading.fault << "; nothing written\n";
+    return std::nullopt;
+  }
+  return std::move(reading.data);
+}
 
 bool output_is_refused_input(const std::string& input, const OutputChoice& output) {
   const std::string inputs[] = {input};

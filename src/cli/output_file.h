@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ struct OutputChoice {
 
 // Adds the required "--output FILE" and the "--overwrite" flag to `command`.
 void add_output_options(CLI::App& command, OutputChoice& output);
+
+// The hull file at `path` that a command changes and writes anew. Nothing, with a line on the
+// standard error stream ending "; nothing written", when it is a model file or cannot be read
+// whole: the command's exit status is then 2.
+std::optional<CollisionData> read_hull_to_change(const std::string& path);
 
 // Whether the chosen output is the file `input` names (by any path, links included) and
 // --overwrite was not given; then says so on the standard error stream, as write_output_file

@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "cli/output_file.h"
-#include "hulfile/hul_file_reader.h"
-#include "hulfile/model_instead_of_hull.h"
 #include "hulfile/scale_collision_data.h"
 
 namespace ombrix {
@@ -56,16 +54,9 @@ int run_scale(ScaleOptions options) {
     std::cerr << "ombrix-cli: the factor must be a finite number above 0, not '" << options.factor << "'\n";
     return 2;
   }
-  HulReading reading = read_hul_file(options.path);
-  if (const auto model_file = model_instead_of_hull(options.path, reading)) {
-    std::cerr << "ombrix-cli: " << *model_file << "; nothing written\n";
-    return 2;
-  }
-  if (!reading.fault.empty()) {
-    std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
-    return 2;
-  }
-  const Scaling scaling = scale_collision_data(reading.data, *factor);
+  std::optional<CollisionData> data = read_hull_to_change(options.path);
+  if (!data) return 2;
+  const Scaling scaling = scale_collision_data(*data, *factor);
   if (scaling.outcome != ScaleOutcome::kScaled) {
     std::cerr << "ombrix-cli: scaling by " << options.factor << " makes values too "
               << (scaling.outcome == ScaleOutcome::kTooLarge ? "large" : "small (they would become 0)")
@@ -76,7 +67,7 @@ int run_scale(ScaleOptions options) {
     std::cerr << "ombrix-cli: warning: scaling by " << options.factor << " makes hull " << hull + 1
               << " flat: its box has no depth along some axis\n";
   }
-  return write_output_file(reading.data, options.path, options.output);
+  return write_output_file(*data, options.path, options.output);
 }
 
 }  // namespace

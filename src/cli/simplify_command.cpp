@@ -6,8 +6,6 @@
 #include <string>
 
 #include "cli/output_file.h"
-#include "hulfile/hul_file_reader.h"
-#include "hulfile/model_instead_of_hull.h"
 #include "hulfile/simplify_hulls.h"
 #include "hull/budget/plane_budget.h"
 #include "shared/number_text.h"
@@ -40,24 +38,17 @@ int run_simplify(const SimplifyOptions& options) {
               << kMostBudgetPlanes << ", not '" << options.planes << "'\n";
     return 2;
   }
-  HulReading reading = read_hul_file(options.path);
-  if (const auto model_file = model_instead_of_hull(options.path, reading)) {
-    std::cerr << "ombrix-cli: " << *model_file << "; nothing written\n";
-    return 2;
-  }
-  if (!reading.fault.empty()) {
-    std::cerr << "ombrix-cli: can't read " << options.path << ": " << reading.fault << "; nothing written\n";
-    return 2;
-  }
+  std::optional<CollisionData> data = read_hull_to_change(options.path);
+  if (!data) return 2;
   if (output_is_refused_input(options.path, options.output)) return 1;  // before the work, not after it
-  const Simplification simplification = simplify_hulls(reading.data, *most_planes);
+  const Simplification simplification = simplify_hulls(*data, *most_planes);
   if (!simplification.refusal.empty()) {
     std::cerr << "ombrix-cli: can't simplify " << options.path << ": " << simplification.refusal
               << "; nothing written\n";
     return 1;
   }
   for (const SimplifiedHull& hull : simplification.hulls) std::cerr << "ombrix-cli: " << change_line(hull) << '\n';
-  return write_output_file(reading.data, options.path, options.output);
+  return write_output_file(*data, options.path, options.output);
 }
 
 }  // namespace
