@@ -5,6 +5,7 @@
 
 #include "hulfile/hul_file.h"
 #include "shared/file_bytes.h"
+#include "shared/write_file.h"
 
 namespace ombrix {
 
@@ -118,16 +119,11 @@ SaveResult SphereDocument::save(const std::string& path, bool over_changes) {
     // A file that is gone can be written again: nothing of anyone's would be lost.
     if (now && *now != disk_bytes_) return SaveResult::kChangedOnDisk;
   }
-  switch (write_hul_file(target, data_)) {
-    case HulWriteResult::kWritten:
-      break;
-    case HulWriteResult::kTooLarge:
-      return SaveResult::kTooLarge;
-    case HulWriteResult::kCannotWrite:
-      return SaveResult::kCannotWrite;
-  }
+  std::optional<std::string> bytes = hul_file_bytes(data_);
+  if (!bytes) return SaveResult::kTooLarge;
+  if (write_whole_file(target, *bytes).outcome != WriteOutcome::kWritten) return SaveResult::kCannotWrite;
   path_ = target;
-  disk_bytes_ = *hul_file_bytes(data_);
+  disk_bytes_ = std::move(*bytes);  // what is on disk now, to tell a later change by someone else
   undo_stack_.setClean();
   return SaveResult::kSaved;
 }
