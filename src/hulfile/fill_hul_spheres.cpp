@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <numeric>
 #include <span>
-#include <string_view>
 #include <utility>
 
 #include "geometry/bbox.h"
@@ -162,20 +161,13 @@ struct HullPass {
   std::vector<Sphere> spheres;
   ResultList rows;
   RecordingLog log;
-
-  // Why the sphere stage refused this hull, from its one line, or empty when it did not.
-  std::string refusal() const {
-    static constexpr std::string_view kRefused = "    No spheres for this volume: ";
-    if (!rows.empty() || log.lines.empty() || !log.lines.back().text.starts_with(kRefused)) return {};
-    std::string reason = log.lines.back().text.substr(kRefused.size());
-    if (!reason.empty() && reason.back() == '.') reason.pop_back();
-    return reason;
-  }
+  std::string refusal;  // why the sphere stage refused this hull, without its full stop; empty when it did not
 };
 
 HullPass fill_one(const Volume& volume, const Fields& fields) {
   HullPass pass;
-  fill_spheres(pass.spheres, std::span(&volume, 1), fields, pass.log, pass.rows);
+  pass.refusal = fill_spheres(pass.spheres, std::span(&volume, 1), fields, pass.log, pass.rows).front();
+  if (!pass.refusal.empty() && pass.refusal.back() == '.') pass.refusal.pop_back();
   return pass;
 }
 
@@ -267,7 +259,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     for (const LoggedLine& line : pass.log.lines) log.log_message(line.text, line.stamp);
     filling.spheres = std::move(pass.spheres);
     results = std::move(pass.rows);
-    if (!pass.refusal().empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
+    if (!pass.refusal.empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
     return filling;
   }
   const SharedFilling shared = fill_sharing_room(volumes, fields);
@@ -275,7 +267,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   const std::vector<HullPass>& passes = shared.passes;
   for (size_t v = 0; v < volumes.size(); ++v) {
     const std::string name = hull_name(hull_of_volume[v]);
-    if (room[v] >= 0 && passes[v].refusal().empty()) {  // a refused hull is named below
+    if (room[v] >= 0 && passes[v].refusal.empty()) {  // a refused hull is named below
       filling.short_of_room.push_back(name + " holds " + std::to_string(room[v]) +
                                       (room[v] == 1 ? " sphere" : " spheres") + "; the other hulls take the rest");
     } else if (shared.shares[v] == 0) {
@@ -287,7 +279,7 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
   }
   // Refused everywhere, the fields rather than a hull's shape are what the stage cannot work with.
   for (size_t v = 0; v < volumes.size(); ++v) {
-    const std::string refusal = passes[v].refusal();
+    const std::string& refusal = passes[v].refusal;
     if (refusal.empty()) continue;
     const std::string name = hull_name(hull_of_volume[v]);
     if (filling.spheres.empty()) {

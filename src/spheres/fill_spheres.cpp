@@ -84,14 +84,16 @@ std::string grid_size(const VolumeGrid& grid) {
 
 }  // namespace
 
-void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
-                  ResultList& results, const SphereStages& stages) {
+std::vector<std::string> fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
+                                      const Fields& fields, Log& log, ResultList& results, const SphereStages& stages) {
+  std::vector<std::string> refusals;
   log.log_message("Creating spheres.", Stamp::kStamped);
   const FillParameters parameters = read_fill_parameters(fields);
   const float volume_sum = box_volume_sum(volumes);
 
   for (const Volume& volume : volumes) {
     std::string_view refusal = unusable_input(volume, parameters);
+    refusals.emplace_back();
     VolumeGrid grid;
     if (refusal.empty()) {
       grid = volume_grid(volume.box, parameters);
@@ -107,7 +109,8 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
       refusal = too_slow(work, parameters);
     }
     if (!refusal.empty()) {
-      log.log_message("    No spheres for this volume: " + std::string(refusal), Stamp::kStamped);
+      refusals.back() = refusal;
+      log.log_message("    No spheres for this volume: " + refusals.back(), Stamp::kStamped);
       continue;
     }
 
@@ -131,6 +134,7 @@ void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
             : stages.place(samples, positions, share, box_extents(volume.box), results, log);
     spheres.insert(spheres.end(), placed.begin(), placed.end());
   }
+  return refusals;
 }
 
 }  // namespace ombrix

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "record/sphere.h"
@@ -42,8 +43,9 @@ struct SphereStages {
 // large that placing the spheres would take more than about half a minute, see sphere_work) gets
 // one line "    No spheres for this volume: <reason>" and no spheres; its box still counts in
 // the sharing. Every line is stamped. The candidates are laid out before the samples, to weigh
-// that work.
-void fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes, const Fields& fields, Log& log,
-                  ResultList& results, const SphereStages& stages = {});
+// that work. Returns, per volume, that reason, or an empty text for a volume that was filled.
+std::vector<std::string> fill_spheres(std::vector<Sphere>& spheres, std::span<const Volume> volumes,
+                                      const Fields& fields, Log& log, ResultList& results,
+                                      const SphereStages& stages = {});
 
 }  // namespace ombrix
