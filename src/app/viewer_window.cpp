@@ -356,11 +356,7 @@ void ViewerWindow::fill_again() {
   lines.insert(lines.end(), filling.replaced.begin(), filling.replaced.end());
   lines.insert(lines.end(), filling.short_of_room.begin(), filling.short_of_room.end());
   if (filling.filled == 0) lines.push_back("Not filled: no hull could be filled.");
-  if (!filling.refused.empty()) {
-    // The stage's own refusal, "No spheres for this volume: ...", without the log's indent.
-    const std::string reason = log.last_text();
-    lines.push_back("Not filled: " + reason.substr(std::min(reason.find_first_not_of(' '), reason.size())));
-  }
+  if (!filling.refused.empty()) lines.push_back("Not filled: No spheres for this volume: " + filling.refusal);
   if (filling.filled > 0 && filling.refused.empty() && filling.spheres.empty()) {
     lines.push_back("Not filled: no hull has room for a sphere.");
   }

@@ -161,13 +161,12 @@ struct HullPass {
   std::vector<Sphere> spheres;
   ResultList rows;
   RecordingLog log;
-  std::string refusal;  // why the sphere stage refused this hull, without its full stop; empty when it did not
+  std::string refusal;  // why the sphere stage refused this hull, as it logs it; empty when it did not
 };
 
 HullPass fill_one(const Volume& volume, const Fields& fields) {
   HullPass pass;
   pass.refusal = fill_spheres(pass.spheres, std::span(&volume, 1), fields, pass.log, pass.rows).front();
-  if (!pass.refusal.empty() && pass.refusal.back() == '.') pass.refusal.pop_back();
   return pass;
 }
 
@@ -259,7 +258,10 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     for (const LoggedLine& line : pass.log.lines) log.log_message(line.text, line.stamp);
     filling.spheres = std::move(pass.spheres);
     results = std::move(pass.rows);
-    if (!pass.refusal.empty()) filling.refused.push_back(hull_name(hull_of_volume[0]));
+    if (!pass.refusal.empty()) {
+      filling.refused.push_back(hull_name(hull_of_volume[0]));
+      filling.refusal = pass.refusal;
+    }
     return filling;
   }
   const SharedFilling shared = fill_sharing_room(volumes, fields);
@@ -284,8 +286,11 @@ HulFilling fill_hul_spheres(const CollisionData& data, const Fields& fields, Log
     const std::string name = hull_name(hull_of_volume[v]);
     if (filling.spheres.empty()) {
       filling.refused.push_back(name);
+      filling.refusal = refusal;
     } else {
-      filling.skipped.push_back(name + " skipped: the sphere stage refuses it (" + refusal + ")");
+      // The stage's sentence inside brackets, without its full stop.
+      filling.skipped.push_back(name + " skipped: the sphere stage refuses it (" +
+                                refusal.substr(0, refusal.size() - (refusal.back() == '.')) + ")");
     }
   }
   return filling;

@@ -18,6 +18,7 @@ struct HulFilling {
   std::vector<std::string> replaced;       // one sentence per hull whose box was not its own and was made anew
   std::vector<std::string> short_of_room;  // one sentence per hull that holds fewer than its share
   std::vector<std::string> refused;        // the hulls whose fields the sphere stage refused ("hull 2")
+  std::string refusal;                     // the stage's reason for the last of them, as it logs it
   size_t filled = 0;                       // hulls that could be handed to the sphere stage
 
   // True when some hull got spheres and the sphere stage refused none.
